@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds VexarLauncher.exe and starts it under Wine in the example game set (build/mingw/example).
+# On $DISPLAY when one is set (the launcher runs until you close it), otherwise on a virtual display
+# (closed again after the screenshot). Either way a screenshot of the window is saved and its path printed.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+scripts/setup.sh || exit 1
+cmake --preset mingw >/dev/null || exit 1
+cmake --build --preset mingw --target VexarLauncher || exit 1
+
+# shellcheck source=wine-session.sh
+source scripts/wine-session.sh
+trap wine_session_stop EXIT
+virtual=
+if [ -z "${DISPLAY:-}" ]; then
+    xvfb_start build/mingw || exit 1
+    virtual=1
+fi
+wine_session_start build/mingw
+
+shot="$root/build/launcher-screenshot.png"
+cd build/mingw/example
+wine VexarLauncher.exe </dev/null >"$root/build/launcher.log" 2>&1 &
+launcher_pid=$!
+
+window=
+for _ in $(seq 100); do
+    window=$(xwininfo -root -tree 2>/dev/null | grep -E '"Vexar Launcher v3\.0"|"[^"]*": \("vexarlauncher' | head -n1 |
+             awk '{print $1}')
+    [ -n "$window" ] && break
+    sleep 0.2
+done
+if [ -z "$window" ]; then
+    echo "The launcher window did not appear (log: build/launcher.log)" >&2
+    exit 1
+fi
+sleep 1.5
+import -window "$window" "$shot" && echo "Screenshot of the launcher window: $shot"
+
+if [ -n "$virtual" ]; then
+    exit 0
+fi
+echo "The launcher is running on $DISPLAY; close its window to finish."
+wait "$launcher_pid"

@@ -1,0 +1,61 @@
+# Sourced by the project's scripts: a private Wine prefix in the build folder, one persistent
+# wineserver for the run, and (when asked) a virtual display. Everything started here is stopped by
+# wine_session_stop, by process id or through the prefix's own server - never by name.
+
+wine_session_env() {
+    local build_dir="$1"
+    export WINEPREFIX="$build_dir/wineprefix"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# Starts Xvfb on a free display and exports DISPLAY. Sets VEXAR_XVFB_PID.
+xvfb_start() {
+    local build_dir="$1"
+    local display_file="$build_dir/xvfb.display"
+    rm -f "$display_file"
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$display_file" </dev/null >/dev/null 2>&1 &
+    VEXAR_XVFB_PID=$!
+    local i
+    for i in $(seq 100); do
+        [ -s "$display_file" ] && break
+        sleep 0.1
+    done
+    [ -s "$display_file" ] || { echo "Xvfb did not start" >&2; return 1; }
+    export DISPLAY=":$(head -n1 "$display_file")"
+}
+
+# Creates the prefix on first use, then starts its persistent server and background services with
+# the current DISPLAY. Standard handles go to files: a background process that holds a pipe would keep
+# the caller waiting.
+wine_session_start() {
+    local build_dir="$1"
+    wine_session_env "$build_dir"
+    mkdir -p "$WINEPREFIX"
+    local log="$build_dir/wine-session.log"
+    if [ ! -f "$WINEPREFIX/.vexar-ready" ]; then
+        wine wineboot -i </dev/null >>"$log" 2>&1
+        wineserver -w
+        # No window manager on a virtual display: do not wait for one; 96 dpi; dot files are plain files.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$log" 2>&1
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f </dev/null >>"$log" 2>&1
+        wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f </dev/null >>"$log" 2>&1
+        wineserver -w
+        touch "$WINEPREFIX/.vexar-ready"
+    fi
+    wineserver -p </dev/null >>"$log" 2>&1
+    wine wineboot </dev/null >>"$log" 2>&1
+    VEXAR_WINE_STARTED=1
+}
+
+wine_session_stop() {
+    if [ -n "${VEXAR_WINE_STARTED:-}" ]; then
+        wineserver -k </dev/null >/dev/null 2>&1 || true
+        VEXAR_WINE_STARTED=
+    fi
+    if [ -n "${VEXAR_XVFB_PID:-}" ]; then
+        kill "$VEXAR_XVFB_PID" 2>/dev/null || true
+        wait "$VEXAR_XVFB_PID" 2>/dev/null || true
+        VEXAR_XVFB_PID=
+    fi
+}

@@ -1,0 +1,63 @@
+#pragma once
+// File utilities: the sorted listing of configuration files and the removal of a directory tree.
+// They work through the platform's file system and report to the user themselves; callers only
+// receive counts, arrays and status codes.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace vexar {
+
+// Ascending binary order of the names' UTF-16 character codes, position by position; a prefix sorts
+// first. ANSI text is compared as its UTF-16 form, so bytes of 0x80 and above sort by their characters.
+class BinaryCompare {
+public:
+    explicit BinaryCompare(const platform::TextCodec& codec) : codec_(codec) {}
+    // Negative, zero or positive as `a` sorts before, equal to or after `b`.
+    int Compare(std::string_view a, std::string_view b) const;
+    bool Less(std::string_view a, std::string_view b) const { return Compare(a, b) < 0; }
+
+private:
+    const platform::TextCodec& codec_;
+};
+
+// The program's pseudo-random generator: never seeded, so it repeats its sequence at every start.
+class Randomizer {
+public:
+    // The next value, uniform in [0, 1), single precision.
+    float Next();
+
+private:
+    std::uint32_t state_ = 0x50000;
+};
+
+enum class SkipDot { kNo, kYes };
+enum class SkipDotDot { kNo, kYes };
+
+// Lists the plain files of `strPath` whose names end in ".cfg", appends them to `strFiles` (element k
+// of the 1-based array is strFiles[k - 1]) and counts them into `lngCount`, then sorts 1..lngCount.
+// Returns a copy of the sorted array, or an empty one after a failure, which it reports itself.
+std::vector<std::string> SortedFiles(platform::Services services, std::string_view strPath,
+                                     std::int32_t& lngCount, std::vector<std::string>& strFiles,
+                                     SkipDot blnSkipDot, SkipDotDot blnSkipDotDot);
+
+// Sorts the elements lngFirst..lngLast (1-based, inclusive) of `strList` in place with a randomised
+// quicksort; raises 9 when the range leaves the array.
+void QuickSortStrings(std::vector<std::string>& strList, std::int32_t lngFirst, std::int32_t lngLast,
+                      const BinaryCompare& compare, Randomizer& random);
+
+// Status of DeleteFolderTree: -1 for an unusable path, 0 for success, otherwise an error number.
+inline constexpr std::int32_t kInvalidFolder = -1;
+
+// Removes the directory `strFolder` with everything below it; returns -1, 0 or the error number of the
+// step that failed. Never raises.
+std::int32_t DeleteFolderTree(platform::FileSystem& files, std::string_view strFolder);
+
+// Removes `strFolder` with DeleteFolderTree and tells the user about a failure in a message box.
+void RemoveDataFolder(platform::Services services, std::string_view strFolder);
+
+}  // namespace vexar

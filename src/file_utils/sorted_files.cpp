@@ -1,0 +1,128 @@
+#include <algorithm>
+#include <utility>
+
+#include "file_utils/mdlGlobalFunctions.h"
+#include "launcher/show_error.h"
+
+namespace vexar {
+
+namespace {
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+template <typename Unit>
+int CompareUnits(Unit a, Unit b) {
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
+
+}  // namespace
+
+int BinaryCompare::Compare(std::string_view a, std::string_view b) const {
+    const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    const bool a_ended = mismatch.first == a.end();
+    const bool b_ended = mismatch.second == b.end();
+    if (a_ended || b_ended) return CompareUnits(!a_ended, !b_ended);
+    const auto byte_a = static_cast<unsigned char>(*mismatch.first);
+    const auto byte_b = static_cast<unsigned char>(*mismatch.second);
+    if (codec_.IsSingleByte()) {
+        // One byte is one character: the first differing byte decides by its character.
+        return CompareUnits(codec_.Widen(byte_a), codec_.Widen(byte_b));
+    }
+    // A multi-byte code page: ASCII text compares byte by byte; anything else as its UTF-16 form.
+    if (IsAscii(a.substr(0, mismatch.first - a.begin() + 1)) &&
+        IsAscii(b.substr(0, mismatch.second - b.begin() + 1))) {
+        return CompareUnits(byte_a, byte_b);
+    }
+    const std::u16string wide_a = codec_.ToUtf16(a);
+    const std::u16string wide_b = codec_.ToUtf16(b);
+    return wide_a.compare(wide_b) < 0 ? -1 : (wide_a == wide_b ? 0 : 1);
+}
+
+float Randomizer::Next() {
+    state_ = (state_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+    return static_cast<float>(state_) / 16777216.0f;
+}
+
+void QuickSortStrings(std::vector<std::string>& strList, std::int32_t lngFirst, std::int32_t lngLast,
+                      const BinaryCompare& compare, Randomizer& random) {
+    std::int64_t lo = lngFirst;
+    const std::int64_t hi = lngLast;
+    // The right part is sorted by this loop rather than by a nested call, so that runs of equal
+    // names (which all go right of the split) never deepen the recursion.
+    while (lo < hi) {
+        if (lo < 1 || hi > static_cast<std::int64_t>(strList.size())) Raise(kErrSubscript);
+        auto at = [&strList](std::int64_t k) -> std::string& { return strList[static_cast<std::size_t>(k - 1)]; };
+
+        const double r = random.Next();
+        const auto k = static_cast<std::int64_t>(r * static_cast<double>(hi - lo + 1) + static_cast<double>(lo));
+        std::string pivot = std::move(at(k));
+        if (k != lo) at(k) = std::move(at(lo));
+
+        std::int64_t i = lo;
+        std::int64_t j = hi;
+        std::int64_t split = 0;
+        for (;;) {
+            while (j > i && !compare.Less(at(j), pivot)) --j;
+            if (j <= i) {
+                split = i;
+                break;
+            }
+            at(i) = std::move(at(j));
+            ++i;
+            while (i < j && compare.Less(at(i), pivot)) ++i;
+            if (i >= j) {
+                split = j;
+                break;
+            }
+            at(j) = std::move(at(i));
+        }
+        at(split) = std::move(pivot);
+
+        QuickSortStrings(strList, static_cast<std::int32_t>(lo), static_cast<std::int32_t>(split - 1), compare,
+                         random);
+        lo = split + 1;
+    }
+}
+
+namespace {
+
+constexpr std::string_view kConfigExtension = ".cfg";
+
+bool HasConfigExtension(std::string_view name) {
+    return name.size() >= kConfigExtension.size() ? name.substr(name.size() - kConfigExtension.size()) ==
+                                                        kConfigExtension
+                                                  : name == kConfigExtension;
+}
+
+Randomizer& ProgramRandomizer() {
+    static Randomizer random;
+    return random;
+}
+
+}  // namespace
+
+std::vector<std::string> SortedFiles(platform::Services services, std::string_view strPath,
+                                     std::int32_t& lngCount, std::vector<std::string>& strFiles,
+                                     SkipDot blnSkipDot, SkipDotDot /*blnSkipDotDot*/) {
+    // ".." never ends in ".cfg", so passing over it or not gives the same listing.
+    try {
+        for (std::string name = services.files.ListFirst(strPath, platform::ListMask::kNormal); !name.empty();
+             name = services.files.ListNext()) {
+            if (blnSkipDot == SkipDot::kYes && name == ".") continue;
+            if (!HasConfigExtension(name)) continue;
+            if (lngCount == INT32_MAX) Raise(kErrOverflow);
+            strFiles.resize(static_cast<std::size_t>(lngCount) + 1);
+            strFiles[static_cast<std::size_t>(lngCount)] = std::move(name);
+            ++lngCount;
+        }
+        QuickSortStrings(strFiles, 1, lngCount, BinaryCompare(services.codec), ProgramRandomizer());
+        return strFiles;
+    } catch (...) {
+        MsgBox(services.boxes, ErrorText(TrappedError()) + " in SortedFiles");
+        return {};
+    }
+}
+
+}  // namespace vexar

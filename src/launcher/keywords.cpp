@@ -1,0 +1,48 @@
+// The command box's keywords and the saved title.
+#include "launcher/frmVexarLaunch.h"
+#include "launcher/show_error.h"
+#include "launcher/title_file.h"
+
+namespace vexar {
+
+namespace {
+
+constexpr std::string_view kCopyright = "Copyright";
+constexpr std::string_view kSetTitle = "SetTitle ";
+constexpr std::string_view kCredits =
+    "Vexar Launcher v3.0\r\n"
+    "A small launcher for game collections on hard drive and CD.\r\n"
+    "Copyright (c) the Vexar Launcher developers.\r\n"
+    "Free to use and to share with your game collections.";
+
+}  // namespace
+
+void frmVexarLaunch::txtCommand_LostFocus() {
+    try {
+        const std::string text = view_.CommandText();
+        if (text == kCopyright) {
+            MsgBox(services_.boxes, kCredits, platform::Icon::kInformation, platform::Buttons::kOk, "Copyright");
+            return;
+        }
+        if (text.substr(0, kSetTitle.size()) != kSetTitle) return;
+        const std::string title = text.substr(kSetTitle.size());
+        SaveTitle(services_.files, title);
+        MsgBox(services_.boxes, "Title set to " + title, platform::Icon::kInformation, platform::Buttons::kOk,
+               "Title Set");
+        view_.SetCaption(title);
+        view_.SetCommandText("");
+    } catch (...) {
+        ShowError(services_.boxes, TrappedError(), " in txtCommand_LostFocus", platform::Icon::kWarning);
+    }
+}
+
+void frmVexarLaunch::SetTitle() {
+    try {
+        const std::string title = LoadSavedTitle(services_.files);
+        if (!title.empty()) view_.SetCaption(title);
+    } catch (...) {
+        ShowError(services_.boxes, TrappedError(), " in Private Sub SetTitle");
+    }
+}
+
+}  // namespace vexar

@@ -1,0 +1,94 @@
+// Choosing a game: the full read of its configuration file and its notes.
+#include "launcher/frmVexarLaunch.h"
+#include "launcher/show_error.h"
+
+namespace vexar {
+
+namespace {
+
+std::string MissingLineText(std::string_view name) {
+    std::string text =
+        "Invalid Procedure error 62.  This may mean your config file is missing a line.  "
+        "You need at least the 9 line labels in the configuration file or you'll get this error.  "
+        "Check the config file named  '";
+    text += name;
+    text += " '";
+    return text;
+}
+
+std::string ShortLineText(std::string_view name) {
+    std::string text =
+        "Invalid Procedure error 5.  This may mean your config file is missing a line.  "
+        "You at least need the 15 space label or the program will error.  Check the config file named  '";
+    text += name;
+    text += " '";
+    return text;
+}
+
+std::string InvalidConfigurationText(std::string_view name) {
+    std::string text = "Invalid Configuration in (";
+    text += name;
+    text +=
+        ").  Please check the configuration file and make sure it is a valid launcher configuration.  If it "
+        "is, repair it. ";
+    text += "If it is not, please remove it from the 'Configs' directory if it does not belong there.";
+    return text;
+}
+
+}  // namespace
+
+void frmVexarLaunch::txtLauncher_Click() { SelectGame(); }
+
+void frmVexarLaunch::txtLauncher_LostFocus() {
+    try {
+        SelectGame();
+    } catch (...) {
+        ShowError(services_.boxes, TrappedError(), " in txtLauncher_LostFocus");
+    }
+}
+
+void frmVexarLaunch::SelectGame() {
+    std::string name;
+    try {
+        const std::string text = view_.ListText();
+        if (!text.empty()) {
+            // Each list position maps to the file it was listed from; a text that is no chosen entry
+            // maps to none.
+            const int position = view_.ListIndex();
+            if (position < 0 || static_cast<std::size_t>(position) >= state_.lngListFiles.size()) {
+                Raise(kErrSubscript);
+            }
+            state_.intSelected = state_.lngListFiles[static_cast<std::size_t>(position)];
+            name = state_.strConfigFiles.at(static_cast<std::size_t>(state_.intSelected));
+            if (StartsWithInvalidPrefix(text)) {
+                state_.game.strNotes.clear();
+                view_.SetNotesText(InvalidConfigurationText(name));
+                return;
+            }
+            FullRead(services_.files, name, state_.game);
+            view_.SetNotesText(state_.game.strNotes);
+        }
+        if (view_.ListText().empty()) view_.SetNotesText("");
+    } catch (...) {
+        const RuntimeError error = TrappedError();
+        switch (error.number()) {
+            case kErrPastEndOfFile:
+                services_.boxes.Show(MissingLineText(name), kErrorTitle, platform::Icon::kCritical,
+                                     platform::Buttons::kOk);
+                break;
+            case kErrInvalidCall:
+                services_.boxes.Show(ShortLineText(name), kErrorTitle, platform::Icon::kCritical,
+                                     platform::Buttons::kOk);
+                break;
+            case kErrSubscript:
+                view_.SetListText("");
+                view_.SetNotesText("Please choose only items from the list.");
+                break;
+            default:
+                ShowError(services_.boxes, error, " in txtLauncher_Click");
+                break;
+        }
+    }
+}
+
+}  // namespace vexar

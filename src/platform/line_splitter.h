@@ -1,0 +1,43 @@
+#pragma once
+// Splits a file's bytes into lines for LineReader implementations; where the bytes come from is the
+// caller's.
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vexar::platform {
+
+// A source of a file's bytes, read front to back.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Reads up to `out.size()` bytes into `out`; returns how many, 0 at the end of the file.
+    virtual std::size_t ReadSome(std::span<char> out) = 0;
+};
+
+// Lines end with CR, CR LF or LF. Only the bytes up to the end of the last line asked for are read,
+// in blocks. A line that reaches kMaxLineLength bytes without an end is cut there and the file is
+// treated as ending with it, so that a huge file without line ends costs one bounded read.
+class LineSplitter {
+public:
+    static constexpr std::size_t kMaxLineLength = std::size_t{4} << 20;
+
+    explicit LineSplitter(ByteSource& source);
+
+    // Returns the next line without its terminator; raises 62 when no line is left.
+    std::string ReadLine();
+
+private:
+    // Makes at least one unread byte available; returns false at the end of the file.
+    bool Fill();
+
+    ByteSource& source_;
+    std::vector<char> buffer_;
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    bool at_end_ = false;
+};
+
+}  // namespace vexar::platform

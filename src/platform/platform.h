@@ -1,0 +1,167 @@
+#pragma once
+// The platform seam.
+//
+// Everything the launcher needs from Windows passes through the interfaces in this header: the file
+// system (listings by pattern and attribute mask, attributes, deletion, line-by-line text input, the
+// fixed-length record file), the shell's "open", modal message boxes, and the conversion between the
+// ANSI code page and UTF-16. The windows and controls are seen through the view interfaces of the
+// launcher and the notes window (launcher/launcher_view.h, notes_window/notes_view.h).
+//
+// The launcher's logic - configuration format, start-up, selection, launch, keywords, sort and tree
+// removal - is written against these interfaces only and never includes <windows.h>. Two
+// implementations exist: platform/win32 (the real one, thin wrappers over the Win32 calls that check
+// every result) and platform/fake (an in-memory double for the core tests: a file tree, scripted
+// message-box answers, recorded shell calls).
+//
+// Contract shared by every implementation:
+// - All texts are single-byte strings in the system's ANSI code page, exactly as the launcher holds
+//   them; paths are passed through unchanged (relative ones resolve against the current directory).
+// - A failure raises vexar::RuntimeError with a runtime error number from platform/errors.h. Nothing
+//   here reports failure by return value, except where a function says so.
+// - There is one directory listing in progress at a time for the whole program.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/errors.h"
+
+namespace vexar::platform {
+
+// Attribute bits as the file system reports them.
+enum Attribute : std::uint32_t {
+    kAttrNormal = 0x0,
+    kAttrReadOnly = 0x1,
+    kAttrHidden = 0x2,
+    kAttrSystem = 0x4,
+    kAttrDirectory = 0x10,
+    kAttrArchive = 0x20,
+    kAttrReparsePoint = 0x400,
+};
+
+// Which entries a listing returns. Plain files are always returned; an entry with the directory,
+// hidden or system attribute only when the mask holds every one of those attributes it has.
+enum class ListMask : std::uint32_t {
+    kNormal = 0,                // plain files only
+    kDirectories = 16,          // plain files and directories (not hidden or system ones)
+    kEverything = 2 | 4 | 16,   // plain files, directories, hidden and system entries
+};
+
+// True when an entry with attributes `attributes` belongs to a listing with `mask`.
+constexpr bool ListMaskAdmits(ListMask mask, std::uint32_t attributes) {
+    const std::uint32_t filtered = attributes & (kAttrHidden | kAttrSystem | kAttrDirectory);
+    return (filtered & ~static_cast<std::uint32_t>(mask)) == 0;
+}
+
+// Sequential text input from one open file; the file is closed when the reader is destroyed.
+class LineReader {
+public:
+    virtual ~LineReader() = default;
+    // Returns the next line without its terminator (CR, CR LF or LF); raises 62 when no line is left.
+    virtual std::string ReadLine() = 0;
+};
+
+enum class RecordAccess {
+    kReadWrite,  // opened for reading and writing; a missing file is created empty
+    kReadOnly,   // opened for reading only; a missing file raises 53
+};
+
+// A file of fixed-length records, numbered from 1; the file is closed when the object is destroyed.
+class RecordFile {
+public:
+    virtual ~RecordFile() = default;
+    // Reads record `number` into `out` (record-length bytes); returns how many bytes the file holds
+    // for it (0 when the record starts at or past the end of the file).
+    virtual std::size_t ReadRecord(std::uint32_t number, std::span<std::uint8_t> out) = 0;
+    // Writes `bytes` at the start of record `number`; raises 59 when they exceed the record length.
+    virtual void WriteRecord(std::uint32_t number, std::span<const std::uint8_t> bytes) = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Starts a listing of `pattern` (ending any listing in progress) and returns its first name, or ""
+    // when nothing matches or the folder does not exist. A pattern that ends in a backslash lists every
+    // entry of that directory. Raises the file system's error when the listing cannot start otherwise.
+    virtual std::string ListFirst(std::string_view pattern, ListMask mask) = 0;
+    // Returns the next name of the listing in progress, "" at its end; raises 5 when none is in progress.
+    virtual std::string ListNext() = 0;
+
+    // Returns the attribute bits of `path`; raises 53 (or 76) when it does not exist.
+    virtual std::uint32_t ReadAttributes(std::string_view path) = 0;
+    // Sets the attributes of `path` to normal (none set).
+    virtual void ResetAttributes(std::string_view path) = 0;
+    // Deletes the file `path`.
+    virtual void DeleteFileAt(std::string_view path) = 0;
+    // Removes the empty directory `path` (for a directory link: the link, never its target).
+    virtual void RemoveEmptyDirectory(std::string_view path) = 0;
+
+    // Opens `path` for sequential text input; raises 53, 76, 75 or 70 when it cannot be opened.
+    virtual std::unique_ptr<LineReader> OpenForInput(std::string_view path) = 0;
+    // Opens `path` as a file of `record_length`-byte records.
+    virtual std::unique_ptr<RecordFile> OpenRecords(std::string_view path, std::size_t record_length,
+                                                    RecordAccess access) = 0;
+};
+
+enum class ShowCommand : int {
+    kNormal = 1,     // SW_SHOWNORMAL
+    kMinimized = 2,  // SW_SHOWMINIMIZED
+};
+
+// One request to the shell's "open": the arguments of ShellExecuteA in their order.
+struct ShellRequest {
+    std::uintptr_t owner = 0;
+    std::string operation;
+    std::string file;
+    std::string parameters;
+    std::string directory;
+    ShowCommand show = ShowCommand::kNormal;
+
+    friend bool operator==(const ShellRequest&, const ShellRequest&) = default;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Hands the request to the shell and returns at once; the outcome is not reported.
+    virtual void Open(const ShellRequest& request) = 0;
+};
+
+enum class Icon { kNone, kCritical, kQuestion, kWarning, kInformation };
+enum class Buttons { kOk, kYesNo };
+enum class Answer { kOk, kYes, kNo };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Shows a modal message box titled `title` and returns the button the user pressed.
+    virtual Answer Show(std::string_view text, std::string_view title, Icon icon, Buttons buttons) = 0;
+};
+
+// The system's ANSI code page.
+class TextCodec {
+public:
+    virtual ~TextCodec() = default;
+    // True when every byte is one character, so that Widen maps text byte by byte.
+    virtual bool IsSingleByte() const = 0;
+    // The UTF-16 code of a single byte in a single-byte code page.
+    virtual char16_t Widen(unsigned char byte) const = 0;
+    // `text` converted to UTF-16.
+    virtual std::u16string ToUtf16(std::string_view text) const = 0;
+    // `text` converted to the ANSI code page (characters it lacks become its default character).
+    virtual std::string FromUtf16(std::u16string_view text) const = 0;
+};
+
+// The platform services the launcher's logic uses; the objects outlive every user of this bundle.
+struct Services {
+    FileSystem& files;
+    Shell& shell;
+    MessageBoxes& boxes;
+    const TextCodec& codec;
+};
+
+}  // namespace vexar::platform

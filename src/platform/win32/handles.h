@@ -1,0 +1,59 @@
+#pragma once
+// One RAII owner per Win32 handle kind: non-copyable, movable, get/reset/release, explicit bool.
+// Closing keeps GetLastError intact, so an error code read after cleanup is still the failure's.
+
+#include <windows.h>
+
+#include <utility>
+
+namespace vexar::win32 {
+
+template <typename T, auto Close, T Invalid>
+class UniqueAny {
+public:
+    UniqueAny() noexcept = default;
+    explicit UniqueAny(T value) noexcept : value_(value) {}
+    ~UniqueAny() { reset(); }
+    UniqueAny(const UniqueAny&) = delete;
+    UniqueAny& operator=(const UniqueAny&) = delete;
+    UniqueAny(UniqueAny&& other) noexcept : value_(other.release()) {}
+    UniqueAny& operator=(UniqueAny&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+
+    T get() const noexcept { return value_; }
+    explicit operator bool() const noexcept { return value_ != Invalid; }
+    // Closes the owned handle (if any) and takes `value`.
+    void reset(T value = Invalid) noexcept {
+        if (value_ != Invalid) {
+            const DWORD saved = ::GetLastError();
+            Close(value_);
+            ::SetLastError(saved);
+        }
+        value_ = value;
+    }
+    // Gives up ownership and returns the handle.
+    T release() noexcept { return std::exchange(value_, Invalid); }
+
+private:
+    T value_ = Invalid;
+};
+
+namespace detail {
+inline void CloseFile(HANDLE h) noexcept { ::CloseHandle(h); }
+inline void CloseFind(HANDLE h) noexcept { ::FindClose(h); }
+inline void DestroyWindowHandle(HWND h) noexcept { ::DestroyWindow(h); }
+inline void DeleteGdiObject(HGDIOBJ h) noexcept { ::DeleteObject(h); }
+inline void DestroyIconHandle(HICON h) noexcept { ::DestroyIcon(h); }
+}  // namespace detail
+
+// A file handle from CreateFile (invalid value INVALID_HANDLE_VALUE).
+using UniqueFile = UniqueAny<HANDLE, detail::CloseFile, INVALID_HANDLE_VALUE>;
+// A find handle from FindFirstFile.
+using UniqueFind = UniqueAny<HANDLE, detail::CloseFind, INVALID_HANDLE_VALUE>;
+using UniqueWindow = UniqueAny<HWND, detail::DestroyWindowHandle, nullptr>;
+using UniqueGdiObject = UniqueAny<HGDIOBJ, detail::DeleteGdiObject, nullptr>;
+using UniqueIcon = UniqueAny<HICON, detail::DestroyIconHandle, nullptr>;
+
+}  // namespace vexar::win32
