@@ -4,12 +4,17 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
 
 namespace vexar::win32 {
 
-template <typename T, auto Close, T Invalid>
+// `InvalidValue` is the handle kind's "no handle" value as an integer: a pointer such as
+// INVALID_HANDLE_VALUE cannot be a template argument.
+template <typename T, auto Close, std::intptr_t InvalidValue>
 class UniqueAny {
+    static T Invalid() noexcept { return reinterpret_cast<T>(InvalidValue); }
+
 public:
     UniqueAny() noexcept = default;
     explicit UniqueAny(T value) noexcept : value_(value) {}
@@ -23,10 +28,10 @@ public:
     }
 
     T get() const noexcept { return value_; }
-    explicit operator bool() const noexcept { return value_ != Invalid; }
+    explicit operator bool() const noexcept { return value_ != Invalid(); }
     // Closes the owned handle (if any) and takes `value`.
-    void reset(T value = Invalid) noexcept {
-        if (value_ != Invalid) {
+    void reset(T value = Invalid()) noexcept {
+        if (value_ != Invalid()) {
             const DWORD saved = ::GetLastError();
             Close(value_);
             ::SetLastError(saved);
@@ -34,10 +39,10 @@ public:
         value_ = value;
     }
     // Gives up ownership and returns the handle.
-    T release() noexcept { return std::exchange(value_, Invalid); }
+    T release() noexcept { return std::exchange(value_, Invalid()); }
 
 private:
-    T value_ = Invalid;
+    T value_ = Invalid();
 };
 
 namespace detail {
@@ -49,11 +54,11 @@ inline void DestroyIconHandle(HICON h) noexcept { ::DestroyIcon(h); }
 }  // namespace detail
 
 // A file handle from CreateFile (invalid value INVALID_HANDLE_VALUE).
-using UniqueFile = UniqueAny<HANDLE, detail::CloseFile, INVALID_HANDLE_VALUE>;
+using UniqueFile = UniqueAny<HANDLE, detail::CloseFile, -1>;
 // A find handle from FindFirstFile.
-using UniqueFind = UniqueAny<HANDLE, detail::CloseFind, INVALID_HANDLE_VALUE>;
-using UniqueWindow = UniqueAny<HWND, detail::DestroyWindowHandle, nullptr>;
-using UniqueGdiObject = UniqueAny<HGDIOBJ, detail::DeleteGdiObject, nullptr>;
-using UniqueIcon = UniqueAny<HICON, detail::DestroyIconHandle, nullptr>;
+using UniqueFind = UniqueAny<HANDLE, detail::CloseFind, -1>;
+using UniqueWindow = UniqueAny<HWND, detail::DestroyWindowHandle, 0>;
+using UniqueGdiObject = UniqueAny<HGDIOBJ, detail::DeleteGdiObject, 0>;
+using UniqueIcon = UniqueAny<HICON, detail::DestroyIconHandle, 0>;
 
 }  // namespace vexar::win32
