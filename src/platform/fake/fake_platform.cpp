@@ -216,12 +216,17 @@ std::string FakeFileSystem::ListFirst(std::string_view pattern, platform::ListMa
     }
     for (const Entry* entry : found) listing_.emplace_back(Name(entry->path));
     listing_active_ = true;
-    return ListNext();
+    return NextListed();
 }
 
 std::string FakeFileSystem::ListNext() {
     if (!listing_active_) Raise(kErrInvalidCall);
     Check(Op::kListNext, "");
+    if (listing_failure_ && listing_pos_ >= listing_failure_->first) Raise(listing_failure_->second);
+    return NextListed();
+}
+
+std::string FakeFileSystem::NextListed() {
     if (listing_pos_ >= listing_.size()) {
         listing_active_ = false;
         return std::string();
@@ -257,8 +262,9 @@ void FakeFileSystem::RemoveEmptyDirectory(std::string_view path) {
     Check(Op::kRemoveDir, path);
     const Entry* entry = Find(path);
     if (!entry || !(entry->attributes & platform::kAttrDirectory)) Raise(kErrPathNotFound);
-    if (HasChildren(path)) Raise(kErrPathFileAccess);
-    entries_.erase(Key(path));
+    const bool link = (entry->attributes & platform::kAttrReparsePoint) != 0;
+    if (!link && HasChildren(path)) Raise(kErrPathFileAccess);
+    Erase(path);
     changes_.push_back("rmdir " + std::string(path));
 }
 

@@ -23,7 +23,8 @@ class FakeFileSystem : public platform::FileSystem {
 public:
     // Adds (or replaces) a file with `content`; missing parent directories are created.
     void AddFile(std::string_view path, std::string_view content, std::uint32_t attributes = 0);
-    // Adds a directory; missing parent directories are created.
+    // Adds a directory; missing parent directories are created. With kAttrReparsePoint it stands for a
+    // directory link: what is added below it is seen through the link, and removing it removes the link.
     void AddDirectory(std::string_view path, std::uint32_t attributes = platform::kAttrDirectory);
     // Removes an entry and everything below it, as someone else would.
     void Erase(std::string_view path);
@@ -33,8 +34,11 @@ public:
     std::string Content(std::string_view path) const;
     std::uint32_t Attributes(std::string_view path) const;
 
-    // Makes operation `op` on `path` raise `error_number` from now on (path compared case-insensitively).
+    // Makes operation `op` on `path` raise `error_number` from now on (path compared case-insensitively;
+    // for Op::kListNext the path is "").
     void FailOn(Op op, std::string_view path, int error_number);
+    // Makes ListNext raise `error_number` once the listing in progress has returned `names` names.
+    void FailListingAfter(std::size_t names, int error_number) { listing_failure_ = {names, error_number}; }
     // Makes every file creation fail with `error_number`, as on a read-only medium.
     void FailCreation(int error_number) { creation_error_ = error_number; }
 
@@ -68,6 +72,8 @@ private:
     const Entry* Find(std::string_view path) const;
     void EnsureParents(std::string_view path);
     bool HasChildren(std::string_view path) const;
+    // The next name of the listing in progress, "" at its end (which ends the listing).
+    std::string NextListed();
 
     std::map<std::string, Entry> entries_;  // by lower-case path without trailing backslash
     std::map<std::pair<Op, std::string>, int> failures_;
@@ -75,6 +81,7 @@ private:
     std::vector<std::string> changes_;
     std::vector<std::string> listing_;
     std::size_t listing_pos_ = 0;
+    std::optional<std::pair<std::size_t, int>> listing_failure_;
     bool listing_active_ = false;
     std::uint64_t next_order_ = 0;
     std::shared_ptr<int> open_files_ = std::make_shared<int>(0);
