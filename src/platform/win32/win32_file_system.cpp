@@ -1,0 +1,177 @@
+#include "platform/win32/win32_file_system.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "platform/line_splitter.h"
+#include "platform/win32/error_map.h"
+
+namespace vexar::win32 {
+
+namespace {
+
+// One Win32 call reads or writes at most this many bytes.
+constexpr std::size_t kMaxTransfer = std::size_t{1} << 30;
+
+[[noreturn]] void RaiseFor(DWORD win32_error) { Raise(ErrorNumberFor(win32_error)); }
+
+// The Win32 calls take NUL-terminated paths.
+std::string Terminated(std::string_view path) { return std::string(path); }
+
+// The bytes of an open file, read front to back with ReadFile; the handle stays the caller's.
+class FileByteSource : public platform::ByteSource {
+public:
+    explicit FileByteSource(HANDLE file) : file_(file) {}
+
+    std::size_t ReadSome(std::span<char> out) override {
+        DWORD got = 0;
+        const auto wanted = static_cast<DWORD>(std::min(out.size(), kMaxTransfer));
+        if (!::ReadFile(file_, out.data(), wanted, &got, nullptr)) RaiseLastError();
+        return got;
+    }
+
+private:
+    HANDLE file_;
+};
+
+// Line input from an open file it owns; LineSplitter decides where lines end and how much is read.
+class Win32LineReader : public platform::LineReader {
+public:
+    explicit Win32LineReader(UniqueFile file) : file_(std::move(file)), source_(file_.get()), splitter_(source_) {}
+
+    std::string ReadLine() override { return splitter_.ReadLine(); }
+
+private:
+    UniqueFile file_;
+    FileByteSource source_;
+    platform::LineSplitter splitter_;
+};
+
+// Fixed-length records of a file it owns, numbered from 1, at offset (n - 1) * length.
+class Win32RecordFile : public platform::RecordFile {
+public:
+    Win32RecordFile(UniqueFile file, std::size_t record_length)
+        : file_(std::move(file)), length_(record_length) {}
+
+    std::size_t ReadRecord(std::uint32_t number, std::span<std::uint8_t> out) override {
+        Seek(number);
+        const std::size_t wanted = std::min(length_, out.size());
+        std::size_t done = 0;
+        while (done < wanted) {
+            DWORD got = 0;
+            const auto chunk = static_cast<DWORD>(std::min(wanted - done, kMaxTransfer));
+            if (!::ReadFile(file_.get(), out.data() + done, chunk, &got, nullptr)) RaiseLastError();
+            if (got == 0) break;  // the end of the file
+            done += got;
+        }
+        return done;
+    }
+
+    void WriteRecord(std::uint32_t number, std::span<const std::uint8_t> bytes) override {
+        if (bytes.size() > length_) Raise(kErrBadRecordLength);
+        Seek(number);
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            DWORD put = 0;
+            const auto chunk = static_cast<DWORD>(std::min(bytes.size() - done, kMaxTransfer));
+            if (!::WriteFile(file_.get(), bytes.data() + done, chunk, &put, nullptr)) RaiseLastError();
+            done += put;
+        }
+    }
+
+private:
+    // Returns once the file position is the start of record `number`; raises 63 for record 0.
+    void Seek(std::uint32_t number) {
+        if (number == 0) Raise(kErrBadRecordNumber);
+        const std::uint64_t offset = std::uint64_t{number - 1} * length_;
+        if (offset > static_cast<std::uint64_t>(std::numeric_limits<LONGLONG>::max())) Raise(kErrBadRecordNumber);
+        LARGE_INTEGER position;
+        position.QuadPart = static_cast<LONGLONG>(offset);
+        if (!::SetFilePointerEx(file_.get(), position, nullptr, FILE_BEGIN)) RaiseLastError();
+    }
+
+    UniqueFile file_;
+    std::size_t length_;
+};
+
+}  // namespace
+
+std::string Win32FileSystem::ListFirst(std::string_view pattern, platform::ListMask mask) {
+    find_.reset();
+    mask_ = mask;
+    std::string full(pattern);
+    if (!full.empty() && (full.back() == '\\' || full.back() == '/')) full += '*';
+    find_.reset(::FindFirstFileA(full.c_str(), &data_));
+    if (!find_) {
+        const DWORD error = ::GetLastError();
+        // A missing folder or file is an empty listing, not a failure.
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_NO_MORE_FILES) {
+            return std::string();
+        }
+        RaiseFor(error);
+    }
+    return FirstAdmittedName();
+}
+
+std::string Win32FileSystem::ListNext() {
+    if (!find_) Raise(kErrInvalidCall);
+    if (!::FindNextFileA(find_.get(), &data_)) {
+        const DWORD error = ::GetLastError();
+        find_.reset();
+        if (error == ERROR_NO_MORE_FILES) return std::string();
+        RaiseFor(error);
+    }
+    return FirstAdmittedName();
+}
+
+std::string Win32FileSystem::FirstAdmittedName() {
+    while (!platform::ListMaskAdmits(mask_, data_.dwFileAttributes)) {
+        if (!::FindNextFileA(find_.get(), &data_)) {
+            const DWORD error = ::GetLastError();
+            find_.reset();
+            if (error == ERROR_NO_MORE_FILES) return std::string();
+            RaiseFor(error);
+        }
+    }
+    return std::string(data_.cFileName);
+}
+
+std::uint32_t Win32FileSystem::ReadAttributes(std::string_view path) {
+    const DWORD attributes = ::GetFileAttributesA(Terminated(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) RaiseLastError();
+    return attributes;
+}
+
+void Win32FileSystem::ResetAttributes(std::string_view path) {
+    if (!::SetFileAttributesA(Terminated(path).c_str(), FILE_ATTRIBUTE_NORMAL)) RaiseLastError();
+}
+
+void Win32FileSystem::DeleteFileAt(std::string_view path) {
+    if (!::DeleteFileA(Terminated(path).c_str())) RaiseLastError();
+}
+
+void Win32FileSystem::RemoveEmptyDirectory(std::string_view path) {
+    if (!::RemoveDirectoryA(Terminated(path).c_str())) RaiseLastError();
+}
+
+std::unique_ptr<platform::LineReader> Win32FileSystem::OpenForInput(std::string_view path) {
+    UniqueFile file(::CreateFileA(Terminated(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
+                                  nullptr));
+    if (!file) RaiseLastError();
+    return std::make_unique<Win32LineReader>(std::move(file));
+}
+
+std::unique_ptr<platform::RecordFile> Win32FileSystem::OpenRecords(std::string_view path,
+                                                                   std::size_t record_length,
+                                                                   platform::RecordAccess access) {
+    if (record_length == 0) Raise(kErrBadRecordLength);
+    const bool writable = access == platform::RecordAccess::kReadWrite;
+    UniqueFile file(::CreateFileA(Terminated(path).c_str(), writable ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  writable ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) RaiseLastError();
+    return std::make_unique<Win32RecordFile>(std::move(file), record_length);
+}
+
+}  // namespace vexar::win32

@@ -1,0 +1,45 @@
+#pragma once
+// The file system over the ANSI Win32 calls; line splitting is LineSplitter's, error numbers error_map's.
+
+#include <windows.h>
+
+#include "platform/platform.h"
+#include "platform/win32/handles.h"
+
+namespace vexar::win32 {
+
+// Listings through FindFirstFileA/FindNextFileA (one at a time, filtered by the attribute mask),
+// attributes, deletion, line input and record files on real files; every failure is raised as the
+// run-time error that error_map gives for the Win32 code.
+class Win32FileSystem : public platform::FileSystem {
+public:
+    // Returns the first admitted name of `pattern`, "" when nothing matches or the folder is missing.
+    std::string ListFirst(std::string_view pattern, platform::ListMask mask) override;
+    // Returns the next admitted name, "" at the end; raises 5 when no listing is in progress.
+    std::string ListNext() override;
+
+    // Returns the attribute bits GetFileAttributesA reports for `path`.
+    std::uint32_t ReadAttributes(std::string_view path) override;
+    // Returns once `path` has normal attributes.
+    void ResetAttributes(std::string_view path) override;
+    // Returns once the file `path` is deleted.
+    void DeleteFileAt(std::string_view path) override;
+    // Returns once the empty directory `path` is removed.
+    void RemoveEmptyDirectory(std::string_view path) override;
+
+    // Returns a reader that owns the open file, shared for reading and writing with others.
+    std::unique_ptr<platform::LineReader> OpenForInput(std::string_view path) override;
+    // Returns the open record file; kReadWrite creates a missing file, kReadOnly raises 53 for one.
+    std::unique_ptr<platform::RecordFile> OpenRecords(std::string_view path, std::size_t record_length,
+                                                      platform::RecordAccess access) override;
+
+private:
+    // Returns the name in data_ or the first admitted one after it; "" (ending the listing) at the end.
+    std::string FirstAdmittedName();
+
+    UniqueFind find_;
+    WIN32_FIND_DATAA data_{};
+    platform::ListMask mask_ = platform::ListMask::kNormal;
+};
+
+}  // namespace vexar::win32
