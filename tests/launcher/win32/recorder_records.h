@@ -1,0 +1,51 @@
+#pragma once
+// Test support shared by the launch tests: configuration files that point at the recorder program, and
+// the records it leaves behind (see arg_recorder.cpp).
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vexar::testing {
+
+// One start of the recorder: which copy was started, and how.
+struct Record {
+    std::string program;     // the copy's file name without extension
+    std::string arguments;   // the command line after the program name and its separating blank
+    std::string directory;   // the current directory it started in
+    int show = -1;           // STARTUPINFO.wShowWindow, -1 when not given
+
+    friend bool operator==(const Record&, const Record&) = default;
+};
+
+// The values of lines 2 to 9 of a configuration file.
+struct ConfigValues {
+    std::string title;
+    std::string notes;
+    std::string start_location;
+    std::string launch_file;
+    std::string default_params;
+    std::string hd_params;
+    std::string cd_prelaunch;
+    std::string cd_params;
+};
+
+// The text of a valid configuration file holding `values`, lines ended by CR LF.
+std::string ConfigText(const ConfigValues& values);
+
+// The full path of the recorder program, which is built beside the test executables.
+std::string RecorderPath();
+
+// Sets the folder (ending in a backslash) where recorders started from now on leave their records.
+void SetRecordFolder(const std::string& folder);
+
+// The records in `folder`, ordered by program name, then arguments.
+std::vector<Record> ReadRecords(const std::string& folder);
+
+// Polls `folder` until it holds at least `count` records or `limit` has passed; returns the records.
+std::vector<Record> WaitForRecords(const std::string& folder, std::size_t count,
+                                   std::chrono::milliseconds limit = std::chrono::seconds(30));
+
+}  // namespace vexar::testing
