@@ -3,7 +3,9 @@
 # wine_session_stop, by process id or through the prefix's own server - never by name.
 
 wine_session_env() {
-    local build_dir="$1"
+    # Wine accepts only an absolute WINEPREFIX.
+    local build_dir
+    build_dir=$(cd "$1" && pwd) || return 1
     export WINEPREFIX="$build_dir/wineprefix"
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -29,7 +31,8 @@ xvfb_start() {
 # the current DISPLAY. Standard handles go to files: a background process that holds a pipe would keep
 # the caller waiting.
 wine_session_start() {
-    local build_dir="$1"
+    local build_dir
+    build_dir=$(cd "$1" && pwd) || return 1
     wine_session_env "$build_dir"
     mkdir -p "$WINEPREFIX"
     local log="$build_dir/wine-session.log"
