@@ -1,0 +1,204 @@
+// Title.cfg on a real folder: what "SetTitle " writes, what the next start reads, and the bad cases.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "launcher/frmVexarLaunch.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_views.h"
+#include "platform/win32/win32_codec.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_shell.h"
+#include "temp_folder.h"
+
+namespace vexar {
+namespace {
+
+constexpr std::string_view kDesignedCaption = "Vexar Launcher v3.0";
+
+// Record 1 of Title.cfg holding `title`, zero-filled to the record's 100 bytes.
+std::string TitleRecord(std::string_view title) {
+    std::string record(100, '\0');
+    record[0] = static_cast<char>(title.size() & 0xFF);
+    record[1] = static_cast<char>(title.size() >> 8);
+    record.replace(2, title.size(), title);
+    return record;
+}
+
+class TitleFileTest : public ::testing::Test {
+protected:
+    // One start of the launcher in the test's folder: a fresh window over a fresh view.
+    struct Start {
+        Start(TitleFileTest& test) : form({test.files_, test.shell_, test.boxes_, test.codec_}, view) {
+            form.Form_Initialize();
+            form.Form_Load();
+        }
+        // The user types `text` into the command box and leaves it.
+        void LeaveCommand(const std::string& text) {
+            view.command = text;
+            form.txtCommand_LostFocus();
+        }
+        fake::FakeLauncherView view;
+        frmVexarLaunch form;
+    };
+
+    // The bytes of Title.cfg; "<missing>" when there is none.
+    std::string TitleBytes() const {
+        const std::string path = temp_.PathOf("Title.cfg");
+        if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return "<missing>";
+        win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        std::string bytes(4096, '\0');
+        DWORD got = 0;
+        if (!file || !::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) {
+            return "<unreadable>";
+        }
+        bytes.resize(got);
+        return bytes;
+    }
+
+    // True when Title.cfg, marked read-only, can still be opened for writing.
+    bool WritableDespiteReadOnly() const {
+        win32::UniqueFile file(::CreateFileA(temp_.PathOf("Title.cfg").c_str(), GENERIC_WRITE,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+        return static_cast<bool>(file);
+    }
+
+    // Title.cfg holds "Old" and cannot be written: the start still reads it, and "SetTitle New" gives the
+    // warning box and changes neither the file nor the caption nor the command box.
+    void ExpectRefusedSave() {
+        Start first(*this);
+        EXPECT_EQ(first.view.caption, "Old");
+        EXPECT_TRUE(boxes_.shown.empty());
+        first.LeaveCommand("SetTitle New");
+
+        ASSERT_EQ(boxes_.shown.size(), 1u);
+        EXPECT_EQ(boxes_.shown[0].title, "Error !");
+        EXPECT_EQ(boxes_.shown[0].icon, platform::Icon::kWarning);
+        EXPECT_TRUE(boxes_.shown[0].text.ends_with(" in txtCommand_LostFocus")) << boxes_.shown[0].text;
+        EXPECT_EQ(TitleBytes(), TitleRecord("Old"));
+        EXPECT_EQ(first.view.caption, "Old");
+        EXPECT_EQ(first.view.command, "SetTitle New");
+    }
+
+    vexar::testing::TempFolder temp_;
+    vexar::testing::CurrentDirectoryScope in_folder_{temp_.path()};
+    win32::Win32FileSystem files_;
+    win32::Win32Shell shell_;
+    fake::FakeMessageBoxes boxes_;
+    win32::Win32Codec codec_;
+};
+
+TEST_F(TitleFileTest, SetTitleSavesTheRecordAndTheNextStartShowsIt) {
+    {
+        Start first(*this);
+        first.LeaveCommand("SetTitle My Games");
+        EXPECT_EQ(first.view.caption, "My Games");
+        EXPECT_EQ(first.view.command, "");
+        ASSERT_EQ(boxes_.shown.size(), 1u);
+        EXPECT_EQ(boxes_.shown[0].text, "Title set to My Games");
+        EXPECT_EQ(boxes_.shown[0].title, "Title Set");
+        EXPECT_EQ(boxes_.shown[0].icon, platform::Icon::kInformation);
+    }
+    EXPECT_EQ(TitleBytes(), TitleRecord("My Games"));
+
+    Start next(*this);
+    EXPECT_EQ(next.view.caption, "My Games");
+    EXPECT_EQ(boxes_.shown.size(), 1u);
+}
+
+TEST_F(TitleFileTest, LongestTitleFillsTheRecordExactly) {
+    const std::string title(98, 'x');
+    {
+        Start first(*this);
+        first.LeaveCommand("SetTitle " + title);
+    }
+    EXPECT_EQ(TitleBytes(), TitleRecord(title));
+    Start next(*this);
+    EXPECT_EQ(next.view.caption, title);
+}
+
+TEST_F(TitleFileTest, ShorterTitleOverwritesTheCountAndKeepsTheRecordLength) {
+    temp_.WriteFile("Title.cfg", TitleRecord("A much longer old title"));
+    {
+        Start first(*this);
+        first.LeaveCommand("SetTitle New");
+    }
+    EXPECT_EQ(TitleBytes(), TitleRecord("New"));
+    Start next(*this);
+    EXPECT_EQ(next.view.caption, "New");
+}
+
+TEST_F(TitleFileTest, FirstStartCreatesAnEmptyFileAndKeepsTheDesignedCaption) {
+    Start first(*this);
+    EXPECT_EQ(TitleBytes(), "");
+    EXPECT_EQ(first.view.caption, kDesignedCaption);
+    EXPECT_TRUE(boxes_.shown.empty());
+}
+
+TEST_F(TitleFileTest, ReadOnlyTitleFileIsStillRead) {
+    temp_.WriteFile("Title.cfg", TitleRecord("Saved"), FILE_ATTRIBUTE_READONLY);
+    Start first(*this);
+    EXPECT_EQ(first.view.caption, "Saved");
+    EXPECT_TRUE(boxes_.shown.empty());
+}
+
+TEST_F(TitleFileTest, TooLongTitleLeavesFileCaptionAndCommandAsTheyWere) {
+    temp_.WriteFile("Title.cfg", TitleRecord("Old"));
+    Start first(*this);
+    const std::string typed = "SetTitle " + std::string(99, 'y');
+    first.LeaveCommand(typed);
+
+    ASSERT_EQ(boxes_.shown.size(), 1u);
+    EXPECT_EQ(boxes_.shown[0].text, "59 Bad record length in txtCommand_LostFocus");
+    EXPECT_EQ(boxes_.shown[0].title, "Error !");
+    EXPECT_EQ(boxes_.shown[0].icon, platform::Icon::kWarning);
+    EXPECT_EQ(TitleBytes(), TitleRecord("Old"));
+    EXPECT_EQ(first.view.caption, "Old");
+    EXPECT_EQ(first.view.command, typed);
+}
+
+TEST_F(TitleFileTest, WriteProtectedTitleFileGivesTheWarningBoxAndKeepsEverything) {
+    temp_.WriteFile("Title.cfg", TitleRecord("Old"), FILE_ATTRIBUTE_READONLY);
+    if (WritableDespiteReadOnly()) GTEST_SKIP() << "this user may write read-only files (root under Wine)";
+    ExpectRefusedSave();
+}
+
+TEST_F(TitleFileTest, TitleFileLockedByAnotherProgramIsReadButNotWritten) {
+    temp_.WriteFile("Title.cfg", TitleRecord("Old"));
+    // Another program holds the file open and lets others read it, not write it.
+    const std::string path = temp_.PathOf("Title.cfg");
+    win32::UniqueFile holder(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(holder);
+    ExpectRefusedSave();
+}
+
+TEST_F(TitleFileTest, DamagedTitleFileGivesTheStartUpBoxAndTheDesignedCaption) {
+    struct Case {
+        std::string bytes;
+        std::string text;
+    };
+    const Case cases[] = {
+        {TitleRecord("Cut").substr(0, 4), "62 Input past end of file in Private Sub SetTitle"},
+        {std::string("\x01", 1), "62 Input past end of file in Private Sub SetTitle"},
+        {std::string("\xFF\xFF", 2) + std::string(98, 'g'), "59 Bad record length in Private Sub SetTitle"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        boxes_.shown.clear();
+        temp_.WriteFile("Title.cfg", c.bytes);
+        Start start(*this);
+        EXPECT_EQ(start.view.caption, kDesignedCaption);
+        ASSERT_EQ(boxes_.shown.size(), 1u);
+        EXPECT_EQ(boxes_.shown[0].text, c.text);
+        EXPECT_EQ(boxes_.shown[0].icon, platform::Icon::kCritical);
+        EXPECT_EQ(TitleBytes(), c.bytes);
+    }
+}
+
+}  // namespace
+}  // namespace vexar
