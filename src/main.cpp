@@ -1,4 +1,72 @@
-// Entry point: wires the Win32 platform and windows to the launcher's logic.
+// Entry point: wires the Win32 platform and windows to the launcher's logic, then runs the message loop.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "launcher/frmVexarLaunch.h"
+#include "launcher/show_error.h"
+#include "launcher/win32/main_window.h"
+#include "platform/win32/win32_codec.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_shell.h"
+
+namespace {
+
+// OLE for the whole run (picture loading); uninitialised when the program ends.
+class OleSession {
+public:
+    OleSession() : ok_(SUCCEEDED(::OleInitialize(nullptr))) {}
+    ~OleSession() {
+        if (ok_) ::OleUninitialize();
+    }
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+
+private:
+    bool ok_;
+};
+
+// Runs the launcher; returns the process's exit code.
+int Run(HINSTANCE instance) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    OleSession ole;
+
+    vexar::win32::Win32Codec codec;
+    vexar::win32::Win32FileSystem files;
+    vexar::win32::Win32Shell shell;
+    vexar::win32::Win32MessageBoxes boxes(codec);
+    const vexar::platform::Services services{files, shell, boxes, codec};
+
+    vexar::win32::MainWindow window(instance, codec);
+    // The notes window plugs in here: its frmNotesView goes to frmVexarLaunch as the third argument.
+    vexar::frmNotesView* notes = nullptr;
+    vexar::frmVexarLaunch form(services, window, notes);
+
+    try {
+        window.Create();
+    } catch (const vexar::RuntimeError& error) {
+        boxes.Show(vexar::ErrorText(error), vexar::kAppTitle, vexar::platform::Icon::kCritical,
+                   vexar::platform::Buttons::kOk);
+        return 1;
+    }
+    window.Attach(form);
+    form.Form_Initialize();
+    form.Form_Load();
+    window.Show();
+
+    MSG message{};
+    // Destroying the main window posts the quit message that ends the loop.
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (window.TranslateDialogKey(message)) continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return Run(instance); }

@@ -51,6 +51,9 @@ inline void CloseFind(HANDLE h) noexcept { ::FindClose(h); }
 inline void DestroyWindowHandle(HWND h) noexcept { ::DestroyWindow(h); }
 inline void DeleteGdiObject(HGDIOBJ h) noexcept { ::DeleteObject(h); }
 inline void DestroyIconHandle(HICON h) noexcept { ::DestroyIcon(h); }
+inline void FreeGlobal(HGLOBAL h) noexcept { ::GlobalFree(h); }
+template <typename Interface>
+inline void ReleaseCom(Interface* p) noexcept { p->Release(); }
 }  // namespace detail
 
 // A file handle from CreateFile (invalid value INVALID_HANDLE_VALUE).
@@ -60,5 +63,10 @@ using UniqueFind = UniqueAny<HANDLE, detail::CloseFind, -1>;
 using UniqueWindow = UniqueAny<HWND, detail::DestroyWindowHandle, 0>;
 using UniqueGdiObject = UniqueAny<HGDIOBJ, detail::DeleteGdiObject, 0>;
 using UniqueIcon = UniqueAny<HICON, detail::DestroyIconHandle, 0>;
+// A global memory block from GlobalAlloc.
+using UniqueGlobal = UniqueAny<HGLOBAL, detail::FreeGlobal, 0>;
+// A COM interface pointer: one reference, released on reset.
+template <typename Interface>
+using UniqueCom = UniqueAny<Interface*, detail::ReleaseCom<Interface>, 0>;
 
 }  // namespace vexar::win32

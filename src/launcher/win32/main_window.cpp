@@ -1,0 +1,486 @@
+// The main window: creation of the frame and controls, and message translation to frmVexarLaunch.
+#include "launcher/win32/main_window.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "launcher/frmVexarLaunch.h"
+#include "platform/errors.h"
+#include "platform/win32/error_map.h"
+#include "resource_ids.h"
+
+namespace vexar::win32 {
+
+namespace {
+
+constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kFrameExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+constexpr wchar_t kCaption[] = L"Vexar Launcher v3.0";
+// How far the game list drops down, at 96 dpi.
+constexpr int kDropDownHeight = 200;
+
+enum class FontKind { kNone, kList, kCommand, kDefault };
+
+// One control as designed: geometry in pixels at 96 dpi.
+struct ControlSpec {
+    ControlId id;
+    const wchar_t* window_class;
+    DWORD style;
+    DWORD ex_style;
+    int left, top, width, height;
+    FontKind font;
+    const wchar_t* tip;
+};
+
+// Creation order is the tab order (the z-order), from the game list round to the manual button; the
+// notes box and the two pictures are no tab stops.
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kPictureButton = kChild | WS_TABSTOP | BS_OWNERDRAW;
+const ControlSpec kControls[] = {
+    {ControlId::kTxtLauncher, WC_COMBOBOXW, kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+     0, 48, 8, 445, 28, FontKind::kList, L"Select the game you want to play from the list"},
+    {ControlId::kTxtCommand, WC_EDITW, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 16, 136, 590, 19,
+     FontKind::kCommand,
+     L"Add extra command line options here.  Current directory is the location of this launcher."},
+    {ControlId::kCmdLaunchGame, WC_BUTTONW, kPictureButton, 0, 500, 8, 74, 93, FontKind::kNone,
+     L"Click here to launch the game"},
+    {ControlId::kCmdMinimize, WC_BUTTONW, kPictureButton, 0, 500, 104, 25, 26, FontKind::kNone,
+     L"Minimize the Vexar Launcher"},
+    {ControlId::kCommand1, WC_BUTTONW, kPictureButton, 0, 527, 104, 23, 26, FontKind::kNone,
+     L"Close Vexar Launcher"},
+    {ControlId::kCmdHelp, WC_BUTTONW, kPictureButton, 0, 552, 104, 22, 26, FontKind::kNone,
+     L"Open the Vexar Launcher Manual"},
+    {ControlId::kTxtShowNotes, WC_EDITW, kChild | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+     WS_EX_CLIENTEDGE, 48, 40, 446, 89, FontKind::kDefault, L"Selection Notes (Double click to enlarge)"},
+    {ControlId::kImgFire2, WC_STATICW, kChild | SS_OWNERDRAW, 0, 580, 8, 26, 120, FontKind::kNone, nullptr},
+    {ControlId::kImgFire1, WC_STATICW, kChild | SS_OWNERDRAW, 0, 16, 8, 26, 120, FontKind::kNone, nullptr},
+};
+
+constexpr std::size_t Slot(ControlId id) {
+    return static_cast<std::size_t>(static_cast<int>(id) - static_cast<int>(ControlId::kCommand1));
+}
+
+const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+
+// Returns a font of `face`, `points_x100` hundredths of a point high at `dpi`, of `weight`.
+UniqueGdiObject MakeFont(const wchar_t* face, int points_x100, int weight, int dpi) {
+    LOGFONTW font{};
+    font.lfHeight = -::MulDiv(points_x100, dpi, 7200);
+    font.lfWeight = weight;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    wcsncpy_s(font.lfFaceName, face, _TRUNCATE);
+    UniqueGdiObject handle(::CreateFontIndirectW(&font));
+    if (!handle) RaiseLastError();
+    return handle;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, const platform::TextCodec& codec, int dpi)
+    : instance_(instance), codec_(codec), dpi_(dpi > 0 ? dpi : 96) {}
+
+MainWindow::~MainWindow() {
+    // Destruction is no unload: no handler runs any more.
+    form_ = nullptr;
+    hwnd_.reset();
+}
+
+int MainWindow::SystemDpi() {
+    HDC screen = ::GetDC(nullptr);
+    if (screen == nullptr) return 96;
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+void MainWindow::Create() {
+    if (hwnd_) return;
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = &MainWindow::WindowProc;
+    window_class.hInstance = instance_;
+    window_class.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
+    window_class.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+    window_class.lpszClassName = kClassName;
+    if (::RegisterClassExW(&window_class) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        RaiseLastError();
+    }
+
+    list_font_ = MakeFont(L"MS Sans Serif", 1200, FW_BOLD, dpi_);
+    command_font_ = MakeFont(L"MS Sans Serif", 825, FW_BOLD, dpi_);
+    default_font_ = MakeFont(L"MS Sans Serif", 825, FW_NORMAL, dpi_);
+    close_glyph_ = LoadJpegPicture(instance_, VEXAR_IDR_CLOSE_GLYPH);
+    minimize_glyph_ = LoadJpegPicture(instance_, VEXAR_IDR_MINIMIZE_GLYPH);
+    help_glyph_ = LoadBitmapPicture(instance_, VEXAR_IDB_HELP_GLYPH);
+    launch_emblem_ = LoadBitmapPicture(instance_, VEXAR_IDB_LAUNCH_EMBLEM);
+    pressed_emblem_ = LoadBitmapPicture(instance_, VEXAR_IDB_PRESSED_EMBLEM);
+    fire_column_ = LoadBitmapPicture(instance_, VEXAR_IDB_FIRE_COLUMN);
+
+    // The frame around a client area of the designed size, centred on the screen.
+    RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
+    if (!::AdjustWindowRectEx(&frame, kFrameStyle, FALSE, kFrameExStyle)) RaiseLastError();
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    HWND created = ::CreateWindowExW(kFrameExStyle, kClassName, kCaption, kFrameStyle, left, top, width, height,
+                                     nullptr, nullptr, instance_, this);
+    if (created == nullptr) RaiseLastError();
+    phase_ = Phase::kCreated;
+
+    // The one 48 x 48 image as the big icon, scaled down by the system for the small one.
+    big_icon_.reset(static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(VEXAR_IDI_PROGRAM), IMAGE_ICON,
+                                                    0, 0, LR_DEFAULTCOLOR)));
+    small_icon_.reset(static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(VEXAR_IDI_PROGRAM),
+                                                      IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                      ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+    if (!big_icon_ || !small_icon_) RaiseLastError();
+    ::SendMessageW(created, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
+    ::SendMessageW(created, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
+
+    CreateControls();
+}
+
+void MainWindow::CreateControls() {
+    for (const ControlSpec& spec : kControls) {
+        const int height = spec.id == ControlId::kTxtLauncher ? kDropDownHeight : spec.height;
+        HWND control = ::CreateWindowExW(spec.ex_style, spec.window_class, L"", spec.style, Scale(spec.left),
+                                         Scale(spec.top), Scale(spec.width), Scale(height), hwnd_.get(),
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+        if (control == nullptr) RaiseLastError();
+        controls_[Slot(spec.id)] = control;
+        HGDIOBJ font = spec.font == FontKind::kList      ? list_font_.get()
+                       : spec.font == FontKind::kCommand ? command_font_.get()
+                       : spec.font == FontKind::kDefault ? default_font_.get()
+                                                         : nullptr;
+        if (font != nullptr) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+
+    // The game list's closed height follows from its font; make it the designed height.
+    HWND list = Control(ControlId::kTxtLauncher);
+    RECT closed{};
+    ::GetWindowRect(list, &closed);
+    const LRESULT item_height = ::SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    const int wanted = Scale(28);
+    if (item_height != CB_ERR && closed.bottom - closed.top != wanted) {
+        ::SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                       item_height + wanted - (closed.bottom - closed.top));
+    }
+    ::SendMessageW(Control(ControlId::kTxtCommand), EM_SETLIMITTEXT, 0, 0);
+
+    HWND notes = Control(ControlId::kTxtShowNotes);
+    if (!::SetWindowSubclass(notes, &MainWindow::NotesProc, 1, reinterpret_cast<DWORD_PTR>(this))) {
+        RaiseLastError();
+    }
+
+    tooltips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_.get(), nullptr,
+                                  instance_, nullptr);
+    if (tooltips_ == nullptr) RaiseLastError();
+    for (const ControlSpec& spec : kControls) {
+        if (spec.tip == nullptr) continue;
+        HWND control = Control(spec.id);
+        AddToolTip(control, spec.tip);
+        // The mouse over the game list's text field is over the field's own window.
+        if (spec.id == ControlId::kTxtLauncher) {
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            if (::GetComboBoxInfo(control, &info) && info.hwndItem != nullptr) AddToolTip(info.hwndItem, spec.tip);
+        }
+    }
+}
+
+void MainWindow::AddToolTip(HWND control, const wchar_t* text) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_.get();
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(text);
+    if (!::SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) Raise(kErrInternal);
+}
+
+void MainWindow::Show() {
+    if (!hwnd_) return;
+    focus_ = Control(ControlId::kTxtLauncher);
+    ::ShowWindow(hwnd_.get(), SW_SHOW);
+    ::UpdateWindow(hwnd_.get());
+    ::SetForegroundWindow(hwnd_.get());
+    if (::GetFocus() != focus_ && ::GetParent(::GetFocus()) != focus_) ::SetFocus(focus_);
+}
+
+bool MainWindow::TranslateDialogKey(MSG& message) {
+    return hwnd_ && ::IsDialogMessageW(hwnd_.get(), &message);
+}
+
+HWND MainWindow::Control(ControlId id) const { return controls_[Slot(id)]; }
+
+bool MainWindow::IsPictureButton(HWND window) const {
+    return window != nullptr &&
+           (window == Control(ControlId::kCmdLaunchGame) || window == Control(ControlId::kCmdMinimize) ||
+            window == Control(ControlId::kCommand1) || window == Control(ControlId::kCmdHelp));
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    MainWindow* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        self->hwnd_.reset(hwnd);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (self == nullptr) return ::DefWindowProcW(hwnd, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_.release();
+        self->controls_.fill(nullptr);
+        self->tooltips_ = nullptr;
+        self->focus_ = nullptr;
+        return ::DefWindowProcW(hwnd, message, wparam, lparam);
+    }
+    return self->HandleMessage(message, wparam, lparam);
+}
+
+LRESULT CALLBACK MainWindow::NotesProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                       DWORD_PTR self_data) {
+    auto* self = reinterpret_cast<MainWindow*>(self_data);
+    switch (message) {
+        case WM_GETDLGCODE:
+            // A multi-line box would keep Tab and Esc for itself (and Esc would close the window): leave
+            // them to the dialog keys, which skip the box and press nothing.
+            return ::DefSubclassProc(hwnd, message, wparam, lparam) & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+        case WM_LBUTTONDBLCLK: {
+            const LRESULT result = ::DefSubclassProc(hwnd, message, wparam, lparam);
+            if (self->form_ != nullptr && self->phase_ == Phase::kCreated) self->form_->txtShowNotes_DblClick();
+            return result;
+        }
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(hwnd, &MainWindow::NotesProc, 1);
+            break;
+        default:
+            break;
+    }
+    return ::DefSubclassProc(hwnd, message, wparam, lparam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    HWND hwnd = hwnd_.get();
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wparam), HIWORD(wparam));
+            return 0;
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+            return TRUE;
+        case WM_CTLCOLORSTATIC:
+            // The read-only notes box keeps the window colours of an ordinary text box.
+            if (reinterpret_cast<HWND>(lparam) == Control(ControlId::kTxtShowNotes)) {
+                HDC dc = reinterpret_cast<HDC>(wparam);
+                ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+                ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+                return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+            }
+            break;
+        case WM_CTLCOLORBTN:
+            return reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH));
+        case WM_ACTIVATE:
+            // As a dialog does: the focus returns to the control that had it.
+            if (LOWORD(wparam) == WA_INACTIVE) {
+                HWND focus = ::GetFocus();
+                if (focus != nullptr && ::IsChild(hwnd, focus)) focus_ = focus;
+            } else if (!HIWORD(wparam) && focus_ != nullptr && ::IsWindow(focus_)) {
+                ::SetFocus(focus_);
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            Unload();
+            return 0;
+        case WM_DESTROY:
+            ::PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return ::DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+void MainWindow::OnCommand(int id, int code) {
+    HWND list = Control(ControlId::kTxtLauncher);
+    if (id == static_cast<int>(ControlId::kTxtLauncher)) {
+        if (code == CBN_EDITCHANGE && !list_updating_) list_typed_ = true;
+        if (code == CBN_SELCHANGE) {
+            // The text field may still show the previous entry: it shows the chosen one before the click runs.
+            const LRESULT chosen = ::SendMessageW(list, CB_GETCURSEL, 0, 0);
+            if (chosen != CB_ERR) {
+                const LRESULT length = ::SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(chosen), 0);
+                std::wstring text(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
+                ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(chosen), reinterpret_cast<LPARAM>(text.data()));
+                text.resize(::wcslen(text.c_str()));
+                list_updating_ = true;
+                ::SetWindowTextW(list, text.c_str());
+                list_updating_ = false;
+            }
+            list_typed_ = false;
+        }
+    }
+    if (IsPictureButton(::GetFocus()) && id == IDOK && code == 0) {
+        // Enter on a focused picture button presses it, as on any push button; elsewhere it presses nothing.
+        id = ::GetDlgCtrlID(::GetFocus());
+        code = BN_CLICKED;
+    }
+    if (form_ == nullptr || phase_ != Phase::kCreated) return;
+    frmVexarLaunch& form = *form_;
+    switch (static_cast<ControlId>(id)) {
+        case ControlId::kTxtLauncher:
+            if (code == CBN_SELCHANGE) form.txtLauncher_Click();
+            if (code == CBN_SETFOCUS) form.txtLauncher_GotFocus();
+            if (code == CBN_KILLFOCUS) form.txtLauncher_LostFocus();
+            break;
+        case ControlId::kTxtCommand:
+            if (code == EN_KILLFOCUS) form.txtCommand_LostFocus();
+            break;
+        case ControlId::kCmdLaunchGame:
+            if (code == BN_CLICKED) form.cmdLaunchGame_Click();
+            break;
+        case ControlId::kCmdMinimize:
+            if (code == BN_CLICKED) form.cmdMinimize_Click();
+            break;
+        case ControlId::kCommand1:
+            if (code == BN_CLICKED) form.Command1_Click();
+            break;
+        case ControlId::kCmdHelp:
+            if (code == BN_CLICKED) form.cmdHelp_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    ::FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    const Picture* picture = nullptr;
+    switch (static_cast<ControlId>(item.CtlID)) {
+        case ControlId::kCmdLaunchGame:
+            picture = (item.itemState & ODS_SELECTED) ? &pressed_emblem_ : &launch_emblem_;
+            break;
+        case ControlId::kCmdMinimize:
+            picture = &minimize_glyph_;
+            break;
+        case ControlId::kCommand1:
+            picture = &close_glyph_;
+            break;
+        case ControlId::kCmdHelp:
+            picture = &help_glyph_;
+            break;
+        case ControlId::kImgFire1:
+        case ControlId::kImgFire2:
+            DrawPicture(item.hDC, fire_column_, item.rcItem);  // stretched to the control
+            return;
+        default:
+            return;
+    }
+    DrawPicture(item.hDC, *picture, CentredRect(item.rcItem, picture->size, dpi_));
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = item.rcItem;
+        ::InflateRect(&focus, -Scale(2), -Scale(2));
+        ::SetTextColor(item.hDC, RGB(255, 255, 255));
+        ::SetBkColor(item.hDC, RGB(0, 0, 0));
+        ::DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+std::string MainWindow::TextOf(HWND window) const {
+    if (window == nullptr) return std::string();
+    const int length = ::GetWindowTextLengthW(window);
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    const int copied = ::GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return codec_.FromUtf16(text);
+}
+
+void MainWindow::SetTextOf(HWND window, std::string_view text) {
+    if (window == nullptr) return;
+    const std::u16string wide = codec_.ToUtf16(text);
+    if (!::SetWindowTextW(window, Wide(wide))) RaiseLastError();
+}
+
+void MainWindow::AddListEntries(std::span<const std::string> entries) {
+    HWND list = Control(ControlId::kTxtLauncher);
+    if (list == nullptr) return;
+    for (const std::string& entry : entries) {
+        const std::u16string wide = codec_.ToUtf16(entry);
+        const LRESULT added = ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(wide)));
+        if (added == CB_ERR || added == CB_ERRSPACE) Raise(kErrOutOfMemory);
+    }
+}
+
+std::string MainWindow::ListText() const { return TextOf(Control(ControlId::kTxtLauncher)); }
+
+void MainWindow::SetListText(std::string_view text) {
+    HWND list = Control(ControlId::kTxtLauncher);
+    if (list == nullptr) return;
+    // A text equal to an entry (character for character) chooses it; any other text chooses none.
+    const std::u16string wide = codec_.ToUtf16(text);
+    const LRESULT count = ::SendMessageW(list, CB_GETCOUNT, 0, 0);
+    LRESULT match = CB_ERR;
+    std::u16string entry;
+    for (LRESULT i = 0; i < count && match == CB_ERR; ++i) {
+        const LRESULT length = ::SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (length < 0 || static_cast<std::size_t>(length) != wide.size()) continue;
+        entry.assign(static_cast<std::size_t>(length) + 1, u'\0');
+        ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry.data()));
+        entry.resize(static_cast<std::size_t>(length));
+        if (entry == wide) match = i;
+    }
+    list_updating_ = true;
+    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(match), 0);
+    const BOOL done = ::SetWindowTextW(list, Wide(wide));
+    list_updating_ = false;
+    list_typed_ = false;
+    if (!done) RaiseLastError();
+}
+
+int MainWindow::ListIndex() const {
+    HWND list = Control(ControlId::kTxtLauncher);
+    if (list == nullptr || list_typed_) return -1;
+    const LRESULT chosen = ::SendMessageW(list, CB_GETCURSEL, 0, 0);
+    if (chosen == CB_ERR) return -1;
+    // The choice counts only while the text field still shows the chosen entry.
+    const LRESULT length = ::SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(chosen), 0);
+    if (length < 0 || length != ::GetWindowTextLengthW(list)) return -1;
+    std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
+    std::wstring shown(static_cast<std::size_t>(length) + 1, L'\0');
+    ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(chosen), reinterpret_cast<LPARAM>(entry.data()));
+    ::GetWindowTextW(list, shown.data(), static_cast<int>(length) + 1);
+    return entry == shown ? static_cast<int>(chosen) : -1;
+}
+
+std::string MainWindow::NotesText() const { return TextOf(Control(ControlId::kTxtShowNotes)); }
+
+void MainWindow::SetNotesText(std::string_view text) { SetTextOf(Control(ControlId::kTxtShowNotes), text); }
+
+std::string MainWindow::CommandText() const { return TextOf(Control(ControlId::kTxtCommand)); }
+
+void MainWindow::SetCommandText(std::string_view text) { SetTextOf(Control(ControlId::kTxtCommand), text); }
+
+void MainWindow::SetCaption(std::string_view caption) { SetTextOf(hwnd_.get(), caption); }
+
+void MainWindow::Minimize() {
+    if (hwnd_) ::ShowWindow(hwnd_.get(), SW_MINIMIZE);
+}
+
+void MainWindow::Unload() {
+    if (!hwnd_ || phase_ == Phase::kUnloading) return;
+    bool cancel = false;
+    if (form_ != nullptr) form_->Form_Unload(cancel);
+    if (cancel || !hwnd_) return;
+    // From here on the window is going: focus changes while it is destroyed reach no handler.
+    phase_ = Phase::kUnloading;
+    hwnd_.reset();
+}
+
+}  // namespace vexar::win32
