@@ -200,7 +200,7 @@ protected:
         const DWORD length = ::GetModuleFileNameA(nullptr, program, sizeof program);
         ASSERT_TRUE(length > 0 && length <= MAX_PATH);
         root = std::string(program, length);
-        root = root.substr(0, root.find_last_of('\')) + "\link-fixture";
+        root = root.substr(0, root.find_last_of('\\')) + "\\link-fixture";
         if (!Exists(root)) GTEST_SKIP() << "no link fixture at " << root;
         ASSERT_EQ(::GetFileAttributesA((root + "\\target\\canary.txt").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
     }
