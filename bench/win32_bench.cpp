@@ -1,0 +1,243 @@
+// Timings of the launcher's file work under Windows (or Wine), each against the least work that any
+// program doing the same job must do with plain Win32 calls, measured in the same run:
+//
+//   fill ROOT N REPEATS           start-up list fill (SortedFiles and the list reads, no window) on N
+//                                 configs vs listing the folder and reading the first bytes of each file
+//   delete ROOT FILES DIRS REPEATS  DeleteFolderTree on FILES files in DIRS folders vs a plain recursive
+//                                 FindFirstFile/DeleteFile/RemoveDirectory removal
+//   memory ROOT N [baseline]      the process's peak working set after one list fill (or one baseline)
+//
+// Test data is made under ROOT on first use and kept for later runs. Every measurement is repeated,
+// the two sides alternating, and the median is printed as one "key=value" line per measurement.
+
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bench_data.h"
+#include "file_utils/mdlGlobalFunctions.h"
+#include "launcher/frmVexarLaunch.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_views.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_codec.h"
+#include "platform/win32/win32_file_system.h"
+
+namespace {
+
+using vexar::win32::UniqueFile;
+using vexar::win32::UniqueFind;
+
+[[noreturn]] void Fail(const std::string& what) {
+    std::fprintf(stderr, "benchmark failed: %s (Win32 error %lu)\n", what.c_str(), ::GetLastError());
+    std::exit(2);
+}
+
+void MakeFolder(const std::string& path) {
+    if (!::CreateDirectoryA(path.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS) {
+        Fail("cannot create " + path);
+    }
+}
+
+bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void WriteWholeFile(const std::string& path, const std::string& content) {
+    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr));
+    if (!file) Fail("cannot create " + path);
+    DWORD put = 0;
+    if (!::WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &put, nullptr) ||
+        put != content.size()) {
+        Fail("cannot write " + path);
+    }
+}
+
+// Milliseconds that `work` takes.
+double TimeMs(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+// ROOT\fill-N with Configs\ holding N valid configuration files; made once.
+std::string FillFolder(const std::string& root, std::size_t count) {
+    const std::string folder = root + "\\fill-" + std::to_string(count);
+    const std::string ready = folder + "\\complete.txt";
+    if (Exists(ready)) return folder;
+    MakeFolder(root);
+    MakeFolder(folder);
+    MakeFolder(folder + "\\Configs");
+    for (const std::string& name : vexar::bench::ConfigNames(count)) {
+        WriteWholeFile(folder + "\\Configs\\" + name, vexar::bench::ConfigContent(name.substr(0, name.size() - 4)));
+    }
+    WriteWholeFile(ready, "");
+    return folder;
+}
+
+// The launcher's start-up list fill, as the main window's initialisation runs it; returns the number
+// of list entries.
+std::size_t LauncherFill() {
+    vexar::win32::Win32Codec codec;
+    vexar::win32::Win32FileSystem files;
+    vexar::fake::FakeShell shell;
+    vexar::fake::FakeMessageBoxes boxes;
+    vexar::fake::FakeLauncherView view;
+    vexar::frmVexarLaunch form({files, shell, boxes, codec}, view);
+    form.Form_Initialize();
+    if (!boxes.shown.empty()) Fail("the fill showed \"" + boxes.shown.front().text + "\"");
+    return view.entries.size();
+}
+
+// The least any launcher must do: list the folder and read the start of each plain file (its first
+// two lines are in the first 4 KiB); returns the number of files read.
+std::size_t BaselineFill() {
+    WIN32_FIND_DATAA data;
+    UniqueFind find(::FindFirstFileA("Configs\\*", &data));
+    if (!find) Fail("cannot list Configs");
+    std::size_t read = 0;
+    char buffer[4096];
+    std::string path = "Configs\\";
+    do {
+        if (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
+        path.resize(8);
+        path += data.cFileName;
+        UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) Fail("cannot open " + path);
+        DWORD got = 0;
+        if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) Fail("cannot read " + path);
+        ++read;
+    } while (::FindNextFileA(find.get(), &data));
+    return read;
+}
+
+void EnterFolder(const std::string& folder) {
+    if (!::SetCurrentDirectoryA(folder.c_str())) Fail("cannot enter " + folder);
+}
+
+int RunFill(const std::string& root, std::size_t count, int repeats) {
+    EnterFolder(FillFolder(root, count));
+    // One untimed pass of each, so that both find the same warm caches.
+    if (LauncherFill() != count) Fail("the launcher listed a wrong number of games");
+    if (BaselineFill() != count) Fail("the baseline read a wrong number of files");
+    std::vector<double> launcher;
+    std::vector<double> baseline;
+    for (int r = 0; r < repeats; ++r) {
+        launcher.push_back(TimeMs([] { LauncherFill(); }));
+        baseline.push_back(TimeMs([] { BaselineFill(); }));
+    }
+    const double l = Median(launcher);
+    const double b = Median(baseline);
+    std::printf("fill n=%zu launcher_ms=%.2f baseline_ms=%.2f ratio=%.2f\n", count, l, b, l / b);
+    return 0;
+}
+
+void MakeTree(const std::string& path, std::size_t files, std::size_t folders) {
+    MakeFolder(path);
+    const std::string content = vexar::bench::ConfigContent("tree");
+    for (std::size_t d = 0; d < folders; ++d) {
+        const std::string folder = path + "\\dir" + std::to_string(d);
+        MakeFolder(folder);
+        for (std::size_t f = d; f < files; f += folders) {
+            WriteWholeFile(folder + "\\file" + std::to_string(f) + ".dat", content);
+        }
+    }
+}
+
+// Plain recursive removal: delete the files while listing, enter each subdirectory as it is met.
+bool BaselineDelete(const std::string& path) {
+    WIN32_FIND_DATAA data;
+    UniqueFind find(::FindFirstFileA((path + "\\*.*").c_str(), &data));
+    if (!find) return false;
+    do {
+        const std::string name = data.cFileName;
+        if (name == "." || name == "..") continue;
+        const std::string child = path + "\\" + name;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (!BaselineDelete(child)) return false;
+        } else if (!::DeleteFileA(child.c_str())) {
+            return false;
+        }
+    } while (::FindNextFileA(find.get(), &data));
+    find.reset();
+    return ::RemoveDirectoryA(path.c_str()) != 0;
+}
+
+int RunDelete(const std::string& root, std::size_t files, std::size_t folders, int repeats) {
+    MakeFolder(root);
+    const std::string launcher_tree = root + "\\tree-launcher";
+    const std::string baseline_tree = root + "\\tree-baseline";
+    vexar::win32::Win32FileSystem file_system;
+    std::vector<double> launcher;
+    std::vector<double> baseline;
+    for (int r = 0; r < repeats; ++r) {
+        MakeTree(launcher_tree, files, folders);
+        std::int32_t status = 0;
+        launcher.push_back(TimeMs([&] { status = vexar::DeleteFolderTree(file_system, launcher_tree); }));
+        if (status != 0 || Exists(launcher_tree)) Fail("DeleteFolderTree returned " + std::to_string(status));
+        MakeTree(baseline_tree, files, folders);
+        bool done = false;
+        baseline.push_back(TimeMs([&] { done = BaselineDelete(baseline_tree); }));
+        if (!done || Exists(baseline_tree)) Fail("the baseline removal failed");
+    }
+    const double l = Median(launcher);
+    const double b = Median(baseline);
+    std::printf("delete files=%zu folders=%zu launcher_ms=%.2f baseline_ms=%.2f ratio=%.2f\n", files, folders, l, b,
+                l / b);
+    return 0;
+}
+
+std::size_t WorkingSet(bool peak) {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters)) Fail("no memory counters");
+    return peak ? counters.PeakWorkingSetSize : counters.WorkingSetSize;
+}
+
+int RunMemory(const std::string& root, std::size_t count, bool baseline) {
+    EnterFolder(FillFolder(root, count));
+    const std::size_t before = WorkingSet(false);
+    const std::size_t listed = baseline ? BaselineFill() : LauncherFill();
+    if (listed != count) Fail("wrong number of games");
+    std::printf("memory n=%zu side=%s start_kib=%zu peak_kib=%zu\n", count, baseline ? "baseline" : "launcher",
+                before / 1024, WorkingSet(true) / 1024);
+    return 0;
+}
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: vexar_bench_win32 fill ROOT N REPEATS\n"
+                 "       vexar_bench_win32 delete ROOT FILES FOLDERS REPEATS\n"
+                 "       vexar_bench_win32 memory ROOT N [baseline]\n");
+    return 1;
+}
+
+std::size_t Number(const char* text) { return static_cast<std::size_t>(std::strtoull(text, nullptr, 10)); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 4 && args[0] == "fill") return RunFill(args[1], Number(argv[3]), static_cast<int>(Number(argv[4])));
+    if (args.size() == 5 && args[0] == "delete") {
+        return RunDelete(args[1], Number(argv[3]), Number(argv[4]), static_cast<int>(Number(argv[5])));
+    }
+    if ((args.size() == 3 || (args.size() == 4 && args[3] == "baseline")) && args[0] == "memory") {
+        return RunMemory(args[1], Number(argv[3]), args.size() == 4);
+    }
+    return Usage();
+}

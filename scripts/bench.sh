@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Builds and runs every benchmark and prints one table:
+#   - natively (preset "bench", Google Benchmark): QuickSortStrings against std::sort;
+#   - cross-built and run under Wine: the start-up list fill, DeleteFolderTree and the peak working set,
+#     each against plain Win32 calls doing the same job in the same run.
+#
+#   scripts/bench.sh            full sizes (100 to 100,000 configs; several minutes, ~1 GB of test files)
+#   scripts/bench.sh --quick    tiny sizes, a few seconds: proves that the benchmarks still run
+#
+# The cross build goes to $VEXAR_BENCH_MINGW_DIR (default build/perf-mingw); test files are kept in its
+# bench-data folder between runs. Raw results: <that folder>/bench-results.txt.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+quick=0
+[ "${1:-}" = "--quick" ] && quick=1
+mingw_dir=${VEXAR_BENCH_MINGW_DIR:-build/perf-mingw}
+
+fail() { echo "$1" >&2; exit 1; }
+
+cmake --preset bench >/dev/null 2>&1 || fail "native bench configure failed"
+cmake --build --preset bench >/dev/null || fail "native bench build failed"
+cmake --preset mingw -B "$mingw_dir" -DVEXAR_BENCHMARKS=ON >/dev/null 2>&1 || fail "mingw configure failed"
+cmake --build "$mingw_dir" -j2 --target vexar_bench_win32 >/dev/null || fail "mingw bench build failed"
+
+mkdir -p "$mingw_dir"
+results="$mingw_dir/bench-results.txt"
+: >"$results"
+
+# Native: the sort (CPU time, so that other load on the machine counts less).
+if [ $quick -eq 1 ]; then
+    sort_args=(--benchmark_filter='/100$' --benchmark_min_time=0.01)
+else
+    sort_args=(--benchmark_min_time=0.5 --benchmark_repetitions=3 --benchmark_report_aggregates_only=true)
+fi
+build/bench/bench/vexar_bench_sort "${sort_args[@]}" --benchmark_format=csv 2>/dev/null |
+    awk -F, '/^"BM_/ {
+        gsub(/"/, "", $1); split($1, part, "/"); n = part[2] + 0
+        if (part[3] != "" && part[3] !~ /median/) next
+        cpu[part[1], n] = $4; sizes[n] = 1
+    }
+    END { for (n in sizes) printf "sort n=%d quicksort_us=%.1f stdsort_us=%.1f ratio=%.2f\n",
+                                  n, cpu["BM_QuickSortStrings", n], cpu["BM_StdSort", n],
+                                  cpu["BM_QuickSortStrings", n] / cpu["BM_StdSort", n] }' |
+    sort -t= -k2 -n >>"$results" || fail "sort benchmark failed"
+
+# Under Wine.
+# shellcheck source=wine-session.sh
+source scripts/wine-session.sh
+trap wine_session_stop EXIT
+wine_session_start "$mingw_dir" || fail "no Wine session"
+exe="$mingw_dir/bench/vexar_bench_win32.exe"
+run() { "$mingw_dir/wine-run" "$exe" "$@" </dev/null >>"$results" || fail "benchmark failed: $*"; }
+data=$(winepath -w "$(cd "$mingw_dir" && pwd)/bench-data") || fail "winepath failed"
+if [ $quick -eq 1 ]; then
+    data="$data-quick"
+    run fill "$data" 100 3
+    run delete "$data" 200 4 2
+    run memory "$data" 100 baseline
+    run memory "$data" 100
+else
+    run fill "$data" 100 9
+    run fill "$data" 1000 7
+    run fill "$data" 10000 5
+    run fill "$data" 100000 3
+    run delete "$data" 10000 100 3
+    run memory "$data" 100000 baseline
+    run memory "$data" 100000
+fi
+
+# The table.
+awk '
+    function v(key,   i, kv) { for (i = 2; i <= NF; i++) { split($i, kv, "="); if (kv[1] == key) return kv[2] } return "" }
+    BEGIN { printf "%-34s %12s %12s %7s %8s\n", "benchmark", "vexar", "baseline", "ratio", "goal" }
+    $1 == "sort"   { printf "%-34s %9.0f us %9.0f us %7.2f %8s\n", "QuickSortStrings vs std::sort n=" v("n"),
+                            v("quicksort_us"), v("stdsort_us"), v("ratio"), "-" }
+    $1 == "fill"   { printf "%-34s %9.1f ms %9.1f ms %7.2f %8s   %.1f us/config\n", "list fill n=" v("n"),
+                            v("launcher_ms"), v("baseline_ms"), v("ratio"), "<= 1.3", 1000 * v("launcher_ms") / v("n") }
+    $1 == "delete" { printf "%-34s %9.1f ms %9.1f ms %7.2f %8s\n",
+                            "DeleteFolderTree " v("files") " files/" v("folders") " dirs",
+                            v("launcher_ms"), v("baseline_ms"), v("ratio"), "<= 1.2" }
+    $1 == "memory" { mem[v("side")] = v("peak_kib"); start[v("side")] = v("start_kib"); n = v("n") }
+    END { if ("launcher" in mem) printf "%-34s %8d KiB %8d KiB %7.2f %8s   (start %d KiB)\n",
+                                        "peak working set n=" n, mem["launcher"], mem["baseline"],
+                                        mem["launcher"] / mem["baseline"], "-", start["launcher"] }
+' "$results"
