@@ -21,7 +21,11 @@ constexpr std::string_view kRemoveQuestion =
 }  // namespace
 
 void frmVexarLaunch::txtShowNotes_DblClick() {
-    if (notes_) notes_->Open(view_.NotesText());
+    try {
+        if (notes_) notes_->Open(view_.NotesText());
+    } catch (...) {
+        ShowError(services_.boxes, TrappedError(), "");
+    }
 }
 
 void frmVexarLaunch::cmdHelp_Click() {
