@@ -1,0 +1,88 @@
+#pragma once
+// NotesWindow: the enlarged notes window over real Win32 controls - its frame, geometry, font and
+// pictures, owned by the main window, and the close button and close box reaching frmNotesView.
+// When it opens, closes and what it shows is frmNotesView's; texts cross as ANSI strings.
+
+#include <windows.h>
+
+#include <array>
+#include <string_view>
+
+#include "launcher/win32/pictures.h"
+#include "notes_window/notes_view.h"
+#include "platform/platform.h"
+#include "platform/win32/handles.h"
+
+namespace vexar {
+class frmNotesView;
+}
+
+namespace vexar::win32 {
+
+enum class NotesControlId : int {
+    kTxtShowNotes = 201,
+    kCommand1,
+    kImgFire1,
+};
+
+class NotesWindow final : public NotesView {
+public:
+    // Geometry at 96 dpi, in pixels of the client area.
+    static constexpr int kClientWidth = 697;
+    static constexpr int kClientHeight = 278;
+    static constexpr wchar_t kClassName[] = L"VexarLauncherNotesWindow";
+
+    // `owner` is the main window, which the notes window follows; `dpi` scales geometry, font and
+    // pictures (96 gives the designed pixel sizes).
+    NotesWindow(HINSTANCE instance, HWND owner, const platform::TextCodec& codec, int dpi = 96);
+    ~NotesWindow() override;
+    NotesWindow(const NotesWindow&) = delete;
+    NotesWindow& operator=(const NotesWindow&) = delete;
+
+    // Routes the close button and the close box to `form` from now on.
+    void Attach(frmNotesView& form) { form_ = &form; }
+    // Returns true when `message` was a dialog key (Tab, Enter, Esc) of this window and has been handled.
+    bool TranslateDialogKey(MSG& message);
+
+    // Returns the window, or null while it is not loaded.
+    HWND hwnd() const { return hwnd_.get(); }
+    // Returns the control `id` (null while the window is not loaded).
+    HWND Control(NotesControlId id) const;
+
+    // Creates the window and its controls, hidden, at the system's default position; raises a run-time
+    // error when the window, a control, the font or a picture cannot be made.
+    void Load() override;
+    // Shows the window in front of its owner; the notes box gets the focus when the window is new.
+    void ShowOwned() override;
+    void SetText(std::string_view text) override;
+    void Unload() override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    static LRESULT CALLBACK NotesBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                         DWORD_PTR self);
+    // Returns the message's result.
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    // Called when the window is gone, however it went: forgets the handles of the window and its controls.
+    void Forget();
+    void CreateControls();
+    int Scale(int pixels) const { return ::MulDiv(pixels, dpi_, 96); }
+
+    HINSTANCE instance_;
+    HWND owner_;
+    const platform::TextCodec& codec_;
+    int dpi_;
+    frmNotesView* form_ = nullptr;
+
+    UniqueWindow hwnd_;
+    std::array<HWND, 3> controls_{};
+    // The window has not been shown since it was created.
+    bool fresh_ = false;
+
+    UniqueGdiObject notes_font_;
+    Picture close_glyph_;
+    Picture fire_column_;
+};
+
+}  // namespace vexar::win32
