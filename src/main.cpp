@@ -7,6 +7,8 @@
 #include "launcher/frmVexarLaunch.h"
 #include "launcher/show_error.h"
 #include "launcher/win32/main_window.h"
+#include "notes_window/frmNotesView.h"
+#include "notes_window/win32/notes_window.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_message_boxes.h"
@@ -41,10 +43,6 @@ int Run(HINSTANCE instance) {
     const vexar::platform::Services services{files, shell, boxes, codec};
 
     vexar::win32::MainWindow window(instance, codec);
-    // The notes window plugs in here: its frmNotesView goes to frmVexarLaunch as the third argument.
-    vexar::frmNotesView* notes = nullptr;
-    vexar::frmVexarLaunch form(services, window, notes);
-
     try {
         window.Create();
     } catch (const vexar::RuntimeError& error) {
@@ -52,6 +50,13 @@ int Run(HINSTANCE instance) {
                    vexar::platform::Buttons::kOk);
         return 1;
     }
+
+    // The notes window, owned by the main window and destroyed with it.
+    vexar::win32::NotesWindow notes_window(instance, window.hwnd(), codec, window.dpi());
+    vexar::frmNotesView notes(notes_window, boxes);
+    notes_window.Attach(notes);
+
+    vexar::frmVexarLaunch form(services, window, &notes);
     window.Attach(form);
     form.Form_Initialize();
     form.Form_Load();
@@ -60,7 +65,7 @@ int Run(HINSTANCE instance) {
     MSG message{};
     // Destroying the main window posts the quit message that ends the loop.
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (window.TranslateDialogKey(message)) continue;
+        if (window.TranslateDialogKey(message) || notes_window.TranslateDialogKey(message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
