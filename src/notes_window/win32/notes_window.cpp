@@ -89,6 +89,12 @@ void NotesWindow::Load() {
     fresh_ = true;
     try {
         CreateControls();
+        // Windows hides owned windows with a minimised owner by itself; Wine without a window manager
+        // does not, so the owner's size changes are watched as well.
+        if (owner_ != nullptr &&
+            !::SetWindowSubclass(owner_, &NotesWindow::OwnerProc, 2, reinterpret_cast<DWORD_PTR>(this))) {
+            RaiseLastError();
+        }
     } catch (...) {
         hwnd_.reset();
         throw;
@@ -132,6 +138,8 @@ void NotesWindow::SetText(std::string_view text) {
 void NotesWindow::Unload() { hwnd_.reset(); }
 
 void NotesWindow::Forget() {
+    if (owner_ != nullptr) ::RemoveWindowSubclass(owner_, &NotesWindow::OwnerProc, 2);
+    hidden_with_owner_ = false;
     hwnd_.release();
     controls_.fill(nullptr);
     fresh_ = false;
@@ -154,6 +162,22 @@ LRESULT CALLBACK NotesWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
         return ::DefWindowProcW(hwnd, message, wparam, lparam);
     }
     return self->HandleMessage(message, wparam, lparam);
+}
+
+LRESULT CALLBACK NotesWindow::OwnerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                        DWORD_PTR self_data) {
+    auto* self = reinterpret_cast<NotesWindow*>(self_data);
+    if (message == WM_SIZE && self->hwnd_) {
+        HWND notes = self->hwnd_.get();
+        if (wparam == SIZE_MINIMIZED && ::IsWindowVisible(notes)) {
+            ::ShowWindow(notes, SW_HIDE);
+            self->hidden_with_owner_ = true;
+        } else if (wparam != SIZE_MINIMIZED && self->hidden_with_owner_) {
+            self->hidden_with_owner_ = false;
+            ::ShowWindow(notes, SW_SHOWNOACTIVATE);
+        }
+    }
+    return ::DefSubclassProc(hwnd, message, wparam, lparam);
 }
 
 LRESULT CALLBACK NotesWindow::NotesBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,

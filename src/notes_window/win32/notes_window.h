@@ -59,6 +59,8 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                      DWORD_PTR self);
     static LRESULT CALLBACK NotesBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                          DWORD_PTR self);
     // Returns the message's result.
@@ -79,6 +81,8 @@ private:
     std::array<HWND, 3> controls_{};
     // The window has not been shown since it was created.
     bool fresh_ = false;
+    // The window was hidden because its owner was minimised, and shows again when the owner is restored.
+    bool hidden_with_owner_ = false;
 
     UniqueGdiObject notes_font_;
     Picture close_glyph_;
