@@ -158,15 +158,18 @@ void MainWindow::CreateControls() {
         if (font != nullptr) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
 
-    // The game list's closed height follows from its font; make it the designed height.
+    // The game list's closed height follows from its item height plus borders that differ between
+    // control versions (and the height read back need not be the one set): set, measure, correct.
     HWND list = Control(ControlId::kTxtLauncher);
-    RECT closed{};
-    ::GetWindowRect(list, &closed);
-    const LRESULT item_height = ::SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
     const int wanted = Scale(28);
-    if (item_height != CB_ERR && closed.bottom - closed.top != wanted) {
-        ::SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                       item_height + wanted - (closed.bottom - closed.top));
+    LRESULT item_height = ::SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int attempt = 0; attempt < 3 && item_height != CB_ERR; ++attempt) {
+        ::SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item_height);
+        RECT closed{};
+        ::GetWindowRect(list, &closed);
+        const int difference = wanted - (closed.bottom - closed.top);
+        if (difference == 0) break;
+        item_height += difference;
     }
     ::SendMessageW(Control(ControlId::kTxtCommand), EM_SETLIMITTEXT, 0, 0);
 
