@@ -45,13 +45,28 @@ TEST(Win32CodecTest, WesternCodePageMatchesTheTestDouble) {
     EXPECT_EQ(codec.FromUtf16(u"\u20AC \u4E2D"), "\x80 ?");  // a character the code page lacks: '?'
 }
 
-// The message box of this thread titled `title`, waited for up to five seconds.
-HWND WaitForBox(const std::wstring& title) {
-    for (int i = 0; i < 500; ++i) {
-        if (HWND box = ::FindWindowW(L"#32770", title.c_str())) return box;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+// The message box titled `title` (null: any title) that thread `thread` shows, waited for up to five
+// seconds. Only that thread's windows are searched: other tests may show boxes with the same title.
+HWND WaitForBox(DWORD thread, const std::wstring* title) {
+    struct Search {
+        const std::wstring* title;
+        HWND found;
+    } search{title, nullptr};
+    const auto visit = [](HWND window, LPARAM context) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(context);
+        wchar_t text[256] = {};
+        wchar_t class_name[16] = {};
+        ::GetClassNameW(window, class_name, 16);
+        ::GetWindowTextW(window, text, 256);
+        if (std::wstring(class_name) != L"#32770" || (s->title && *s->title != text)) return TRUE;
+        s->found = window;
+        return FALSE;
+    };
+    for (int i = 0; i < 500 && !search.found; ++i) {
+        ::EnumThreadWindows(thread, visit, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return nullptr;
+    return search.found;
 }
 
 // What a box showed, and the button pressed on it.
@@ -65,10 +80,12 @@ struct SeenBox {
 // Shows a box through `boxes` while another thread reads it and presses `button`.
 Answer ShowAndPress(Win32MessageBoxes& boxes, const std::string& text, const std::string& title,
                     const std::wstring& wide_title, Icon icon, Buttons buttons, int button, SeenBox& seen) {
+    const DWORD shower = ::GetCurrentThreadId();
     std::thread presser([&] {
-        const HWND box = WaitForBox(wide_title);
+        HWND box = WaitForBox(shower, &wide_title);
+        seen.found = box != nullptr;
+        if (!box) box = WaitForBox(shower, nullptr);  // a box with a wrong title must not hang the test
         if (!box) return;
-        seen.found = true;
         wchar_t buffer[512] = {};
         ::GetDlgItemTextW(box, 0xFFFF, buffer, 512);
         seen.text = buffer;
