@@ -19,6 +19,13 @@ if [ -z "${DISPLAY:-}" ]; then
     virtual=1
 fi
 wine_session_start build/mingw
+if [ -n "$virtual" ]; then
+    # The virtual display starts with the pointer at its centre, where the window's notes box will be:
+    # move it to the corner, so that the screenshot shows no tool tip.
+    python3 -c 'import ctypes; x = ctypes.CDLL("libX11.so.6"); x.XOpenDisplay.restype = ctypes.c_void_p
+d = x.XOpenDisplay(None); x.XWarpPointer(ctypes.c_void_p(d), 0, x.XDefaultRootWindow(ctypes.c_void_p(d)), 0, 0, 0, 0, 0, 0)
+x.XCloseDisplay(ctypes.c_void_p(d))' 2>/dev/null || true
+fi
 
 shot="$root/build/launcher-screenshot.png"
 cd build/mingw/example
