@@ -57,8 +57,9 @@ TempFolder::TempFolder() {
     const DWORD length = ::GetTempPathA(sizeof temp, temp);
     if (length == 0 || length > MAX_PATH) Fail("GetTempPathA", "");
     for (int attempt = 0;; ++attempt) {
-        std::string candidate = std::string(temp, length) + "vexar-" + std::to_string(::GetCurrentProcessId()) +
-                                "-" + std::to_string(::GetTickCount()) + "-" + std::to_string(g_serial++);
+        std::string candidate = std::string(temp, length) + "vexar-" +
+                                std::to_string(::GetCurrentProcessId()) + "-" +
+                                std::to_string(::GetTickCount()) + "-" + std::to_string(g_serial++);
         if (::CreateDirectoryA(candidate.c_str(), nullptr)) {
             path_ = candidate + "\\";
             return;
@@ -71,7 +72,8 @@ TempFolder::~TempFolder() { RemoveTree(path_); }
 
 std::string TempFolder::PathOf(std::string_view relative) const { return path_ + std::string(relative); }
 
-std::string TempFolder::WriteFile(std::string_view relative, std::string_view bytes, std::uint32_t attributes) {
+std::string TempFolder::WriteFile(std::string_view relative, std::string_view bytes,
+                                  std::uint32_t attributes) {
     const std::string full = PathOf(relative);
     // A hidden or system file cannot be recreated with CREATE_ALWAYS unless the same bits are asked for.
     ::SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -39,8 +39,8 @@ std::u16string Win32Codec::ToUtf16(std::string_view text) const {
     const int needed = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
     if (needed <= 0) RaiseLastError();
     std::u16string wide(static_cast<std::size_t>(needed), u'\0');
-    if (::MultiByteToWideChar(CP_ACP, 0, text.data(), size, reinterpret_cast<wchar_t*>(wide.data()), needed) !=
-        needed) {
+    if (::MultiByteToWideChar(CP_ACP, 0, text.data(), size, reinterpret_cast<wchar_t*>(wide.data()),
+                              needed) != needed) {
         RaiseLastError();
     }
     return wide;

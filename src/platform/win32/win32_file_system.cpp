@@ -37,7 +37,8 @@ private:
 // Line input from an open file it owns; LineSplitter decides where lines end and how much is read.
 class Win32LineReader : public platform::LineReader {
 public:
-    explicit Win32LineReader(UniqueFile file) : file_(std::move(file)), source_(file_.get()), splitter_(source_) {}
+    explicit Win32LineReader(UniqueFile file)
+        : file_(std::move(file)), source_(file_.get()), splitter_(source_) {}
 
     std::string ReadLine() override { return splitter_.ReadLine(); }
 
@@ -84,7 +85,9 @@ private:
     void Seek(std::uint32_t number) {
         if (number == 0) Raise(kErrBadRecordNumber);
         const std::uint64_t offset = std::uint64_t{number - 1} * length_;
-        if (offset > static_cast<std::uint64_t>(std::numeric_limits<LONGLONG>::max())) Raise(kErrBadRecordNumber);
+        if (offset > static_cast<std::uint64_t>(std::numeric_limits<LONGLONG>::max())) {
+            Raise(kErrBadRecordNumber);
+        }
         LARGE_INTEGER position;
         position.QuadPart = static_cast<LONGLONG>(offset);
         if (!::SetFilePointerEx(file_.get(), position, nullptr, FILE_BEGIN)) RaiseLastError();
@@ -167,7 +170,8 @@ std::unique_ptr<platform::RecordFile> Win32FileSystem::OpenRecords(std::string_v
                                                                    platform::RecordAccess access) {
     if (record_length == 0) Raise(kErrBadRecordLength);
     const bool writable = access == platform::RecordAccess::kReadWrite;
-    UniqueFile file(::CreateFileA(Terminated(path).c_str(), writable ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+    UniqueFile file(::CreateFileA(Terminated(path).c_str(),
+                                  writable ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   writable ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) RaiseLastError();

@@ -39,7 +39,8 @@ TEST(Win32CodecTest, WesternCodePageMatchesTheTestDouble) {
     const Win32Codec codec;
     const fake::FakeCodec windows_1252;
     for (int byte = 0; byte < 256; ++byte) {
-        EXPECT_EQ(codec.Widen(static_cast<unsigned char>(byte)), windows_1252.Widen(static_cast<unsigned char>(byte)))
+        EXPECT_EQ(codec.Widen(static_cast<unsigned char>(byte)),
+                  windows_1252.Widen(static_cast<unsigned char>(byte)))
             << "byte " << byte;
     }
     EXPECT_EQ(codec.FromUtf16(u"\u20AC \u4E2D"), "\x80 ?");  // a character the code page lacks: '?'
@@ -121,16 +122,19 @@ TEST(Win32MessageBoxesTest, ShowsTextTitleAndIconAndReturnsThePressedButton) {
     EXPECT_EQ(seen.icon, ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_HAND)));
 
     seen = {};
-    EXPECT_EQ(ShowAndPress(boxes, "Delete?", "Question", L"Question", Icon::kQuestion, Buttons::kYesNo, IDYES, seen),
+    EXPECT_EQ(ShowAndPress(boxes, "Delete?", "Question", L"Question", Icon::kQuestion, Buttons::kYesNo, IDYES,
+                           seen),
               Answer::kYes);
     EXPECT_EQ(seen.icon, ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_QUESTION)));
     seen = {};
-    EXPECT_EQ(ShowAndPress(boxes, "Delete?", "Question", L"Question", Icon::kWarning, Buttons::kYesNo, IDNO, seen),
-              Answer::kNo);
+    EXPECT_EQ(
+        ShowAndPress(boxes, "Delete?", "Question", L"Question", Icon::kWarning, Buttons::kYesNo, IDNO, seen),
+        Answer::kNo);
     EXPECT_EQ(seen.icon, ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_EXCLAMATION)));
     seen = {};
-    EXPECT_EQ(ShowAndPress(boxes, "Plain", "VexarLaunch", L"VexarLaunch", Icon::kNone, Buttons::kOk, IDOK, seen),
-              Answer::kOk);
+    EXPECT_EQ(
+        ShowAndPress(boxes, "Plain", "VexarLaunch", L"VexarLaunch", Icon::kNone, Buttons::kOk, IDOK, seen),
+        Answer::kOk);
     EXPECT_EQ(seen.icon, nullptr);
 }
 

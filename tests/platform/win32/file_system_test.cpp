@@ -111,8 +111,8 @@ TEST_F(Win32FileSystemTest, ListFirstEndsTheListingInProgress) {
 }
 
 TEST_F(Win32FileSystemTest, AttributesAreReadAndReset) {
-    const std::string path =
-        folder.WriteFile("f.txt", "x", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    const std::string path = folder.WriteFile(
+        "f.txt", "x", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     constexpr std::uint32_t kKept = platform::kAttrReadOnly | platform::kAttrHidden | platform::kAttrSystem;
     EXPECT_EQ(files.ReadAttributes(path) & (kKept | platform::kAttrDirectory), kKept);
     files.ResetAttributes(path);
@@ -189,8 +189,8 @@ TEST_F(Win32FileSystemTest, OpenForInputFailuresAndTheFileIsClosedWithTheReader)
     }
     {
         // A program writing the file does not keep it from being read.
-        UniqueFile writer(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                                        nullptr));
+        UniqueFile writer(
+            ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(writer);
         EXPECT_EQ(files.OpenForInput(path)->ReadLine(), "one");
     }
@@ -229,7 +229,8 @@ TEST_F(Win32FileSystemTest, HugeFilesCostOnlyTheLinesRead) {
 
 TEST_F(Win32FileSystemTest, RecordFileRoundTrip) {
     const std::string path = folder.PathOf("Title.cfg");
-    EXPECT_EQ(ErrorOf([&] { files.OpenRecords(path, 100, platform::RecordAccess::kReadOnly); }), kErrFileNotFound);
+    EXPECT_EQ(ErrorOf([&] { files.OpenRecords(path, 100, platform::RecordAccess::kReadOnly); }),
+              kErrFileNotFound);
     std::array<std::uint8_t, 100> record{};
     {
         auto file = files.OpenRecords(path, 100, platform::RecordAccess::kReadWrite);
@@ -253,8 +254,8 @@ TEST_F(Win32FileSystemTest, ReadOnlyRecordFileOpensOnlyForReading) {
     std::string content(100, 'r');
     const std::string path = folder.WriteFile("Title.cfg", content, FILE_ATTRIBUTE_READONLY);
     // Wine keeps the read-only attribute in the Unix write bits, which do not stop root.
-    const bool enforced =
-        !UniqueFile(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    const bool enforced = !UniqueFile(
+        ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (enforced) {
         EXPECT_EQ(ErrorOf([&] { files.OpenRecords(path, 100, platform::RecordAccess::kReadWrite); }),
                   kErrPathFileAccess);

@@ -46,7 +46,8 @@ protected:
 
 TEST_F(StartUpTest, SortedFilesListsPlainCfgFilesInBinaryOrder) {
     folder.MakeFolder("Configs");
-    for (const char* name : {"alpha2.cfg", "Zulu.cfg", "alpha.cfg", "GAME.CFG", "game.cfg.bak", ".cfg", "x.cf"}) {
+    for (const char* name :
+         {"alpha2.cfg", "Zulu.cfg", "alpha.cfg", "GAME.CFG", "game.cfg.bak", ".cfg", "x.cf"}) {
         folder.WriteFile("Configs\\" + std::string(name), "");
     }
     folder.MakeFolder("Configs\\d.cfg");
@@ -126,7 +127,8 @@ TEST_F(StartUpTest, LockedConfigStopsTheFillWithPermissionDenied) {
     folder.MakeFolder("Configs");
     folder.WriteFile("Configs\\a.cfg", Config("Title:         Alpha"));
     const std::string locked = folder.WriteFile("Configs\\b.cfg", Config("Title:         Bravo"));
-    const win32::UniqueFile hold(::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    const win32::UniqueFile hold(
+        ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(hold);
 
     frmVexarLaunch form(services, view);
