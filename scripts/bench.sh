@@ -37,7 +37,7 @@ fi
 build/bench/bench/vexar_bench_sort "${sort_args[@]}" --benchmark_format=csv 2>/dev/null |
     awk -F, '/^"BM_/ {
         gsub(/"/, "", $1); split($1, part, "/"); n = part[2] + 0
-        if (part[3] != "" && part[3] !~ /median/) next
+        if (part[2] ~ /_/ && part[2] !~ /_median$/) next   # repeated runs: keep only the median
         cpu[part[1], n] = $4; sizes[n] = 1
     }
     END { for (n in sizes) printf "sort n=%d quicksort_us=%.1f stdsort_us=%.1f ratio=%.2f\n",
