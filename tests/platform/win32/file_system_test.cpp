@@ -264,7 +264,7 @@ TEST_F(Win32FileSystemTest, ReadOnlyRecordFileOpensOnlyForReading) {
     std::array<std::uint8_t, 100> record{};
     EXPECT_EQ(file->ReadRecord(1, record), 100u);
     EXPECT_EQ(record[99], 'r');
-    EXPECT_NE(ErrorOf([&] { file->WriteRecord(1, record); }), 0);
+    EXPECT_EQ(ErrorOf([&] { file->WriteRecord(1, record); }), kErrPathFileAccess);
 }
 
 }  // namespace
