@@ -58,6 +58,8 @@ inline void ReleaseCom(Interface* p) noexcept { p->Release(); }
 
 // A file handle from CreateFile (invalid value INVALID_HANDLE_VALUE).
 using UniqueFile = UniqueAny<HANDLE, detail::CloseFile, -1>;
+// A process or thread handle from CreateProcess (invalid value 0).
+using UniqueProcess = UniqueAny<HANDLE, detail::CloseFile, 0>;
 // A find handle from FindFirstFile.
 using UniqueFind = UniqueAny<HANDLE, detail::CloseFind, -1>;
 // A kernel object handle whose invalid value is null: a process or thread from CreateProcess.
