@@ -201,18 +201,19 @@ def emblem(size_w, size_h, seed, phase, cy_shift=0.0):
     flame(c, cx, cy + r * 0.9, size_w * 0.46, size_h * 0.95, seed, phase)
     flame(c, cx - r * 0.9, cy + r * 0.2, size_w * 0.16, size_h * 0.55, seed + 7, phase)
     flame(c, cx + r * 0.9, cy + r * 0.2, size_w * 0.16, size_h * 0.55, seed + 11, phase)
-    # horns: curved wedges sweeping up and outwards from the shield's shoulders
+    # horns: tapering curves that sweep out from the shield's shoulders and bend back in at the tips
     for side in (-1, 1):
-        pts = []
-        for i in range(13):
-            t = i / 12
-            ang = math.radians(200 - 110 * t) if side < 0 else math.radians(-20 + 110 * t)
-            rad = r * (0.95 + 0.75 * t)
-            pts.append((cx + side * abs(math.cos(ang)) * rad * 0.9, cy - r * 0.55 - t * r * 1.45))
-        outer = [(cx + side * r * 0.45, cy - r * 0.55)] + pts
-        inner = [(x - side * r * 0.28 * (1 - i / 12), y + r * 0.05) for i, (x, y) in enumerate(pts)]
-        fill(c, polygon(outer + inner[::-1]),
-             lambda px, py: (235 - (cy - py) * 2.2, 215 - (cy - py) * 3.0, 170 - (cy - py) * 3.0))
+        p0 = (cx + side * r * 0.55, cy - r * 0.70)
+        p1 = (cx + side * r * 1.55, cy - r * 1.05)
+        p2 = (cx + side * r * 0.95, cy - r * 1.95)
+        def bezier(t, p0=p0, p1=p1, p2=p2):
+            return tuple((1 - t) ** 2 * p0[i] + 2 * (1 - t) * t * p1[i] + t * t * p2[i] for i in range(2))
+        samples = [(bezier(i / 40), r * (0.26 - 0.23 * i / 40)) for i in range(41)]
+
+        def horn(px, py, samples=samples):
+            return any((px - x) ** 2 + (py - y) ** 2 <= w * w for (x, y), w in samples)
+
+        fill(c, horn, lambda px, py: (150 + (cy - py) * 3.0, 120 + (cy - py) * 3.4, 90 + (cy - py) * 3.0))
     # shield: dark red disc, gold ring, a bright core
     fill(c, ellipse(cx, cy, r, r), lambda px, py: (120 - (py - cy) * 2.5, 10, 6))
     fill(c, ring(cx, cy, r, r * 0.78), (230, 170, 40))

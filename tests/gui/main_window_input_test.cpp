@@ -81,6 +81,20 @@ TEST_F(InputTest, ArrowKeysChooseAnEntryAndRunTheClickHandler) {
     EXPECT_EQ(window->ListIndex(), -1);
 }
 
+TEST_F(InputTest, DroppingTheListDownIsNoLossOfFocusButLeavingTheListIs) {
+    Start();
+    HWND list = Control(ControlId::kTxtLauncher);
+    window->SetNotesText("kept");  // the list's lose-focus handler would empty it: the list text is empty
+    ::SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
+    Pump();
+    ::SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
+    Pump();
+    EXPECT_EQ(window->NotesText(), "kept");
+    ::SetFocus(Control(ControlId::kTxtCommand));
+    Pump();
+    EXPECT_EQ(window->NotesText(), "");
+}
+
 TEST_F(InputTest, SettingTheListTextChoosesOnlyAnExactEntry) {
     Start();
     window->SetListText("Charlie");
