@@ -30,28 +30,6 @@ TEST_F(NotesWindowTest, OpensWithTheCurrentNotesEvenWhenEmpty) {
     EXPECT_EQ(notes_view.text, "");
 }
 
-TEST_F(NotesWindowTest, SecondDoubleClickReusesTheWindowAndRefreshesItsText) {
-    view.notes = "first game";
-    form.txtShowNotes_DblClick();
-    view.notes = "second game";
-    EXPECT_EQ(notes_view.text, "first game");  // a new selection alone leaves the copy as it was
-    form.txtShowNotes_DblClick();
-    EXPECT_EQ(notes_view.creations, 1);
-    EXPECT_EQ(notes_view.text, "second game");
-}
-
-TEST_F(NotesWindowTest, ClosedWindowOpensAgainFresh) {
-    view.notes = "old";
-    form.txtShowNotes_DblClick();
-    notes.Command1_Click();
-    EXPECT_FALSE(notes_view.loaded);
-    view.notes = "new";
-    form.txtShowNotes_DblClick();
-    EXPECT_EQ(notes_view.creations, 2);
-    EXPECT_EQ(notes_view.text, "new");
-    EXPECT_TRUE(fake.boxes.shown.empty());
-}
-
 TEST_F(NotesWindowTest, FailureToShowIsReportedWithoutAProcedureName) {
     UnshowableNotesView broken;
     frmNotesView broken_notes(broken, fake.boxes);

@@ -1,5 +1,5 @@
-// The exit clean-up and the manual button against the real "C:\vexardat" and "C:\gvexardat" and real
-// folders. Whatever was at those two paths before a test is set aside and put back afterwards.
+// The exit clean-up against the real "C:\vexardat" and "C:\gvexardat". Whatever was at those two
+// paths before a test is set aside and put back afterwards.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -126,23 +126,6 @@ TEST_F(DriveCTest, YesRemovesBothFoldersWithReadOnlyHiddenAndSystemFiles) {
     EXPECT_FALSE(Exists(kGvexardat));
 }
 
-TEST_F(DriveCTest, HardDriveModeAndNoLeaveEverything) {
-    MakeFolder(kVexardat);
-    MakeFolder(kGvexardat);
-    Load(form, false);
-    bool cancel = false;
-    form.Form_Unload(cancel);
-    EXPECT_TRUE(boxes.shown.empty());
-
-    frmVexarLaunch cd_form(services, view);
-    Load(cd_form, true);
-    boxes.answers = {platform::Answer::kNo};
-    cd_form.Form_Unload(cancel);
-    EXPECT_EQ(Questions(), 1);
-    EXPECT_TRUE(Exists(kVexardat));
-    EXPECT_TRUE(Exists(kGvexardat));
-}
-
 TEST_F(DriveCTest, PlainFileCountsAndHiddenFolderDoesNot) {
     MakeFolder(kGvexardat, FILE_ATTRIBUTE_HIDDEN);
     Load(form, true);
@@ -182,27 +165,6 @@ TEST_F(DriveCTest, FailedRemovalIsReportedAndTheMainWindowStillCloses) {
     EXPECT_FALSE(Exists(kGvexardat));
     MSG message{};
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
-}
-
-TEST_F(DriveCTest, ManualIsOpenedOnlyWhenAPlainIndexFileIsThere) {
-    const std::string missing =
-        "Manual is not installed.  The file 'index.html' is missing from the 'VLManual' subdirectory\r\n\r\n"
-        "The VLManual subdirectory should be located under this launcher with the file index.html.";
-    form.cmdHelp_Click();
-    EXPECT_EQ(view.notes, missing);
-    folder.MakeFolder("VLManual");
-    folder.WriteFile("VLManual\\index.html", "<html></html>", FILE_ATTRIBUTE_HIDDEN);
-    view.notes.clear();
-    form.cmdHelp_Click();
-    EXPECT_EQ(view.notes, missing);
-    EXPECT_TRUE(shell.calls.empty());
-
-    folder.SetAttributes("VLManual\\index.html", 0);
-    view.notes = "kept";
-    form.cmdHelp_Click();
-    EXPECT_EQ(view.notes, "kept");
-    ASSERT_EQ(shell.calls.size(), 1u);
-    EXPECT_EQ(shell.calls[0].file, "VLManual\\index.html");
 }
 
 }  // namespace
