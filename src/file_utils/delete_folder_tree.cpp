@@ -1,5 +1,6 @@
 // Removal of a directory tree (DeleteFolderTree) and its reporting wrapper (RemoveDataFolder).
 #include <string>
+#include <vector>
 
 #include "file_utils/mdlGlobalFunctions.h"
 #include "launcher/show_error.h"
@@ -20,8 +21,8 @@ public:
 private:
     // The attribute word: the platform's attribute bits as a signed 16-bit value.
     using AttributeWord = std::int16_t;
-    static constexpr AttributeWord kDirectoryBit = platform::kAttrDirectory;
-    static constexpr AttributeWord kReparseBit = platform::kAttrReparsePoint;
+    static constexpr auto kDirectoryBit = static_cast<AttributeWord>(platform::kAttrDirectory);
+    static constexpr auto kReparseBit = static_cast<AttributeWord>(platform::kAttrReparsePoint);
 
     // Runs one step; a failure becomes the pending error and the work goes on. Returns true on success.
     template <typename Step>
