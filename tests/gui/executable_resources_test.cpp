@@ -25,7 +25,8 @@ std::wstring StringValue(const std::vector<BYTE>& block, const wchar_t* key) {
     void* value = nullptr;
     UINT length = 0;
     const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + key;
-    if (!::VerQueryValueW(block.data(), path.c_str(), &value, &length) || value == nullptr) return L"<missing>";
+    if (!::VerQueryValueW(block.data(), path.c_str(), &value, &length) || value == nullptr)
+        return L"<missing>";
     return static_cast<const wchar_t*>(value);
 }
 
@@ -45,8 +46,8 @@ TEST(ExecutableResources, VersionRecordIsUsEnglishWithTheDesignedValues) {
     EXPECT_EQ(fixed->dwProductVersionLS, 0u);
 
     WORD* translation = nullptr;
-    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                                 &length));
+    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
+                                 reinterpret_cast<void**>(&translation), &length));
     ASSERT_EQ(length, 4u) << "one language";
     EXPECT_EQ(translation[0], 0x0409);
     EXPECT_EQ(translation[1], 0x04B0);
@@ -66,8 +67,8 @@ BOOL CALLBACK CollectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names) {
 }
 
 TEST(ExecutableResources, OneIconGroupWithOne48By48ImageOf256Colours) {
-    HMODULE module =
-        ::LoadLibraryExW(VEXAR_LAUNCHER_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HMODULE module = ::LoadLibraryExW(VEXAR_LAUNCHER_EXE, nullptr,
+                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(module, nullptr);
     std::vector<ULONG_PTR> groups;
     ::EnumResourceNamesW(module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, &CollectName,

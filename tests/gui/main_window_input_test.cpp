@@ -81,6 +81,43 @@ TEST_F(InputTest, ArrowKeysChooseAnEntryAndRunTheClickHandler) {
     EXPECT_EQ(window->ListIndex(), -1);
 }
 
+// Clicks the left mouse button at screen point `at`, as the user does.
+void ClickAt(POINT at) {
+    ::SetCursorPos(at.x, at.y);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, clicks, sizeof(INPUT));
+}
+
+TEST_F(InputTest, PickingAnEntryWithTheMouseChoosesItAndLeavingKeepsIt) {
+    Start();
+    HWND list = Control(ControlId::kTxtLauncher);
+    ::SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
+    Pump();
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(::GetComboBoxInfo(list, &info));
+    RECT item{};
+    ASSERT_NE(::SendMessageW(info.hwndList, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item)), LB_ERR);
+    POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ::ClientToScreen(info.hwndList, &centre);
+    ClickAt(centre);
+    for (int i = 0; i < 50 && window->ListText().empty(); ++i) {
+        ::Sleep(20);
+        Pump();
+    }
+    EXPECT_EQ(window->ListText(), "Charlie");
+    EXPECT_EQ(window->ListIndex(), 2);
+    EXPECT_EQ(window->NotesText(), "Charlie notes");
+    // Leaving the list reads the entry again; an entry that was picked, not typed, is no error.
+    ::SetFocus(Control(ControlId::kTxtCommand));
+    Pump();
+    EXPECT_EQ(window->NotesText(), "Charlie notes");
+    EXPECT_EQ(window->ListText(), "Charlie");
+}
+
 TEST_F(InputTest, DroppingTheListDownIsNoLossOfFocusButLeavingTheListIs) {
     Start();
     HWND list = Control(ControlId::kTxtLauncher);
@@ -120,8 +157,8 @@ TEST_F(InputTest, TabWalksTheControlsAndLeavingTheCommandBoxRunsItsHandler) {
     wchar_t caption[64] = {};
     ::GetWindowTextW(window->hwnd(), caption, 64);
     EXPECT_STREQ(caption, L"My Games") << "the command box's lose-focus handler ran";
-    for (ControlId next : {ControlId::kCmdMinimize, ControlId::kCommand1, ControlId::kCmdHelp,
-                           ControlId::kTxtLauncher}) {
+    for (ControlId next :
+         {ControlId::kCmdMinimize, ControlId::kCommand1, ControlId::kCmdHelp, ControlId::kTxtLauncher}) {
         Press(VK_TAB);
         EXPECT_EQ(FocusedControl(), Control(next));
     }

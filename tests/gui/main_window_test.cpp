@@ -42,10 +42,14 @@ struct Designed {
 };
 
 const Designed kDesigned[] = {
-    {ControlId::kCommand1, L"Button", 527, 104, 23, 26},   {ControlId::kCmdMinimize, L"Button", 500, 104, 25, 26},
-    {ControlId::kTxtCommand, L"Edit", 16, 136, 590, 19},   {ControlId::kCmdHelp, L"Button", 552, 104, 22, 26},
-    {ControlId::kTxtShowNotes, L"Edit", 48, 40, 446, 89},  {ControlId::kCmdLaunchGame, L"Button", 500, 8, 74, 93},
-    {ControlId::kTxtLauncher, L"ComboBox", 48, 8, 445, 28}, {ControlId::kImgFire2, L"Static", 580, 8, 26, 120},
+    {ControlId::kCommand1, L"Button", 527, 104, 23, 26},
+    {ControlId::kCmdMinimize, L"Button", 500, 104, 25, 26},
+    {ControlId::kTxtCommand, L"Edit", 16, 136, 590, 19},
+    {ControlId::kCmdHelp, L"Button", 552, 104, 22, 26},
+    {ControlId::kTxtShowNotes, L"Edit", 48, 40, 446, 89},
+    {ControlId::kCmdLaunchGame, L"Button", 500, 8, 74, 93},
+    {ControlId::kTxtLauncher, L"ComboBox", 48, 8, 445, 28},
+    {ControlId::kImgFire2, L"Static", 580, 8, 26, 120},
     {ControlId::kImgFire1, L"Static", 16, 8, 26, 120},
 };
 
@@ -126,8 +130,8 @@ TEST_F(WindowTest, ControlStylesAsDesigned) {
         << "no length limit";
 
     // Picture buttons: owner-drawn, no caption, never the default (Enter) or cancel (Esc) button.
-    for (ControlId id : {ControlId::kCmdLaunchGame, ControlId::kCmdMinimize, ControlId::kCommand1,
-                         ControlId::kCmdHelp}) {
+    for (ControlId id :
+         {ControlId::kCmdLaunchGame, ControlId::kCmdMinimize, ControlId::kCommand1, ControlId::kCmdHelp}) {
         HWND button = Control(id);
         EXPECT_EQ(::GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
         EXPECT_EQ(::GetWindowTextLengthW(button), 0);
@@ -147,9 +151,9 @@ TEST_F(WindowTest, FontsAsDesigned) {
         LONG weight;
     };
     // 12 point is 16 pixels at 96 dpi, 8.25 point 11 pixels.
-    for (const Expected& e : {Expected{ControlId::kTxtLauncher, -16, FW_BOLD},
-                              Expected{ControlId::kTxtCommand, -11, FW_BOLD},
-                              Expected{ControlId::kTxtShowNotes, -11, FW_NORMAL}}) {
+    for (const Expected& e :
+         {Expected{ControlId::kTxtLauncher, -16, FW_BOLD}, Expected{ControlId::kTxtCommand, -11, FW_BOLD},
+          Expected{ControlId::kTxtShowNotes, -11, FW_NORMAL}}) {
         const LOGFONTW font = FontOf(Control(e.id));
         EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif");
         EXPECT_EQ(font.lfHeight, e.height);
@@ -223,7 +227,8 @@ TEST_F(WindowTest, PicturesHaveTheirDesignedSizes) {
     for (const Expected& e :
          {Expected{VEXAR_IDR_CLOSE_GLYPH, true, 16, 25}, Expected{VEXAR_IDR_MINIMIZE_GLYPH, true, 21, 25},
           Expected{VEXAR_IDB_HELP_GLYPH, false, 16, 16}, Expected{VEXAR_IDB_LAUNCH_EMBLEM, false, 44, 46},
-          Expected{VEXAR_IDB_PRESSED_EMBLEM, false, 44, 44}, Expected{VEXAR_IDB_FIRE_COLUMN, false, 26, 96}}) {
+          Expected{VEXAR_IDB_PRESSED_EMBLEM, false, 44, 44},
+          Expected{VEXAR_IDB_FIRE_COLUMN, false, 26, 96}}) {
         const win32::Picture picture =
             e.jpeg ? win32::LoadJpegPicture(module, e.id) : win32::LoadBitmapPicture(module, e.id);
         EXPECT_EQ(picture.size.cx, e.width) << e.id;

@@ -38,10 +38,11 @@ struct ControlSpec {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kPictureButton = kChild | WS_TABSTOP | BS_OWNERDRAW;
 const ControlSpec kControls[] = {
-    {ControlId::kTxtLauncher, WC_COMBOBOXW, kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-     0, 48, 8, 445, 28, FontKind::kList, L"Select the game you want to play from the list"},
-    {ControlId::kTxtCommand, WC_EDITW, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 16, 136, 590, 19,
-     FontKind::kCommand,
+    {ControlId::kTxtLauncher, WC_COMBOBOXW,
+     kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 48, 8, 445, 28,
+     FontKind::kList, L"Select the game you want to play from the list"},
+    {ControlId::kTxtCommand, WC_EDITW, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 16, 136, 590,
+     19, FontKind::kCommand,
      L"Add extra command line options here.  Current directory is the location of this launcher."},
     {ControlId::kCmdLaunchGame, WC_BUTTONW, kPictureButton, 0, 500, 8, 74, 93, FontKind::kNone,
      L"Click here to launch the game"},
@@ -61,7 +62,9 @@ constexpr std::size_t Slot(ControlId id) {
     return static_cast<std::size_t>(static_cast<int>(id) - static_cast<int>(ControlId::kCommand1));
 }
 
-const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+const wchar_t* Wide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
 
 // Returns a font of `face`, `points_x100` hundredths of a point high at `dpi`, of `weight`.
 UniqueGdiObject MakeFont(const wchar_t* face, int points_x100, int weight, int dpi) {
@@ -125,14 +128,14 @@ void MainWindow::Create() {
     const int height = frame.bottom - frame.top;
     const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    HWND created = ::CreateWindowExW(kFrameExStyle, kClassName, kCaption, kFrameStyle, left, top, width, height,
-                                     nullptr, nullptr, instance_, this);
+    HWND created = ::CreateWindowExW(kFrameExStyle, kClassName, kCaption, kFrameStyle, left, top, width,
+                                     height, nullptr, nullptr, instance_, this);
     if (created == nullptr) RaiseLastError();
     phase_ = Phase::kCreated;
 
     // The one 48 x 48 image as the big icon, scaled down by the system for the small one.
-    big_icon_.reset(static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(VEXAR_IDI_PROGRAM), IMAGE_ICON,
-                                                    0, 0, LR_DEFAULTCOLOR)));
+    big_icon_.reset(static_cast<HICON>(
+        ::LoadImageW(instance_, MAKEINTRESOURCEW(VEXAR_IDI_PROGRAM), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
     small_icon_.reset(static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(VEXAR_IDI_PROGRAM),
                                                       IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
                                                       ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
@@ -146,9 +149,10 @@ void MainWindow::Create() {
 void MainWindow::CreateControls() {
     for (const ControlSpec& spec : kControls) {
         const int height = spec.id == ControlId::kTxtLauncher ? kDropDownHeight : spec.height;
-        HWND control = ::CreateWindowExW(spec.ex_style, spec.window_class, L"", spec.style, Scale(spec.left),
-                                         Scale(spec.top), Scale(spec.width), Scale(height), hwnd_.get(),
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+        HWND control =
+            ::CreateWindowExW(spec.ex_style, spec.window_class, L"", spec.style, Scale(spec.left),
+                              Scale(spec.top), Scale(spec.width), Scale(height), hwnd_.get(),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
         if (control == nullptr) RaiseLastError();
         controls_[Slot(spec.id)] = control;
         HGDIOBJ font = spec.font == FontKind::kList      ? list_font_.get()
@@ -178,9 +182,9 @@ void MainWindow::CreateControls() {
         RaiseLastError();
     }
 
-    tooltips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_.get(), nullptr,
-                                  instance_, nullptr);
+    tooltips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, hwnd_.get(), nullptr, instance_, nullptr);
     if (tooltips_ == nullptr) RaiseLastError();
     for (const ControlSpec& spec : kControls) {
         if (spec.tip == nullptr) continue;
@@ -190,7 +194,8 @@ void MainWindow::CreateControls() {
         if (spec.id == ControlId::kTxtLauncher) {
             COMBOBOXINFO info{};
             info.cbSize = sizeof info;
-            if (::GetComboBoxInfo(control, &info) && info.hwndItem != nullptr) AddToolTip(info.hwndItem, spec.tip);
+            if (::GetComboBoxInfo(control, &info) && info.hwndItem != nullptr)
+                AddToolTip(info.hwndItem, spec.tip);
         }
     }
 }
@@ -218,7 +223,9 @@ bool MainWindow::TranslateDialogKey(MSG& message) {
     return hwnd_ && ::IsDialogMessageW(hwnd_.get(), &message);
 }
 
-HWND MainWindow::Control(ControlId id) const { return controls_[Slot(id)]; }
+HWND MainWindow::Control(ControlId id) const {
+    return controls_[Slot(id)];
+}
 
 bool MainWindow::IsPictureButton(HWND window) const {
     return window != nullptr &&
@@ -257,7 +264,8 @@ LRESULT CALLBACK MainWindow::NotesProc(HWND hwnd, UINT message, WPARAM wparam, L
             return ::DefSubclassProc(hwnd, message, wparam, lparam) & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
         case WM_LBUTTONDBLCLK: {
             const LRESULT result = ::DefSubclassProc(hwnd, message, wparam, lparam);
-            if (self->form_ != nullptr && self->phase_ == Phase::kCreated) self->form_->txtShowNotes_DblClick();
+            if (self->form_ != nullptr && self->phase_ == Phase::kCreated)
+                self->form_->txtShowNotes_DblClick();
             return result;
         }
         case WM_NCDESTROY:
@@ -316,12 +324,14 @@ void MainWindow::OnCommand(int id, int code) {
     if (id == static_cast<int>(ControlId::kTxtLauncher)) {
         if (code == CBN_EDITCHANGE && !list_updating_) list_typed_ = true;
         if (code == CBN_SELCHANGE) {
-            // The text field may still show the previous entry: it shows the chosen one before the click runs.
+            // The text field may still show the previous entry: it shows the chosen one before the click
+            // runs.
             const LRESULT chosen = ::SendMessageW(list, CB_GETCURSEL, 0, 0);
             if (chosen != CB_ERR) {
                 const LRESULT length = ::SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(chosen), 0);
                 std::wstring text(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
-                ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(chosen), reinterpret_cast<LPARAM>(text.data()));
+                ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(chosen),
+                               reinterpret_cast<LPARAM>(text.data()));
                 text.resize(::wcslen(text.c_str()));
                 list_updating_ = true;
                 ::SetWindowTextW(list, text.c_str());
@@ -421,7 +431,9 @@ void MainWindow::AddListEntries(std::span<const std::string> entries) {
     }
 }
 
-std::string MainWindow::ListText() const { return TextOf(Control(ControlId::kTxtLauncher)); }
+std::string MainWindow::ListText() const {
+    return TextOf(Control(ControlId::kTxtLauncher));
+}
 
 void MainWindow::SetListText(std::string_view text) {
     HWND list = Control(ControlId::kTxtLauncher);
@@ -462,15 +474,25 @@ int MainWindow::ListIndex() const {
     return entry == shown ? static_cast<int>(chosen) : -1;
 }
 
-std::string MainWindow::NotesText() const { return TextOf(Control(ControlId::kTxtShowNotes)); }
+std::string MainWindow::NotesText() const {
+    return TextOf(Control(ControlId::kTxtShowNotes));
+}
 
-void MainWindow::SetNotesText(std::string_view text) { SetTextOf(Control(ControlId::kTxtShowNotes), text); }
+void MainWindow::SetNotesText(std::string_view text) {
+    SetTextOf(Control(ControlId::kTxtShowNotes), text);
+}
 
-std::string MainWindow::CommandText() const { return TextOf(Control(ControlId::kTxtCommand)); }
+std::string MainWindow::CommandText() const {
+    return TextOf(Control(ControlId::kTxtCommand));
+}
 
-void MainWindow::SetCommandText(std::string_view text) { SetTextOf(Control(ControlId::kTxtCommand), text); }
+void MainWindow::SetCommandText(std::string_view text) {
+    SetTextOf(Control(ControlId::kTxtCommand), text);
+}
 
-void MainWindow::SetCaption(std::string_view caption) { SetTextOf(hwnd_.get(), caption); }
+void MainWindow::SetCaption(std::string_view caption) {
+    SetTextOf(hwnd_.get(), caption);
+}
 
 void MainWindow::Minimize() {
     if (hwnd_) ::ShowWindow(hwnd_.get(), SW_MINIMIZE);

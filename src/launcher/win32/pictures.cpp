@@ -56,7 +56,8 @@ Picture LoadJpegPicture(HINSTANCE instance, int id) {
     UniqueCom<IStream> stream(raw_stream);
 
     void* raw_picture = nullptr;
-    if (FAILED(::OleLoadPicture(stream.get(), static_cast<LONG>(length), FALSE, IID_IPicture, &raw_picture))) {
+    if (FAILED(
+            ::OleLoadPicture(stream.get(), static_cast<LONG>(length), FALSE, IID_IPicture, &raw_picture))) {
         Raise(kErrInternal);
     }
     UniqueCom<IPicture> picture(static_cast<IPicture*>(raw_picture));
@@ -80,8 +81,8 @@ void DrawPicture(HDC dc, const Picture& picture, const RECT& target) {
     const int old_mode = ::SetStretchBltMode(dc, HALFTONE);
     POINT old_origin{};
     ::SetBrushOrgEx(dc, 0, 0, &old_origin);
-    ::StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory, 0,
-                 0, picture.size.cx, picture.size.cy, SRCCOPY);
+    ::StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory,
+                 0, 0, picture.size.cx, picture.size.cy, SRCCOPY);
     ::SetBrushOrgEx(dc, old_origin.x, old_origin.y, nullptr);
     ::SetStretchBltMode(dc, old_mode);
     ::SelectObject(memory, previous);
