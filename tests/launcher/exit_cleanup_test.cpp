@@ -75,8 +75,9 @@ TEST_F(ExitCleanupTest, QuestionAndYesRemoveOnlyWhatIsPresent) {
     EXPECT_EQ(box.title, "Remove Files?");
     EXPECT_EQ(box.icon, platform::Icon::kQuestion);
     EXPECT_EQ(box.buttons, platform::Buttons::kYesNo);
-    EXPECT_EQ(fake.files.changes(), (std::vector<std::string>{"attr C:\\gvexardat\\save.dat",
-                                                              "del C:\\gvexardat\\save.dat", "rmdir C:\\gvexardat"}));
+    EXPECT_EQ(fake.files.changes(),
+              (std::vector<std::string>{"attr C:\\gvexardat\\save.dat", "del C:\\gvexardat\\save.dat",
+                                        "rmdir C:\\gvexardat"}));
 }
 
 TEST_F(ExitCleanupTest, NoRemovesNothing) {
@@ -147,7 +148,7 @@ TEST_F(ExitCleanupTest, ManualFoundIsOpenedByTheShell) {
     form.cmdHelp_Click();
     ASSERT_EQ(fake.shell.calls.size(), 1u);
     EXPECT_EQ(fake.shell.calls[0], (platform::ShellRequest{0, "open", "VLManual\\index.html", "", "",
-                                                            platform::ShowCommand::kNormal}));
+                                                           platform::ShowCommand::kNormal}));
     EXPECT_EQ(view.notes, "notes");
 }
 

@@ -29,8 +29,8 @@ struct ControlSpec {
 
 const ControlSpec kControls[] = {
     {NotesControlId::kTxtShowNotes, WC_EDITW,
-     kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
-     4, 4, 630, 269},
+     kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+     WS_EX_CLIENTEDGE, 4, 4, 630, 269},
     {NotesControlId::kCommand1, WC_BUTTONW, kChild | WS_TABSTOP | BS_OWNERDRAW, 0, 640, 248, 51, 26},
     {NotesControlId::kImgFire1, WC_STATICW, kChild | SS_OWNERDRAW, 0, 640, 28, 47, 216},
 };
@@ -49,7 +49,9 @@ NotesWindow::~NotesWindow() {
     hwnd_.reset();
 }
 
-HWND NotesWindow::Control(NotesControlId id) const { return controls_[Slot(id)]; }
+HWND NotesWindow::Control(NotesControlId id) const {
+    return controls_[Slot(id)];
+}
 
 bool NotesWindow::TranslateDialogKey(MSG& message) {
     return hwnd_ && ::IsDialogMessageW(hwnd_.get(), &message);
@@ -82,9 +84,9 @@ void NotesWindow::Load() {
     // The frame around a client area of the designed size, where the system places a new window.
     RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
     if (!::AdjustWindowRectEx(&frame, kFrameStyle, FALSE, kFrameExStyle)) RaiseLastError();
-    HWND created = ::CreateWindowExW(kFrameExStyle, kClassName, kCaption, kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                                     frame.right - frame.left, frame.bottom - frame.top, owner_, nullptr, instance_,
-                                     this);
+    HWND created = ::CreateWindowExW(kFrameExStyle, kClassName, kCaption, kFrameStyle, CW_USEDEFAULT,
+                                     CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                     owner_, nullptr, instance_, this);
     if (created == nullptr) RaiseLastError();
     fresh_ = true;
     try {
@@ -103,9 +105,10 @@ void NotesWindow::Load() {
 
 void NotesWindow::CreateControls() {
     for (const ControlSpec& spec : kControls) {
-        HWND control = ::CreateWindowExW(spec.ex_style, spec.window_class, L"", spec.style, Scale(spec.left),
-                                         Scale(spec.top), Scale(spec.width), Scale(spec.height), hwnd_.get(),
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+        HWND control =
+            ::CreateWindowExW(spec.ex_style, spec.window_class, L"", spec.style, Scale(spec.left),
+                              Scale(spec.top), Scale(spec.width), Scale(spec.height), hwnd_.get(),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
         if (control == nullptr) RaiseLastError();
         controls_[Slot(spec.id)] = control;
     }
@@ -130,12 +133,15 @@ void NotesWindow::ShowOwned() {
 void NotesWindow::SetText(std::string_view text) {
     if (!hwnd_) Raise(kErrInvalidCall);
     const std::u16string wide = codec_.ToUtf16(text);
-    if (!::SetWindowTextW(Control(NotesControlId::kTxtShowNotes), reinterpret_cast<const wchar_t*>(wide.c_str()))) {
+    if (!::SetWindowTextW(Control(NotesControlId::kTxtShowNotes),
+                          reinterpret_cast<const wchar_t*>(wide.c_str()))) {
         RaiseLastError();
     }
 }
 
-void NotesWindow::Unload() { hwnd_.reset(); }
+void NotesWindow::Unload() {
+    hwnd_.reset();
+}
 
 void NotesWindow::Forget() {
     if (owner_ != nullptr) ::RemoveWindowSubclass(owner_, &NotesWindow::OwnerProc, 2);
@@ -195,7 +201,8 @@ LRESULT NotesWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     HWND hwnd = hwnd_.get();
     switch (message) {
         case WM_COMMAND:
-            if (LOWORD(wparam) == static_cast<int>(NotesControlId::kCommand1) && HIWORD(wparam) == BN_CLICKED) {
+            if (LOWORD(wparam) == static_cast<int>(NotesControlId::kCommand1) &&
+                HIWORD(wparam) == BN_CLICKED) {
                 if (form_ != nullptr) form_->Command1_Click();
                 return 0;
             }

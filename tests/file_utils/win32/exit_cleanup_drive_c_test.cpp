@@ -30,7 +30,9 @@ constexpr char kQuestion[] =
     "Configuration files were placed on your local hard drive during runtime.  "
     "Would you like to delete these files now?";
 
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 void MakeFolder(const std::string& path, DWORD attributes = 0) {
     ASSERT_TRUE(::CreateDirectoryA(path.c_str(), nullptr)) << path << " " << ::GetLastError();
@@ -147,7 +149,8 @@ TEST_F(DriveCTest, FailedRemovalIsReportedAndTheMainWindowStillCloses) {
     MakeFolder(kVexardat);
     const std::string held = std::string(kVexardat) + "\\in use.cfg";
     WriteFile(held);
-    win32::UniqueFile holder(::CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    win32::UniqueFile holder(
+        ::CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(holder);
     MakeFolder(kGvexardat);
 

@@ -32,7 +32,9 @@ public:
     Log log;
 };
 
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 // Every entry of `folder` (ending in a backslash) but "." and "..", in the order the file system lists them.
 std::vector<WIN32_FIND_DATAA> Listing(const std::string& folder) {
@@ -114,7 +116,8 @@ TEST_F(TreeRemovalTest, FileHeldOpenThreeLevelsDownStopsTheRemoval) {
     folder.MakeFolder("data\\one\\two");
     folder.MakeFolder("data\\one\\two\\three");
     const std::string locked = folder.WriteFile("data\\one\\two\\three\\locked.txt", "busy");
-    win32::UniqueFile holder(::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    win32::UniqueFile holder(
+        ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(holder);
 
     EXPECT_EQ(Delete(At("data")), kErrPermissionDenied);
@@ -170,7 +173,8 @@ TEST_F(TreeRemovalTest, PathsLongerThan260CharactersFailClearlyAndStayInside) {
         ASSERT_TRUE(::CreateDirectoryW(deep.c_str(), nullptr)) << ::GetLastError();
     }
     const std::wstring deep_file = deep + L"\\deep.txt";
-    win32::UniqueFile created(::CreateFileW(deep_file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    win32::UniqueFile created(
+        ::CreateFileW(deep_file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     ASSERT_TRUE(created);
     created.reset();
     folder.WriteFile("data\\short.txt", "x");
@@ -202,14 +206,16 @@ protected:
         root = std::string(program, length);
         root = root.substr(0, root.find_last_of('\\')) + "\\link-fixture";
         if (!Exists(root)) GTEST_SKIP() << "no link fixture at " << root;
-        ASSERT_EQ(::GetFileAttributesA((root + "\\target\\canary.txt").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+        ASSERT_EQ(::GetFileAttributesA((root + "\\target\\canary.txt").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+                  0u);
     }
     std::string root;
 };
 
 TEST_F(DirectoryLinkTest, LinkInsideTheTreeIsNeverEntered) {
     const std::string link = root + "\\tree\\link";
-    ASSERT_EQ(::GetFileAttributesA(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT, FILE_ATTRIBUTE_REPARSE_POINT);
+    ASSERT_EQ(::GetFileAttributesA(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT,
+              FILE_ATTRIBUTE_REPARSE_POINT);
 
     const std::int32_t status = Delete(root + "\\tree");
     EXPECT_TRUE(Exists(root + "\\target\\canary.txt"));
