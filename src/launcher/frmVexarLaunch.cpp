@@ -62,7 +62,10 @@ void frmVexarLaunch::PopulateList() {
             try {
                 title = ListRead(services_.files, state_.strConfigFiles[index]);
             } catch (const RuntimeError& error) {
-                if (error.number() != kErrPastEndOfFile) throw;
+                // A file that ends too early, or whose name cannot be opened (a character outside the
+                // ANSI code page comes back from the listing as '?'), is listed as invalid and the fill
+                // goes on: one odd file must not hide the games after it.
+                if (error.number() != kErrPastEndOfFile && error.number() != kErrBadFileName) throw;
                 title = InvalidEntryText(state_.strConfigFiles[index]);
             }
             if (!title.empty()) {

@@ -24,8 +24,9 @@ struct LauncherState {
     // For each game-list position, the index in strConfigFiles of the file it was listed from.
     std::vector<std::int32_t> lngListFiles;
     std::int32_t lngConfigCount = 0;
-    // 1-based index into strConfigFiles of the selected game.
-    std::int16_t intSelected = 0;
+    // 1-based index into strConfigFiles of the selected game. 32 bits wide, so that collections of more
+    // than 32,767 games select the right file.
+    std::int32_t intSelected = 0;
     // The current game.
     GameConfig game;
     // CD mode: IsCD.txt existed when the window loaded.

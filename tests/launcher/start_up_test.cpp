@@ -55,6 +55,15 @@ TEST_F(LauncherTest, UnreadableFileStopsTheFill) {
     EXPECT_EQ(boxes()[0].text, "70 Permission denied in Private Sub PopulateList");
 }
 
+TEST_F(LauncherTest, NameThatCannotBeOpenedIsListedAsInvalid) {
+    AddConfig("a?.cfg", GameText("Unreachable"));
+    AddConfig("b.cfg", GameText("Beta"));
+    fake.files.FailOn(fake::Op::kOpenInput, "Configs\\a?.cfg", 52);
+    Start();
+    EXPECT_EQ(view.entries, (Names{"Invalid Config (a?.cfg)", "Beta"}));
+    EXPECT_TRUE(boxes().empty());
+}
+
 TEST_F(LauncherTest, NoConfigsFolderOrNoConfigsGiveAnEmptyListSilently) {
     Start();
     EXPECT_TRUE(view.entries.empty());
