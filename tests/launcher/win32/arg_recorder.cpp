@@ -80,7 +80,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return 1;
     DWORD written = 0;
-    const BOOL ok = ::WriteFile(file.get(), record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
+    const BOOL ok =
+        ::WriteFile(file.get(), record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
     file.reset();
     if (!ok || written != record.size()) return 1;
     return ::MoveFileA(temporary.c_str(), (base + ".rec").c_str()) ? 0 : 1;

@@ -121,15 +121,17 @@ void Type(std::string_view text) {
     }
 }
 
-void PressKey(WORD key) { Send({KeyInput(key, 0, 0), KeyInput(key, 0, KEYEVENTF_KEYUP)}); }
+void PressKey(WORD key) {
+    Send({KeyInput(key, 0, 0), KeyInput(key, 0, KEYEVENTF_KEYUP)});
+}
 
 LauncherProcess::LauncherProcess(const std::string& exe, const std::string& folder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     std::string command_line = "\"" + exe + "\"";
-    if (!::CreateProcessA(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                          &startup, &info)) {
+    if (!::CreateProcessA(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &startup, &info)) {
         throw std::runtime_error("cannot start " + exe + ": error " + std::to_string(::GetLastError()));
     }
     process_.reset(info.hProcess);
@@ -177,14 +179,28 @@ HWND LauncherProcess::FindBox() const {
     return boxes.empty() ? nullptr : boxes.front();
 }
 
-bool LauncherProcess::ShowsBox() const { return FindBox() != nullptr; }
+bool LauncherProcess::ShowsBox() const {
+    return FindBox() != nullptr;
+}
 
 FoundBox LauncherProcess::WaitForBox() const {
-    HWND box = nullptr;
-    WaitUntil([&] { return (box = FindBox()) != nullptr; }, "a message box");
-    // The text sits in the box's static control with identifier 0xFFFF.
-    HWND text = ::GetDlgItem(box, 0xFFFF);
-    return {box, WindowText(box), text != nullptr ? WindowText(text) : std::string()};
+    // A box is read once it is in front and its texts have settled: Wine shows the dialog before it has
+    // finished setting its caption and text.
+    FoundBox found;
+    WaitUntil(
+        [&] {
+            HWND box = FindBox();
+            if (box == nullptr || ::GetForegroundWindow() != box) return false;
+            // The text sits in the box's static control with identifier 0xFFFF.
+            HWND text = ::GetDlgItem(box, 0xFFFF);
+            FoundBox now{box, WindowText(box), text != nullptr ? WindowText(text) : std::string()};
+            const bool settled =
+                now.window == found.window && now.title == found.title && now.text == found.text;
+            found = std::move(now);
+            return settled;
+        },
+        "a message box");
+    return found;
 }
 
 void LauncherProcess::PressBoxButton(const FoundBox& box, int button) const {

@@ -39,7 +39,7 @@ struct FoundBox {
 
 // The launcher's program running in a folder of the test's; ended when the object is destroyed.
 class LauncherProcess {
-public:
+  public:
     // Starts `exe` with `folder` as its current directory and waits for its main window to be shown.
     LauncherProcess(const std::string& exe, const std::string& folder);
     ~LauncherProcess();
@@ -63,7 +63,7 @@ public:
     // Closes the main window as its close box would and waits for the program to end.
     void Close();
 
-private:
+  private:
     HWND FindBox() const;
 
     win32::UniqueHandle process_;

@@ -25,7 +25,7 @@ std::string BesideTests(std::string_view name) {
 }
 
 class LauncherWindowTest : public ::testing::Test {
-protected:
+  protected:
     // The list, in the order of the file names: "Recorder game", "Invalid Config (b_broken.cfg)",
     // "Short game".
     LauncherWindowTest() {
@@ -40,8 +40,14 @@ protected:
     }
 
     ConfigValues Game() const {
-        return {"Recorder game", "Notes of the recorder game", temp_.PathOf("start"),
-                testing::RecorderPath(), "-default", "-hd", "", ""};
+        return {"Recorder game",
+                "Notes of the recorder game",
+                temp_.PathOf("start"),
+                testing::RecorderPath(),
+                "-default",
+                "-hd",
+                "",
+                ""};
     }
 
     void Start() { launcher_.emplace(BesideTests("VexarLauncher.exe"), temp_.path()); }
@@ -60,7 +66,8 @@ protected:
     // Clicks into the command box and types `text`.
     void TypeCommand(std::string_view text) {
         testing::Click(Control(ControlId::kTxtCommand));
-        testing::WaitUntil([&] { return IsFocused(Control(ControlId::kTxtCommand)); }, "the command box's focus");
+        testing::WaitUntil([&] { return IsFocused(Control(ControlId::kTxtCommand)); },
+                           "the command box's focus");
         testing::Type(text);
         AwaitText(ControlId::kTxtCommand, std::string(text));
         EXPECT_EQ(TextOf(ControlId::kTxtCommand), text);
@@ -92,7 +99,8 @@ TEST_F(LauncherWindowTest, ChoosingABrokenEntryExplainsIt) {
     Start();
     launcher_->ChooseEntry(1);
     const std::string expected =
-        "Invalid Configuration in (b_broken.cfg).  Please check the configuration file and make sure it is a valid "
+        "Invalid Configuration in (b_broken.cfg).  Please check the configuration file and make sure it is a "
+        "valid "
         "launcher configuration.  If it is, repair it. If it is not, please remove it from the 'Configs' "
         "directory if it does not belong there.";
     AwaitText(ControlId::kTxtShowNotes, expected);
@@ -110,10 +118,11 @@ TEST_F(LauncherWindowTest, ChoosingAShortFileNamesItInABox) {
     launcher_->ChooseEntry(2);
     const testing::FoundBox box = launcher_->WaitForBox();
     EXPECT_EQ(box.title, "Error !");
-    EXPECT_EQ(box.text,
-              "Invalid Procedure error 62.  This may mean your config file is missing a line.  You need at least "
-              "the 9 line labels in the configuration file or you'll get this error.  Check the config file named  "
-              "'c_short.cfg '");
+    EXPECT_EQ(
+        box.text,
+        "Invalid Procedure error 62.  This may mean your config file is missing a line.  You need at least "
+        "the 9 line labels in the configuration file or you'll get this error.  Check the config file named  "
+        "'c_short.cfg '");
     launcher_->PressBoxButton(box, IDOK);
     EXPECT_EQ(TextOf(ControlId::kTxtShowNotes), "");
 }
@@ -167,7 +176,8 @@ TEST_F(LauncherWindowTest, SetTitleRenamesTheWindowAndTheNextStartKeepsIt) {
     EXPECT_EQ(box.title, "Title Set");
     EXPECT_EQ(box.text, "Title set to My Games");
     launcher_->PressBoxButton(box, IDOK);
-    testing::WaitUntil([&] { return testing::WindowText(launcher_->main()) == "My Games"; }, "the new caption");
+    testing::WaitUntil([&] { return testing::WindowText(launcher_->main()) == "My Games"; },
+                       "the new caption");
     EXPECT_EQ(TextOf(ControlId::kTxtCommand), "");
     launcher_->Close();
 

@@ -18,7 +18,7 @@ using testing::ConfigValues;
 using testing::Record;
 
 class LaunchTest : public ::testing::Test {
-protected:
+  protected:
     LaunchTest() {
         temp_.MakeFolder("records");
         temp_.MakeFolder("start here");
@@ -36,7 +36,8 @@ protected:
 
     // A game whose launch file is the copy game.exe.
     ConfigValues Game() const {
-        return {"Recorder", "Records its start", start_, temp_.PathOf("game.exe"), "-d  one", " -hd", "", "-cd"};
+        return {"Recorder", "Records its start", start_, temp_.PathOf("game.exe"), "-d  one", " -hd", "",
+                "-cd"};
     }
 
     // Loads the window over `game`, in CD mode when `cd` says so, and chooses the game.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <thread>
 
@@ -18,10 +19,12 @@ std::string Label(std::string_view name) {
     return label;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-    win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                         FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw std::runtime_error("cannot open " + path);
+// The bytes of `path`; nothing when it cannot be opened yet (Wine may still hold it for the rename).
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
     std::string bytes;
     char buffer[4096];
     DWORD got = 0;
@@ -35,7 +38,8 @@ std::string Field(const std::string& text, std::string_view key) {
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find('\n', start);
-        const std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        const std::string line =
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (line.compare(0, prefix.size(), prefix) == 0) return line.substr(prefix.size());
         if (end == std::string::npos) break;
         start = end + 1;
@@ -80,7 +84,9 @@ std::vector<Record> ReadRecords(const std::string& folder) {
     if (!find) return records;
     do {
         const std::string name = data.cFileName;
-        const std::string text = ReadWholeFile(folder + name);
+        const std::optional<std::string> bytes = ReadWholeFile(folder + name);
+        if (!bytes) continue;
+        const std::string& text = *bytes;
         Record record;
         record.program = name.substr(0, name.find_last_of('-'));
         record.arguments = Field(text, "args");
@@ -94,7 +100,8 @@ std::vector<Record> ReadRecords(const std::string& folder) {
     return records;
 }
 
-std::vector<Record> WaitForRecords(const std::string& folder, std::size_t count, std::chrono::milliseconds limit) {
+std::vector<Record> WaitForRecords(const std::string& folder, std::size_t count,
+                                   std::chrono::milliseconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     for (;;) {
         std::vector<Record> records = ReadRecords(folder);

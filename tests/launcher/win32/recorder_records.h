@@ -12,10 +12,10 @@ namespace vexar::testing {
 
 // One start of the recorder: which copy was started, and how.
 struct Record {
-    std::string program;     // the copy's file name without extension
-    std::string arguments;   // the command line after the program name and its separating blank
-    std::string directory;   // the current directory it started in
-    int show = -1;           // STARTUPINFO.wShowWindow, -1 when not given
+    std::string program;    // the copy's file name without extension
+    std::string arguments;  // the command line after the program name and its separating blank
+    std::string directory;  // the current directory it started in
+    int show = -1;          // STARTUPINFO.wShowWindow, -1 when not given
 
     friend bool operator==(const Record&, const Record&) = default;
 };
@@ -41,7 +41,8 @@ std::string RecorderPath();
 // Sets the folder (ending in a backslash) where recorders started from now on leave their records.
 void SetRecordFolder(const std::string& folder);
 
-// The records in `folder`, ordered by program name, then arguments.
+// The complete records in `folder` (one still being moved into place is left out), ordered by program
+// name, then arguments.
 std::vector<Record> ReadRecords(const std::string& folder);
 
 // Polls `folder` until it holds at least `count` records or `limit` has passed; returns the records.

@@ -28,7 +28,7 @@ std::string TitleRecord(std::string_view title) {
 }
 
 class TitleFileTest : public ::testing::Test {
-protected:
+  protected:
     // One start of the launcher in the test's folder: a fresh window over a fresh view.
     struct Start {
         Start(TitleFileTest& test) : form({test.files_, test.shell_, test.boxes_, test.codec_}, view) {
@@ -171,8 +171,8 @@ TEST_F(TitleFileTest, TitleFileLockedByAnotherProgramIsReadButNotWritten) {
     temp_.WriteFile("Title.cfg", TitleRecord("Old"));
     // Another program holds the file open and lets others read it, not write it.
     const std::string path = temp_.PathOf("Title.cfg");
-    win32::UniqueFile holder(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    win32::UniqueFile holder(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(holder);
     ExpectRefusedSave();
 }
