@@ -6,20 +6,12 @@ namespace vexar {
 
 namespace {
 
-std::string MissingLineText(std::string_view name) {
-    std::string text =
-        "Invalid Procedure error 62.  This may mean your config file is missing a line.  "
-        "You need at least the 9 line labels in the configuration file or you'll get this error.  "
-        "Check the config file named  '";
-    text += name;
-    text += " '";
-    return text;
-}
-
-std::string ShortLineText(std::string_view name) {
-    std::string text =
-        "Invalid Procedure error 5.  This may mean your config file is missing a line.  "
-        "You at least need the 15 space label or the program will error.  Check the config file named  '";
+// The box for a configuration file with a missing (62) or short (5) line.
+std::string BadLineText(int number, std::string_view advice, std::string_view name) {
+    std::string text = "Invalid Procedure error " + std::to_string(number) +
+                       ".  This may mean your config file is missing a line.  ";
+    text += advice;
+    text += "  Check the config file named  '";
     text += name;
     text += " '";
     return text;
@@ -73,12 +65,18 @@ void frmVexarLaunch::SelectGame() {
         const RuntimeError error = TrappedError();
         switch (error.number()) {
             case kErrPastEndOfFile:
-                services_.boxes.Show(MissingLineText(name), kErrorTitle, platform::Icon::kCritical,
-                                     platform::Buttons::kOk);
+                MsgBox(services_.boxes,
+                       BadLineText(error.number(),
+                                   "You need at least the 9 line labels in the configuration file or you'll get "
+                                   "this error.",
+                                   name),
+                       platform::Icon::kCritical, platform::Buttons::kOk, kErrorTitle);
                 break;
             case kErrInvalidCall:
-                services_.boxes.Show(ShortLineText(name), kErrorTitle, platform::Icon::kCritical,
-                                     platform::Buttons::kOk);
+                MsgBox(services_.boxes,
+                       BadLineText(error.number(),
+                                   "You at least need the 15 space label or the program will error.", name),
+                       platform::Icon::kCritical, platform::Buttons::kOk, kErrorTitle);
                 break;
             case kErrSubscript:
                 view_.SetListText("");
