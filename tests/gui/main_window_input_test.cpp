@@ -132,6 +132,28 @@ TEST_F(InputTest, DroppingTheListDownIsNoLossOfFocusButLeavingTheListIs) {
     EXPECT_EQ(window->NotesText(), "");
 }
 
+TEST_F(InputTest, FocusVisitingAnotherWindowAndComingBackIsNoLossOfFocus) {
+    Start();
+    window->SetNotesText("kept");  // the list's lose-focus handler would empty it: the list text is empty
+    // A window of its own, as a message box is.
+    HWND other = ::CreateWindowExW(0, L"Edit", L"", WS_POPUP | WS_VISIBLE, 0, 0, 60, 20, nullptr, nullptr,
+                                   ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    ::SetForegroundWindow(other);
+    ::SetFocus(other);
+    Pump();
+    EXPECT_EQ(window->NotesText(), "kept");
+    ::SetForegroundWindow(window->hwnd());
+    ::SetFocus(ListField());
+    Pump();
+    EXPECT_EQ(window->NotesText(), "kept");
+    ::DestroyWindow(other);
+    // Moving on to another control of the window is a loss of focus.
+    ::SetFocus(Control(ControlId::kCmdHelp));
+    Pump();
+    EXPECT_EQ(window->NotesText(), "");
+}
+
 TEST_F(InputTest, SettingTheListTextChoosesOnlyAnExactEntry) {
     Start();
     window->SetListText("Charlie");

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
 
 #include "launcher/frmVexarLaunch.h"
@@ -36,7 +37,8 @@ struct ControlSpec {
 // Creation order is the tab order (the z-order), from the game list round to the manual button; the
 // notes box and the two pictures are no tab stops.
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kPictureButton = kChild | WS_TABSTOP | BS_OWNERDRAW;
+// BS_NOTIFY: the buttons report getting the focus, which is how the text boxes learn they lost it.
+constexpr DWORD kPictureButton = kChild | WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY;
 const ControlSpec kControls[] = {
     {ControlId::kTxtLauncher, WC_COMBOBOXW,
      kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 48, 8, 445, 28,
@@ -249,6 +251,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam, 
         self->controls_.fill(nullptr);
         self->tooltips_ = nullptr;
         self->focus_ = nullptr;
+        self->focus_control_ = nullptr;
         return ::DefWindowProcW(hwnd, message, wparam, lparam);
     }
     return self->HandleMessage(message, wparam, lparam);
@@ -346,15 +349,19 @@ void MainWindow::OnCommand(int id, int code) {
         code = BN_CLICKED;
     }
     if (form_ == nullptr || phase_ != Phase::kCreated) return;
+    const auto control = static_cast<ControlId>(id);
+    const bool focus_entered = (control == ControlId::kTxtLauncher && code == CBN_SETFOCUS) ||
+                               ((control == ControlId::kTxtCommand || control == ControlId::kTxtShowNotes) &&
+                                code == EN_SETFOCUS) ||
+                               (IsPictureButton(Control(control)) && code == BN_SETFOCUS);
+    if (focus_entered) {
+        OnFocusEntered(Control(control));
+        return;
+    }
     frmVexarLaunch& form = *form_;
-    switch (static_cast<ControlId>(id)) {
+    switch (control) {
         case ControlId::kTxtLauncher:
             if (code == CBN_SELCHANGE) form.txtLauncher_Click();
-            if (code == CBN_SETFOCUS) form.txtLauncher_GotFocus();
-            if (code == CBN_KILLFOCUS) form.txtLauncher_LostFocus();
-            break;
-        case ControlId::kTxtCommand:
-            if (code == EN_KILLFOCUS) form.txtCommand_LostFocus();
             break;
         case ControlId::kCmdLaunchGame:
             if (code == BN_CLICKED) form.cmdLaunchGame_Click();
@@ -371,6 +378,17 @@ void MainWindow::OnCommand(int id, int code) {
         default:
             break;
     }
+}
+
+void MainWindow::OnFocusEntered(HWND control) {
+    // Focus that goes to a message box or another window and comes back to the same control is no change
+    // of control: only a move from one control of this window to another loses and gets the focus.
+    if (control == focus_control_) return;
+    HWND previous = std::exchange(focus_control_, control);
+    if (previous == Control(ControlId::kTxtLauncher)) form_->txtLauncher_LostFocus();
+    if (previous == Control(ControlId::kTxtCommand)) form_->txtCommand_LostFocus();
+    if (form_ == nullptr || phase_ != Phase::kCreated || focus_control_ != control) return;
+    if (control == Control(ControlId::kTxtLauncher)) form_->txtLauncher_GotFocus();
 }
 
 void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -499,10 +517,16 @@ void MainWindow::Minimize() {
 }
 
 void MainWindow::Unload() {
-    if (!hwnd_ || phase_ == Phase::kUnloading) return;
+    if (!hwnd_ || phase_ != Phase::kCreated) return;
+    // While the unload handler runs (it may ask the user), no other handler runs and a second close waits.
+    phase_ = Phase::kUnloadHandler;
     bool cancel = false;
     if (form_ != nullptr) form_->Form_Unload(cancel);
-    if (cancel || !hwnd_) return;
+    if (!hwnd_) return;
+    if (cancel) {
+        phase_ = Phase::kCreated;
+        return;
+    }
     // From here on the window is going: focus changes while it is destroyed reach no handler.
     phase_ = Phase::kUnloading;
     hwnd_.reset();

@@ -80,7 +80,7 @@ public:
     void Unload() override;
 
 private:
-    enum class Phase { kCreated, kUnloading };
+    enum class Phase { kCreated, kUnloadHandler, kUnloading };
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT CALLBACK NotesProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
@@ -89,6 +89,9 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
     // Calls the handler (if any) for notification `code` of control `id`.
     void OnCommand(int id, int code);
+    // Runs the lose-focus handler of the control that had the focus and the get-focus handler of
+    // `control`, when the focus has moved from one control of the window to another.
+    void OnFocusEntered(HWND control);
     // Paints an owner-drawn picture button or picture.
     void OnDrawItem(const DRAWITEMSTRUCT& item);
 
@@ -110,6 +113,7 @@ private:
     std::array<HWND, 9> controls_{};
     HWND tooltips_ = nullptr;
     HWND focus_ = nullptr;  // the control that had the focus when the window was last deactivated
+    HWND focus_control_ = nullptr;  // the control of this window that last received the focus
     // The game list's text was typed rather than chosen since the last choice.
     bool list_typed_ = false;
     // Our own change of the game list's text is under way: its edit notifications are not the user's.
