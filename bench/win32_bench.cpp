@@ -6,6 +6,8 @@
 //   delete ROOT FILES DIRS REPEATS  DeleteFolderTree on FILES files in DIRS folders vs a plain recursive
 //                                 FindFirstFile/DeleteFile/RemoveDirectory removal
 //   memory ROOT N [baseline]      the process's peak working set after one list fill (or one baseline)
+//   startup ROOT N REPEATS EXE    the launcher EXE from its start to its window shown with all N games
+//                                 listed, vs a process that does the plain listing and reading and exits
 //
 // Test data is made under ROOT on first use and kept for later runs. Every measurement is repeated,
 // the two sides alternating, and the median is printed as one "key=value" line per measurement.
@@ -218,11 +220,106 @@ int RunMemory(const std::string& root, std::size_t count, bool baseline) {
     return 0;
 }
 
+// A process started in `folder`; it is waited for (at most 60 s) when this object goes.
+class ChildProcess {
+public:
+    ChildProcess(const std::string& command, const std::string& folder) {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        std::string line = command;
+        if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                              &info_)) {
+            Fail("cannot start " + command);
+        }
+        process_.reset(info_.hProcess);
+        thread_.reset(info_.hThread);
+    }
+    ~ChildProcess() {
+        if (::WaitForSingleObject(process_.get(), 60000) != WAIT_OBJECT_0) ::TerminateProcess(process_.get(), 1);
+    }
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    DWORD id() const { return info_.dwProcessId; }
+    // True once the process has ended, waiting at most `ms` milliseconds.
+    bool Ended(DWORD ms) const { return ::WaitForSingleObject(process_.get(), ms) == WAIT_OBJECT_0; }
+
+private:
+    PROCESS_INFORMATION info_{};
+    vexar::win32::UniqueProcess process_;
+    vexar::win32::UniqueProcess thread_;
+};
+
+struct WindowSearch {
+    DWORD process;
+    HWND found;
+};
+
+// The visible top-level window of process `process` whose combo box lists at least `count` entries.
+HWND FilledWindow(DWORD process, std::size_t count) {
+    WindowSearch search{process, nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<WindowSearch*>(param);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner != s.process || !::IsWindowVisible(window)) return TRUE;
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) return nullptr;
+    HWND combo = ::FindWindowExA(search.found, nullptr, "ComboBox", nullptr);
+    if (combo == nullptr) return nullptr;
+    const LRESULT listed = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    return listed != CB_ERR && static_cast<std::size_t>(listed) >= count ? search.found : nullptr;
+}
+
+std::string OwnPath() {
+    char path[MAX_PATH];
+    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length == MAX_PATH) Fail("no own path");
+    return std::string(path, length);
+}
+
+int RunStartup(const std::string& root, std::size_t count, int repeats, const std::string& exe) {
+    const std::string folder = FillFolder(root, count);
+    std::vector<double> launcher;
+    std::vector<double> baseline;
+    const std::string plain = "\"" + OwnPath() + "\" plain-fill " + std::to_string(count);
+    for (int r = 0; r <= repeats; ++r) {  // the first round only warms the caches
+        const auto start = std::chrono::steady_clock::now();
+        double shown_ms = 0;
+        {
+            ChildProcess child("\"" + exe + "\"", folder);
+            HWND window = nullptr;
+            while ((window = FilledWindow(child.id(), count)) == nullptr) {
+                if (child.Ended(1)) Fail("the launcher ended before its list was filled");
+                if (std::chrono::steady_clock::now() - start > std::chrono::minutes(10)) Fail("no filled window");
+            }
+            shown_ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            ::PostMessageA(window, WM_CLOSE, 0, 0);
+        }
+        const double plain_ms = TimeMs([&] {
+            ChildProcess child(plain, folder);
+            child.Ended(INFINITE);
+        });
+        if (r == 0) continue;
+        launcher.push_back(shown_ms);
+        baseline.push_back(plain_ms);
+    }
+    const double l = Median(launcher);
+    const double b = Median(baseline);
+    std::printf("startup n=%zu launcher_ms=%.2f baseline_ms=%.2f ratio=%.2f\n", count, l, b, l / b);
+    return 0;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: vexar_bench_win32 fill ROOT N REPEATS\n"
                  "       vexar_bench_win32 delete ROOT FILES FOLDERS REPEATS\n"
-                 "       vexar_bench_win32 memory ROOT N [baseline]\n");
+                 "       vexar_bench_win32 memory ROOT N [baseline]\n"
+                 "       vexar_bench_win32 startup ROOT N REPEATS EXE\n");
     return 1;
 }
 
@@ -239,5 +336,10 @@ int main(int argc, char** argv) {
     if ((args.size() == 3 || (args.size() == 4 && args[3] == "baseline")) && args[0] == "memory") {
         return RunMemory(args[1], Number(argv[3]), args.size() == 4);
     }
+    if (args.size() == 5 && args[0] == "startup") {
+        return RunStartup(args[1], Number(argv[3]), static_cast<int>(Number(argv[4])), args[4]);
+    }
+    // The baseline of "startup": run in a folder of configs, lists and reads them, and ends.
+    if (args.size() == 2 && args[0] == "plain-fill") return BaselineFill() == Number(argv[2]) ? 0 : 2;
     return Usage();
 }
