@@ -62,8 +62,6 @@ using UniqueFile = UniqueAny<HANDLE, detail::CloseFile, -1>;
 using UniqueProcess = UniqueAny<HANDLE, detail::CloseFile, 0>;
 // A find handle from FindFirstFile.
 using UniqueFind = UniqueAny<HANDLE, detail::CloseFind, -1>;
-// A kernel object handle whose invalid value is null: a process or thread from CreateProcess.
-using UniqueHandle = UniqueAny<HANDLE, detail::CloseFile, 0>;
 using UniqueWindow = UniqueAny<HWND, detail::DestroyWindowHandle, 0>;
 using UniqueGdiObject = UniqueAny<HGDIOBJ, detail::DeleteGdiObject, 0>;
 using UniqueIcon = UniqueAny<HICON, detail::DestroyIconHandle, 0>;

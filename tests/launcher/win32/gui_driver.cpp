@@ -121,10 +121,6 @@ void Type(std::string_view text) {
     }
 }
 
-void PressKey(WORD key) {
-    Send({KeyInput(key, 0, 0), KeyInput(key, 0, KEYEVENTF_KEYUP)});
-}
-
 LauncherProcess::LauncherProcess(const std::string& exe, const std::string& folder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -135,7 +131,7 @@ LauncherProcess::LauncherProcess(const std::string& exe, const std::string& fold
         throw std::runtime_error("cannot start " + exe + ": error " + std::to_string(::GetLastError()));
     }
     process_.reset(info.hProcess);
-    win32::UniqueHandle thread(info.hThread);
+    win32::UniqueProcess thread(info.hThread);
     process_id_ = info.dwProcessId;
     WaitUntil(
         [&] {

@@ -27,8 +27,6 @@ std::string WindowText(HWND window);
 void Click(HWND window, int x = -1, int y = -1);
 // Types `text` (ANSI) into whichever control has the keyboard focus, one keystroke per character.
 void Type(std::string_view text);
-// Presses and releases the virtual key `key`.
-void PressKey(WORD key);
 
 // A message box of the launcher, as the test found it on the screen.
 struct FoundBox {
@@ -66,7 +64,7 @@ class LauncherProcess {
   private:
     HWND FindBox() const;
 
-    win32::UniqueHandle process_;
+    win32::UniqueProcess process_;
     DWORD process_id_ = 0;
     HWND main_ = nullptr;
 };
