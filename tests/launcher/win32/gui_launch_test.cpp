@@ -151,6 +151,24 @@ TEST_F(LauncherWindowTest, LaunchStartsTheGameWithTheTypedOptions) {
     EXPECT_EQ(records[0], (Record{"arg_recorder", "-default  -typed   -hd", temp_.PathOf("start"), 1}));
     EXPECT_EQ(TextOf(ControlId::kTxtCommand), " -typed  ");
     EXPECT_FALSE(launcher_->ShowsBox());
+    EXPECT_FALSE(::IsIconic(launcher_->main()));
+}
+
+TEST_F(LauncherWindowTest, LaunchFromCdStartsThePreparationMinimisedFirst) {
+    ASSERT_TRUE(::CopyFileA(testing::RecorderPath().c_str(), temp_.PathOf("prepare.exe").c_str(), FALSE));
+    ConfigValues game = Game();
+    game.cd_prelaunch = temp_.PathOf("prepare.exe");
+    game.cd_params = "-cd";
+    temp_.WriteFile("Configs\\a_game.cfg", testing::ConfigText(game));
+    temp_.WriteFile("IsCD.txt", "");
+    Start();
+    launcher_->ChooseEntry(0);
+    testing::Click(Control(ControlId::kCmdLaunchGame));
+
+    const auto records = testing::WaitForRecords(records_, 2);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0], (Record{"arg_recorder", "-default -cd", temp_.PathOf("start"), 1}));
+    EXPECT_EQ(records[1], (Record{"prepare", "", temp_.PathOf("start"), 2}));
 }
 
 TEST_F(LauncherWindowTest, PreviewShowsTheCommandAndStartsNothing) {
