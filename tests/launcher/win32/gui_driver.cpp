@@ -180,8 +180,8 @@ bool LauncherProcess::ShowsBox() const {
 }
 
 FoundBox LauncherProcess::WaitForBox() const {
-    // A box is read once it is in front and its texts have settled: Wine shows the dialog before it has
-    // finished setting its caption and text.
+    // A box is read once it is in front and two reads agree: read the moment it became visible, a box
+    // once reported its message text as its caption.
     FoundBox found;
     WaitUntil(
         [&] {
