@@ -18,7 +18,7 @@ if [ -z "${DISPLAY:-}" ]; then
     xvfb_start build/mingw || exit 1
     virtual=1
 fi
-wine_session_start build/mingw
+wine_session_start build/mingw || exit 1
 if [ -n "$virtual" ]; then
     # The virtual display starts with the pointer at its centre, where the window's notes box will be:
     # move it to the corner, so that the screenshot shows no tool tip.

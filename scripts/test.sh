@@ -29,7 +29,7 @@ cmake --build --preset mingw || fail "mingw build failed"
 source scripts/wine-session.sh
 trap wine_session_stop EXIT
 xvfb_start build/mingw || fail "no virtual display"
-wine_session_start build/mingw
+wine_session_start build/mingw || fail "no Wine session"
 ctest --preset mingw 2>&1 | tee build/mingw-tests.log
 wine_rc=${PIPESTATUS[0]}
 

@@ -37,14 +37,18 @@ wine_session_start() {
     mkdir -p "$WINEPREFIX"
     local log="$build_dir/wine-session.log"
     if [ ! -f "$WINEPREFIX/.vexar-ready" ]; then
-        wine wineboot -i </dev/null >>"$log" 2>&1
-        wineserver -w
         # No window manager on a virtual display: do not wait for one; 96 dpi; dot files are plain files.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$log" 2>&1
-        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f </dev/null >>"$log" 2>&1
-        wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f </dev/null >>"$log" 2>&1
-        wineserver -w
-        touch "$WINEPREFIX/.vexar-ready"
+        # The prefix counts as ready only when every step worked; otherwise the next run starts over.
+        if wine wineboot -i </dev/null >>"$log" 2>&1 && wineserver -w &&
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$log" 2>&1 &&
+            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f </dev/null >>"$log" 2>&1 &&
+            wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f </dev/null >>"$log" 2>&1 &&
+            wineserver -w && [ -f "$WINEPREFIX/user.reg" ]; then
+            touch "$WINEPREFIX/.vexar-ready"
+        else
+            echo "Could not prepare the Wine prefix $WINEPREFIX (log: $log)" >&2
+            return 1
+        fi
     fi
     wineserver -p </dev/null >>"$log" 2>&1
     wine wineboot </dev/null >>"$log" 2>&1
