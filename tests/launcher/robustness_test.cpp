@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "file_utils/mdlGlobalFunctions.h"
 #include "launcher/frmVexarLaunch.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fake_views.h"
@@ -123,6 +124,49 @@ TEST_F(RobustnessTest, DamagedTitleFilesKeepTheDesignedCaption) {
     Start();
     EXPECT_EQ(view.caption, designed);
     EXPECT_EQ(Boxes(), std::vector<std::string>{"75 Path/File access error in Private Sub SetTitle"});
+}
+
+// A multi-byte code page (UTF-8) in which every byte that starts no complete sequence reads as U+FFFD.
+class LenientUtf8 : public fake::FakeCodec {
+public:
+    bool IsSingleByte() const override { return false; }
+    std::u16string ToUtf16(std::string_view text) const override {
+        std::u16string wide;
+        for (std::size_t i = 0; i < text.size();) {
+            const auto lead = static_cast<unsigned char>(text[i]);
+            const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 0;
+            char16_t code = length == 1 ? lead : length == 2 ? (lead & 0x1F) : (lead & 0x0F);
+            bool whole = length > 0 && i + length <= text.size();
+            for (std::size_t k = 1; whole && k < length; ++k) {
+                whole = (static_cast<unsigned char>(text[i + k]) >> 6) == 0x2;
+                code = static_cast<char16_t>((code << 6) | (text[i + k] & 0x3F));
+            }
+            wide.push_back(whole ? code : u'\uFFFD');
+            i += whole ? length : 1;
+        }
+        return wide;
+    }
+};
+
+// Found by fuzzing: a broken sequence that is the first bytes of a longer name sorted before it by its
+// bytes, although its characters sort after, so the order was not transitive and depended on the
+// listing order.
+TEST(RobustnessSort, BrokenSequencesInAMultiByteCodePageSortByTheirCharacters) {
+    const LenientUtf8 codec;
+    const BinaryCompare compare(codec);
+    const std::string dot("\xC3.cfg"), broken("\xEF\xBF"), replacement("\xEF\xBF\xBD");  // FFFD . / FFFD FFFD / FFFD
+    EXPECT_LT(compare.Compare(dot, broken), 0);
+    EXPECT_GT(compare.Compare(broken, replacement), 0);
+    EXPECT_GT(compare.Compare(dot, replacement), 0);
+    EXPECT_LT(compare.Compare("ab", "abc"), 0);  // the ASCII prefix rule still holds
+
+    const std::vector<std::vector<std::string>> orders = {
+        {dot, broken, replacement}, {broken, replacement, dot}, {replacement, dot, broken}};
+    for (std::vector<std::string> names : orders) {
+        Randomizer random;
+        QuickSortStrings(names, 1, 3, compare, random);
+        EXPECT_EQ(names, (std::vector<std::string>{replacement, dot, broken}));
+    }
 }
 
 }  // namespace
