@@ -15,21 +15,15 @@ namespace vexar::win32 {
 
 namespace {
 
-constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kFrameExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 constexpr wchar_t kCaption[] = L"Vexar Launcher v3.0";
 // How far the game list drops down, at 96 dpi.
 constexpr int kDropDownHeight = 200;
 
 enum class FontKind { kNone, kList, kCommand, kDefault };
 
-// One control as designed: geometry in pixels at 96 dpi.
-struct ControlSpec {
-    ControlId id;
-    const wchar_t* window_class;
-    DWORD style;
-    DWORD ex_style;
-    int left, top, width, height;
+// One control as designed, with its font and tool tip.
+struct MainControl {
+    ControlLayout<ControlId> layout;
     FontKind font;
     const wchar_t* tip;
 };
@@ -39,25 +33,27 @@ struct ControlSpec {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 // BS_NOTIFY: the buttons report getting the focus, which is how the text boxes learn they lost it.
 constexpr DWORD kPictureButton = kChild | WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY;
-const ControlSpec kControls[] = {
-    {ControlId::kTxtLauncher, WC_COMBOBOXW,
-     kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 48, 8, 445, 28,
+const MainControl kControls[] = {
+    {{ControlId::kTxtLauncher, WC_COMBOBOXW,
+      kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 48, 8, 445, 28},
      FontKind::kList, L"Select the game you want to play from the list"},
-    {ControlId::kTxtCommand, WC_EDITW, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 16, 136, 590,
-     19, FontKind::kCommand,
+    {{ControlId::kTxtCommand, WC_EDITW, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 16, 136, 590,
+      19},
+     FontKind::kCommand,
      L"Add extra command line options here.  Current directory is the location of this launcher."},
-    {ControlId::kCmdLaunchGame, WC_BUTTONW, kPictureButton, 0, 500, 8, 74, 93, FontKind::kNone,
+    {{ControlId::kCmdLaunchGame, WC_BUTTONW, kPictureButton, 0, 500, 8, 74, 93}, FontKind::kNone,
      L"Click here to launch the game"},
-    {ControlId::kCmdMinimize, WC_BUTTONW, kPictureButton, 0, 500, 104, 25, 26, FontKind::kNone,
+    {{ControlId::kCmdMinimize, WC_BUTTONW, kPictureButton, 0, 500, 104, 25, 26}, FontKind::kNone,
      L"Minimize the Vexar Launcher"},
-    {ControlId::kCommand1, WC_BUTTONW, kPictureButton, 0, 527, 104, 23, 26, FontKind::kNone,
+    {{ControlId::kCommand1, WC_BUTTONW, kPictureButton, 0, 527, 104, 23, 26}, FontKind::kNone,
      L"Close Vexar Launcher"},
-    {ControlId::kCmdHelp, WC_BUTTONW, kPictureButton, 0, 552, 104, 22, 26, FontKind::kNone,
+    {{ControlId::kCmdHelp, WC_BUTTONW, kPictureButton, 0, 552, 104, 22, 26}, FontKind::kNone,
      L"Open the Vexar Launcher Manual"},
-    {ControlId::kTxtShowNotes, WC_EDITW, kChild | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-     WS_EX_CLIENTEDGE, 48, 40, 446, 89, FontKind::kDefault, L"Selection Notes (Double click to enlarge)"},
-    {ControlId::kImgFire2, WC_STATICW, kChild | SS_OWNERDRAW, 0, 580, 8, 26, 120, FontKind::kNone, nullptr},
-    {ControlId::kImgFire1, WC_STATICW, kChild | SS_OWNERDRAW, 0, 16, 8, 26, 120, FontKind::kNone, nullptr},
+    {{ControlId::kTxtShowNotes, WC_EDITW, kChild | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+      WS_EX_CLIENTEDGE, 48, 40, 446, 89},
+     FontKind::kDefault, L"Selection Notes (Double click to enlarge)"},
+    {{ControlId::kImgFire2, WC_STATICW, kChild | SS_OWNERDRAW, 0, 580, 8, 26, 120}, FontKind::kNone, nullptr},
+    {{ControlId::kImgFire1, WC_STATICW, kChild | SS_OWNERDRAW, 0, 16, 8, 26, 120}, FontKind::kNone, nullptr},
 };
 
 constexpr std::size_t Slot(ControlId id) {
@@ -68,23 +64,10 @@ const wchar_t* Wide(const std::u16string& text) {
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
-// Returns a font of `face`, `points_x100` hundredths of a point high at `dpi`, of `weight`.
-UniqueGdiObject MakeFont(const wchar_t* face, int points_x100, int weight, int dpi) {
-    LOGFONTW font{};
-    font.lfHeight = -::MulDiv(points_x100, dpi, 7200);
-    font.lfWeight = weight;
-    font.lfCharSet = DEFAULT_CHARSET;
-    font.lfQuality = DEFAULT_QUALITY;
-    wcsncpy_s(font.lfFaceName, face, _TRUNCATE);
-    UniqueGdiObject handle(::CreateFontIndirectW(&font));
-    if (!handle) RaiseLastError();
-    return handle;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, const platform::TextCodec& codec, int dpi)
-    : instance_(instance), codec_(codec), dpi_(dpi > 0 ? dpi : 96) {}
+    : FramedWindow(instance, dpi), codec_(codec) {}
 
 MainWindow::~MainWindow() {
     // Destruction is no unload: no handler runs any more.
@@ -102,20 +85,9 @@ int MainWindow::SystemDpi() {
 
 void MainWindow::Create() {
     if (hwnd_) return;
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = &MainWindow::WindowProc;
-    window_class.hInstance = instance_;
-    window_class.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
-    window_class.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
-    window_class.lpszClassName = kClassName;
-    if (::RegisterClassExW(&window_class) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        RaiseLastError();
-    }
-
-    list_font_ = MakeFont(L"MS Sans Serif", 1200, FW_BOLD, dpi_);
-    command_font_ = MakeFont(L"MS Sans Serif", 825, FW_BOLD, dpi_);
-    default_font_ = MakeFont(L"MS Sans Serif", 825, FW_NORMAL, dpi_);
+    list_font_ = MakeFont(L"MS Sans Serif", 1200, FW_BOLD);
+    command_font_ = MakeFont(L"MS Sans Serif", 825, FW_BOLD);
+    default_font_ = MakeFont(L"MS Sans Serif", 825, FW_NORMAL);
     close_glyph_ = LoadJpegPicture(instance_, VEXAR_IDR_CLOSE_GLYPH);
     minimize_glyph_ = LoadJpegPicture(instance_, VEXAR_IDR_MINIMIZE_GLYPH);
     help_glyph_ = LoadBitmapPicture(instance_, VEXAR_IDB_HELP_GLYPH);
@@ -123,16 +95,8 @@ void MainWindow::Create() {
     pressed_emblem_ = LoadBitmapPicture(instance_, VEXAR_IDB_PRESSED_EMBLEM);
     fire_column_ = LoadBitmapPicture(instance_, VEXAR_IDB_FIRE_COLUMN);
 
-    // The frame around a client area of the designed size, centred on the screen.
-    RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
-    if (!::AdjustWindowRectEx(&frame, kFrameStyle, FALSE, kFrameExStyle)) RaiseLastError();
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    HWND created = ::CreateWindowExW(kFrameExStyle, kClassName, kCaption, kFrameStyle, left, top, width,
-                                     height, nullptr, nullptr, instance_, this);
-    if (created == nullptr) RaiseLastError();
+    HWND created =
+        CreateFrame(kClassName, kCaption, kClientWidth, kClientHeight, nullptr, Placement::kCentred);
     phase_ = Phase::kCreated;
 
     // The one 48 x 48 image as the big icon, scaled down by the system for the small one.
@@ -149,17 +113,14 @@ void MainWindow::Create() {
 }
 
 void MainWindow::CreateControls() {
-    for (const ControlSpec& spec : kControls) {
-        const int height = spec.id == ControlId::kTxtLauncher ? kDropDownHeight : spec.height;
-        HWND control =
-            ::CreateWindowExW(spec.ex_style, spec.window_class, L"", spec.style, Scale(spec.left),
-                              Scale(spec.top), Scale(spec.width), Scale(height), hwnd_.get(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
-        if (control == nullptr) RaiseLastError();
-        controls_[Slot(spec.id)] = control;
-        HGDIOBJ font = spec.font == FontKind::kList      ? list_font_.get()
-                       : spec.font == FontKind::kCommand ? command_font_.get()
-                       : spec.font == FontKind::kDefault ? default_font_.get()
+    for (const MainControl& designed : kControls) {
+        const ControlLayout<ControlId>& layout = designed.layout;
+        const int height = layout.id == ControlId::kTxtLauncher ? kDropDownHeight : layout.height;
+        HWND control = CreateControl(layout, height);
+        controls_[Slot(layout.id)] = control;
+        HGDIOBJ font = designed.font == FontKind::kList      ? list_font_.get()
+                       : designed.font == FontKind::kCommand ? command_font_.get()
+                       : designed.font == FontKind::kDefault ? default_font_.get()
                                                          : nullptr;
         if (font != nullptr) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
@@ -188,16 +149,16 @@ void MainWindow::CreateControls() {
                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, hwnd_.get(), nullptr, instance_, nullptr);
     if (tooltips_ == nullptr) RaiseLastError();
-    for (const ControlSpec& spec : kControls) {
-        if (spec.tip == nullptr) continue;
-        HWND control = Control(spec.id);
-        AddToolTip(control, spec.tip);
+    for (const MainControl& designed : kControls) {
+        if (designed.tip == nullptr) continue;
+        HWND control = Control(designed.layout.id);
+        AddToolTip(control, designed.tip);
         // The mouse over the game list's text field is over the field's own window.
-        if (spec.id == ControlId::kTxtLauncher) {
+        if (designed.layout.id == ControlId::kTxtLauncher) {
             COMBOBOXINFO info{};
             info.cbSize = sizeof info;
             if (::GetComboBoxInfo(control, &info) && info.hwndItem != nullptr)
-                AddToolTip(info.hwndItem, spec.tip);
+                AddToolTip(info.hwndItem, designed.tip);
         }
     }
 }
@@ -221,10 +182,6 @@ void MainWindow::Show() {
     if (::GetFocus() != focus_ && ::GetParent(::GetFocus()) != focus_) ::SetFocus(focus_);
 }
 
-bool MainWindow::TranslateDialogKey(MSG& message) {
-    return hwnd_ && ::IsDialogMessageW(hwnd_.get(), &message);
-}
-
 HWND MainWindow::Control(ControlId id) const {
     return controls_[Slot(id)];
 }
@@ -235,26 +192,11 @@ bool MainWindow::IsPictureButton(HWND window) const {
             window == Control(ControlId::kCommand1) || window == Control(ControlId::kCmdHelp));
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-    MainWindow* self = nullptr;
-    if (message == WM_NCCREATE) {
-        self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-        self->hwnd_.reset(hwnd);
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    } else {
-        self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    }
-    if (self == nullptr) return ::DefWindowProcW(hwnd, message, wparam, lparam);
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_.release();
-        self->controls_.fill(nullptr);
-        self->tooltips_ = nullptr;
-        self->focus_ = nullptr;
-        self->focus_control_ = nullptr;
-        return ::DefWindowProcW(hwnd, message, wparam, lparam);
-    }
-    return self->HandleMessage(message, wparam, lparam);
+void MainWindow::Forget() {
+    controls_.fill(nullptr);
+    tooltips_ = nullptr;
+    focus_ = nullptr;
+    focus_control_ = nullptr;
 }
 
 LRESULT CALLBACK MainWindow::NotesProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
@@ -262,9 +204,7 @@ LRESULT CALLBACK MainWindow::NotesProc(HWND hwnd, UINT message, WPARAM wparam, L
     auto* self = reinterpret_cast<MainWindow*>(self_data);
     switch (message) {
         case WM_GETDLGCODE:
-            // A multi-line box would keep Tab and Esc for itself (and Esc would close the window): leave
-            // them to the dialog keys, which skip the box and press nothing.
-            return ::DefSubclassProc(hwnd, message, wparam, lparam) & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+            return NotesBoxDialogCode(hwnd, wparam, lparam);
         case WM_LBUTTONDBLCLK: {
             const LRESULT result = ::DefSubclassProc(hwnd, message, wparam, lparam);
             if (self->form_ != nullptr && self->phase_ == Phase::kCreated)
@@ -286,20 +226,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_COMMAND:
             OnCommand(LOWORD(wparam), HIWORD(wparam));
             return 0;
-        case WM_DRAWITEM:
-            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
-            return TRUE;
-        case WM_CTLCOLORSTATIC:
-            // The read-only notes box keeps the window colours of an ordinary text box.
-            if (reinterpret_cast<HWND>(lparam) == Control(ControlId::kTxtShowNotes)) {
-                HDC dc = reinterpret_cast<HDC>(wparam);
-                ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-                ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
-                return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
-            }
-            break;
-        case WM_CTLCOLORBTN:
-            return reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH));
         case WM_ACTIVATE:
             // As a dialog does: the focus returns to the control that had it.
             if (LOWORD(wparam) == WA_INACTIVE) {
@@ -392,35 +318,26 @@ void MainWindow::OnFocusEntered(HWND control) {
 }
 
 void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    ::FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-    const Picture* picture = nullptr;
     switch (static_cast<ControlId>(item.CtlID)) {
         case ControlId::kCmdLaunchGame:
-            picture = (item.itemState & ODS_SELECTED) ? &pressed_emblem_ : &launch_emblem_;
+            DrawPictureButton(item, (item.itemState & ODS_SELECTED) ? pressed_emblem_ : launch_emblem_);
             break;
         case ControlId::kCmdMinimize:
-            picture = &minimize_glyph_;
+            DrawPictureButton(item, minimize_glyph_);
             break;
         case ControlId::kCommand1:
-            picture = &close_glyph_;
+            DrawPictureButton(item, close_glyph_);
             break;
         case ControlId::kCmdHelp:
-            picture = &help_glyph_;
+            DrawPictureButton(item, help_glyph_);
             break;
         case ControlId::kImgFire1:
         case ControlId::kImgFire2:
-            DrawPicture(item.hDC, fire_column_, item.rcItem);  // stretched to the control
-            return;
+            DrawStretched(item, fire_column_);
+            break;
         default:
-            return;
-    }
-    DrawPicture(item.hDC, *picture, CentredRect(item.rcItem, picture->size, dpi_));
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
-        RECT focus = item.rcItem;
-        ::InflateRect(&focus, -Scale(2), -Scale(2));
-        ::SetTextColor(item.hDC, RGB(255, 255, 255));
-        ::SetBkColor(item.hDC, RGB(0, 0, 0));
-        ::DrawFocusRect(item.hDC, &focus);
+            ::FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+            break;
     }
 }
 

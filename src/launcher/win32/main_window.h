@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "launcher/launcher_view.h"
+#include "launcher/win32/framed_window.h"
 #include "launcher/win32/pictures.h"
 #include "platform/platform.h"
 #include "platform/win32/handles.h"
@@ -33,7 +34,7 @@ enum class ControlId : int {
     kImgFire1,
 };
 
-class MainWindow final : public LauncherView {
+class MainWindow final : public LauncherView, public FramedWindow {
 public:
     // Geometry at 96 dpi, in pixels of the client area.
     static constexpr int kClientWidth = 621;
@@ -43,8 +44,6 @@ public:
     // `dpi` scales geometry, fonts and pictures (96 gives the designed pixel sizes).
     MainWindow(HINSTANCE instance, const platform::TextCodec& codec, int dpi = SystemDpi());
     ~MainWindow() override;
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
 
     // Returns the system's dots per inch (96 when it cannot be read).
     static int SystemDpi();
@@ -56,16 +55,11 @@ public:
     void Attach(frmVexarLaunch& form) { form_ = &form; }
     // Shows the window and gives the focus to the game list.
     void Show();
-    // Returns true when `message` was a dialog key (Tab, arrows, Enter, Esc) and has been handled.
-    bool TranslateDialogKey(MSG& message);
 
-    // Returns the window, or null once it has been destroyed.
-    HWND hwnd() const { return hwnd_.get(); }
     // Returns the control `id` (null before Create).
     HWND Control(ControlId id) const;
     // Returns the tool-tip window (null before Create).
     HWND ToolTips() const { return tooltips_; }
-    int dpi() const { return dpi_; }
 
     void AddListEntries(std::span<const std::string> entries) override;
     std::string ListText() const override;
@@ -82,37 +76,34 @@ public:
 private:
     enum class Phase { kCreated, kUnloadHandler, kUnloading };
 
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT CALLBACK NotesProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                       DWORD_PTR self);
-    // Returns the message's result.
-    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+    // Paints an owner-drawn picture button or picture.
+    void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    HWND NotesBox() const override { return Control(ControlId::kTxtShowNotes); }
+    // Forgets the handles of the window, its controls and the focus.
+    void Forget() override;
     // Calls the handler (if any) for notification `code` of control `id`.
     void OnCommand(int id, int code);
     // Runs the lose-focus handler of the control that had the focus and the get-focus handler of
     // `control`, when the focus has moved from one control of the window to another.
     void OnFocusEntered(HWND control);
-    // Paints an owner-drawn picture button or picture.
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
 
     void CreateControls();
     void AddToolTip(HWND control, const wchar_t* text);
-    int Scale(int pixels) const { return ::MulDiv(pixels, dpi_, 96); }
     // Returns the UTF-16 text of `window`, as an ANSI string.
     std::string TextOf(HWND window) const;
     void SetTextOf(HWND window, std::string_view text);
     bool IsPictureButton(HWND window) const;
 
-    HINSTANCE instance_;
     const platform::TextCodec& codec_;
-    int dpi_;
     frmVexarLaunch* form_ = nullptr;
     Phase phase_ = Phase::kCreated;
 
-    UniqueWindow hwnd_;
     std::array<HWND, 9> controls_{};
     HWND tooltips_ = nullptr;
-    HWND focus_ = nullptr;  // the control that had the focus when the window was last deactivated
+    HWND focus_ = nullptr;          // the control that had the focus when the window was last deactivated
     HWND focus_control_ = nullptr;  // the control of this window that last received the focus
     // The game list's text was typed rather than chosen since the last choice.
     bool list_typed_ = false;

@@ -8,6 +8,7 @@
 #include <array>
 #include <string_view>
 
+#include "launcher/win32/framed_window.h"
 #include "launcher/win32/pictures.h"
 #include "notes_window/notes_view.h"
 #include "platform/platform.h"
@@ -25,7 +26,7 @@ enum class NotesControlId : int {
     kImgFire1,
 };
 
-class NotesWindow final : public NotesView {
+class NotesWindow final : public NotesView, public FramedWindow {
 public:
     // Geometry at 96 dpi, in pixels of the client area.
     static constexpr int kClientWidth = 697;
@@ -36,16 +37,10 @@ public:
     // pictures (96 gives the designed pixel sizes).
     NotesWindow(HINSTANCE instance, HWND owner, const platform::TextCodec& codec, int dpi = 96);
     ~NotesWindow() override;
-    NotesWindow(const NotesWindow&) = delete;
-    NotesWindow& operator=(const NotesWindow&) = delete;
 
     // Routes the close button and the close box to `form` from now on.
     void Attach(frmNotesView& form) { form_ = &form; }
-    // Returns true when `message` was a dialog key (Tab, Enter, Esc) of this window and has been handled.
-    bool TranslateDialogKey(MSG& message);
 
-    // Returns the window, or null while it is not loaded.
-    HWND hwnd() const { return hwnd_.get(); }
     // Returns the control `id` (null while the window is not loaded).
     HWND Control(NotesControlId id) const;
 
@@ -58,26 +53,21 @@ public:
     void Unload() override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                       DWORD_PTR self);
     static LRESULT CALLBACK NotesBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                          DWORD_PTR self);
-    // Returns the message's result.
-    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
-    // Called when the window is gone, however it went: forgets the handles of the window and its controls.
-    void Forget();
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+    void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    HWND NotesBox() const override { return Control(NotesControlId::kTxtShowNotes); }
+    // Forgets the handles of the controls and stops following the owner.
+    void Forget() override;
     void CreateControls();
-    int Scale(int pixels) const { return ::MulDiv(pixels, dpi_, 96); }
 
-    HINSTANCE instance_;
     HWND owner_;
     const platform::TextCodec& codec_;
-    int dpi_;
     frmNotesView* form_ = nullptr;
 
-    UniqueWindow hwnd_;
     std::array<HWND, 3> controls_{};
     // The window has not been shown since it was created.
     bool fresh_ = false;
