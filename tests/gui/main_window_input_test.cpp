@@ -1,6 +1,7 @@
 // The main window under the user's hands: keys and clicks reach frmVexarLaunch's handlers, and only those.
 #include <vector>
 
+#include "config_text.h"
 #include "window_fixture.h"
 
 namespace vexar::testing {
@@ -12,9 +13,14 @@ class InputTest : public WindowTest {
 protected:
     void SetUp() override {
         // Listed in name order, whatever the order of creation.
-        fakes.files.AddFile("Configs\\charlie.cfg", ConfigText("Charlie", "Charlie notes", "charlie.exe"));
-        fakes.files.AddFile("Configs\\alpha.cfg", ConfigText("Alpha", "Alpha notes", "alpha.exe"));
-        fakes.files.AddFile("Configs\\bravo.cfg", ConfigText("Bravo", "Bravo notes", "bravo.exe"));
+        const auto add = [this](const std::string& name, const std::string& title) {
+            const ConfigValues game{title, title + " notes", "C:\\Games", name + ".exe", "-x", "-hd", "",
+                                    "-cd"};
+            fakes.files.AddFile("Configs\\" + name + ".cfg", ConfigText(game));
+        };
+        add("charlie", "Charlie");
+        add("alpha", "Alpha");
+        add("bravo", "Bravo");
         WindowTest::SetUp();
     }
 

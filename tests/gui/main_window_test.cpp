@@ -14,27 +14,6 @@ namespace {
 
 using win32::ControlId;
 
-RECT ClientRectOf(HWND control) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    ::GetClassNameW(window, name, 64);
-    return name;
-}
-
-LOGFONTW FontOf(HWND control) {
-    LOGFONTW font{};
-    auto handle = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
-    EXPECT_NE(handle, nullptr);
-    ::GetObjectW(handle, sizeof font, &font);
-    return font;
-}
-
 struct Designed {
     ControlId id;
     const wchar_t* window_class;

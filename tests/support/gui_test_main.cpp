@@ -1,4 +1,4 @@
-// Test entry for the window tests: common controls and OLE (picture loading) as the program sets them up.
+// Entry of the window tests: common controls and OLE (picture loading) as the program sets them up.
 #include <windows.h>
 
 #include <commctrl.h>

@@ -1,5 +1,7 @@
 #pragma once
-// A real main window on the (virtual) display, wired to frmVexarLaunch over the platform doubles.
+// Real windows on the (virtual) display: the main window wired to frmVexarLaunch over the platform
+// doubles, with the notes window as a double or for real, the program's message loop, and readings of
+// controls as built.
 
 #include <windows.h>
 
@@ -7,44 +9,57 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "launcher/frmVexarLaunch.h"
 #include "launcher/win32/main_window.h"
 #include "notes_window/frmNotesView.h"
+#include "notes_window/win32/notes_window.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fake_views.h"
 
 namespace vexar::testing {
 
-// A configuration file's nine lines: marker, then 15-character labels and values.
-inline std::string ConfigText(std::string_view title, std::string_view notes, std::string_view launch_file) {
-    std::string text = "LABELVEXARLNCH]\r\n";
-    text += "Game Title:    " + std::string(title) + "\r\n";
-    text += "Notes:         " + std::string(notes) + "\r\n";
-    text += "Start Dir:     C:\\Games\r\n";
-    text += "Launch File:   " + std::string(launch_file) + "\r\n";
-    text += "Default Parms: -x\r\n";
-    text += "HD Params:     -hd\r\n";
-    text += "CD Prelaunch:  \r\n";
-    text += "CD Params:     -cd\r\n";
-    return text;
-}
+// Handles every waiting message as the program's loop does, dialog keys first for `windows` (null ones
+// are skipped); returns true when a quit message was among them.
+bool PumpMessages(std::initializer_list<win32::FramedWindow*> windows = {});
+
+// Returns the rectangle of `control` in its parent's client area.
+RECT ClientRectOf(HWND control);
+// Returns the window class name of `window`.
+std::wstring ClassOf(HWND window);
+// Returns the UTF-16 text of `window`.
+std::wstring WideTextOf(HWND window);
+// Returns the font `control` draws with (a failure when it has none).
+LOGFONTW FontOf(HWND control);
 
 class WindowTest : public ::testing::Test {
 protected:
-    // Creates the window at `dpi`, hidden, with the handlers attached.
-    void Make(int dpi = 96) {
-        window = std::make_unique<win32::MainWindow>(::GetModuleHandleW(nullptr), fakes.codec, dpi);
-        form = std::make_unique<frmVexarLaunch>(fakes.services(), *window, &notes);
+    enum class NotesKind { kDouble, kReal };
+
+    // Creates the main window at `dpi`, hidden, with the handlers attached; the notes window the game list
+    // opens is a double, or a real window owned by the main window.
+    void Make(int dpi = 96, NotesKind notes_kind = NotesKind::kDouble) {
+        const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+        window = std::make_unique<win32::MainWindow>(instance, fakes.codec, dpi);
         window->Create();
+        frmNotesView* notes_form = &notes;
+        if (notes_kind == NotesKind::kReal) {
+            notes_window = std::make_unique<win32::NotesWindow>(instance, window->hwnd(), fakes.codec, dpi);
+            real_notes = std::make_unique<frmNotesView>(*notes_window, fakes.boxes);
+            notes_window->Attach(*real_notes);
+            notes_form = real_notes.get();
+        }
+        form = std::make_unique<frmVexarLaunch>(fakes.services(), *window, notes_form);
         window->Attach(*form);
     }
     void SetUp() override { Make(); }
     void TearDown() override {
         form.reset();
+        real_notes.reset();
+        notes_window.reset();
         window.reset();
         Pump();
     }
@@ -52,18 +67,7 @@ protected:
     HWND Control(win32::ControlId id) const { return window->Control(id); }
 
     // Handles every waiting message as the program's loop does; notes a quit message.
-    void Pump() {
-        MSG message{};
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                quit_posted = true;
-                continue;
-            }
-            if (window && window->TranslateDialogKey(message)) continue;
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-    }
+    void Pump() { quit_posted |= PumpMessages({window.get(), notes_window.get()}); }
 
     // Presses and releases `key` on the focused control, through the program's loop.
     void Press(UINT key) {
@@ -84,6 +88,8 @@ protected:
     fake::FakeNotesView notes_view;
     frmNotesView notes{notes_view, fakes.boxes};
     std::unique_ptr<win32::MainWindow> window;
+    std::unique_ptr<win32::NotesWindow> notes_window;
+    std::unique_ptr<frmNotesView> real_notes;
     std::unique_ptr<frmVexarLaunch> form;
     bool quit_posted = false;
 };

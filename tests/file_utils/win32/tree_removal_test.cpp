@@ -7,11 +7,7 @@
 #include <vector>
 
 #include "file_utils/mdlGlobalFunctions.h"
-#include "platform/fake/fake_platform.h"
-#include "platform/win32/handles.h"
-#include "platform/win32/win32_codec.h"
-#include "platform/win32/win32_file_system.h"
-#include "temp_folder.h"
+#include "real_platform.h"
 
 namespace vexar {
 namespace {
@@ -32,9 +28,7 @@ public:
     Log log;
 };
 
-bool Exists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using testing::Exists;
 
 // Every entry of `folder` (ending in a backslash) but "." and "..", in the order the file system lists them.
 std::vector<WIN32_FIND_DATAA> Listing(const std::string& folder) {
@@ -49,7 +43,7 @@ std::vector<WIN32_FIND_DATAA> Listing(const std::string& folder) {
     return entries;
 }
 
-class TreeRemovalTest : public ::testing::Test {
+class TreeRemovalTest : public testing::RealPlatformTest<RecordingFileSystem> {
 protected:
     // The path of `relative` in the temporary folder, without a trailing backslash.
     std::string At(std::string_view relative) const { return folder.PathOf(relative); }
@@ -59,13 +53,6 @@ protected:
         for (const auto& box : boxes.shown) texts.push_back(box.text);
         return texts;
     }
-
-    testing::TempFolder folder;
-    RecordingFileSystem files;
-    win32::Win32Codec codec;
-    fake::FakeShell shell;
-    fake::FakeMessageBoxes boxes;
-    platform::Services services{files, shell, boxes, codec};
 };
 
 TEST_F(TreeRemovalTest, ReadOnlyHiddenAndSystemFilesGo) {
@@ -116,9 +103,7 @@ TEST_F(TreeRemovalTest, FileHeldOpenThreeLevelsDownStopsTheRemoval) {
     folder.MakeFolder("data\\one\\two");
     folder.MakeFolder("data\\one\\two\\three");
     const std::string locked = folder.WriteFile("data\\one\\two\\three\\locked.txt", "busy");
-    win32::UniqueFile holder(
-        ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(holder);
+    win32::UniqueFile holder = testing::HoldOpen(locked);
 
     EXPECT_EQ(Delete(At("data")), kErrPermissionDenied);
     for (const char* kept : {"data", "data\\one", "data\\one\\two", "data\\one\\two\\three"}) {
@@ -144,7 +129,6 @@ TEST_F(TreeRemovalTest, BlanksAndOneTrailingBackslashAreIgnored) {
 TEST_F(TreeRemovalTest, UnusablePathsTouchNothing) {
     const std::string file = folder.WriteFile("file.txt", "x");
     folder.MakeFolder("vexardat");
-    testing::CurrentDirectoryScope current(folder.path());
     for (const std::string& path : {std::string("C:\\"), std::string("vexardat"), file, At("missing")}) {
         EXPECT_EQ(Delete(path), kInvalidFolder) << path;
     }
@@ -200,11 +184,7 @@ TEST_F(TreeRemovalTest, PathsLongerThan260CharactersFailClearlyAndStayInside) {
 class DirectoryLinkTest : public TreeRemovalTest {
 protected:
     void SetUp() override {
-        char program[MAX_PATH + 1];
-        const DWORD length = ::GetModuleFileNameA(nullptr, program, sizeof program);
-        ASSERT_TRUE(length > 0 && length <= MAX_PATH);
-        root = std::string(program, length);
-        root = root.substr(0, root.find_last_of('\\')) + "\\link-fixture";
+        root = testing::ProgramFolder() + "link-fixture";
         if (!Exists(root)) GTEST_SKIP() << "no link fixture at " << root;
         ASSERT_EQ(::GetFileAttributesA((root + "\\target\\canary.txt").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
                   0u);

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "gui_driver.h"
+#include "real_files.h"
 #include "recorder_records.h"
 #include "temp_folder.h"
 
@@ -17,12 +18,6 @@ namespace {
 using testing::ConfigValues;
 using testing::Record;
 using win32::ControlId;
-
-// The folder beside this test program, where the build puts the launcher and the recorder.
-std::string BesideTests(std::string_view name) {
-    const std::string recorder = testing::RecorderPath();
-    return recorder.substr(0, recorder.find_last_of('\\') + 1) + std::string(name);
-}
 
 class LauncherWindowTest : public ::testing::Test {
   protected:
@@ -50,7 +45,8 @@ class LauncherWindowTest : public ::testing::Test {
                 ""};
     }
 
-    void Start() { launcher_.emplace(BesideTests("VexarLauncher.exe"), temp_.path()); }
+    // The build puts the launcher beside this test program.
+    void Start() { launcher_.emplace(testing::ProgramFolder() + "VexarLauncher.exe", temp_.path()); }
 
     HWND Control(ControlId id) const { return launcher_->Control(id); }
     std::string TextOf(ControlId id) const { return testing::WindowText(Control(id)); }

@@ -8,29 +8,11 @@
 #include <thread>
 
 #include "platform/win32/handles.h"
+#include "real_files.h"
 
 namespace vexar::testing {
 
 namespace {
-
-std::string Label(std::string_view name) {
-    std::string label(name);
-    label.resize(15, ' ');
-    return label;
-}
-
-// The bytes of `path`; nothing when it cannot be opened yet (Wine may still hold it for the rename).
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    return bytes;
-}
 
 // The value of the line "key=value" in `text`.
 std::string Field(const std::string& text, std::string_view key) {
@@ -49,26 +31,8 @@ std::string Field(const std::string& text, std::string_view key) {
 
 }  // namespace
 
-std::string ConfigText(const ConfigValues& values) {
-    std::string text = "LABELVEXARLNCH]\r\n";
-    text += Label("Title:") + values.title + "\r\n";
-    text += Label("Notes:") + values.notes + "\r\n";
-    text += Label("Start:") + values.start_location + "\r\n";
-    text += Label("Launch:") + values.launch_file + "\r\n";
-    text += Label("Default:") + values.default_params + "\r\n";
-    text += Label("HD:") + values.hd_params + "\r\n";
-    text += Label("CD prepare:") + values.cd_prelaunch + "\r\n";
-    text += Label("CD:") + values.cd_params + "\r\n";
-    return text;
-}
-
 std::string RecorderPath() {
-    char buffer[MAX_PATH + 1];
-    const DWORD length = ::GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    if (length == 0 || length > MAX_PATH) throw std::runtime_error("GetModuleFileNameA failed");
-    std::string path(buffer, length);
-    path.erase(path.find_last_of('\\') + 1);
-    return path + "arg_recorder.exe";
+    return ProgramFolder() + "arg_recorder.exe";
 }
 
 void SetRecordFolder(const std::string& folder) {
@@ -84,6 +48,7 @@ std::vector<Record> ReadRecords(const std::string& folder) {
     if (!find) return records;
     do {
         const std::string name = data.cFileName;
+        // A record Wine still holds for the rename cannot be opened yet.
         const std::optional<std::string> bytes = ReadWholeFile(folder + name);
         if (!bytes) continue;
         const std::string& text = *bytes;

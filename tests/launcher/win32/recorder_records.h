@@ -1,12 +1,14 @@
 #pragma once
-// Test support shared by the launch tests: configuration files that point at the recorder program, and
-// the records it leaves behind (see arg_recorder.cpp).
+// Test support shared by the launch tests: the recorder program, which stands in for the games, and the
+// records it leaves behind (see arg_recorder.cpp).
 
 #include <chrono>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "config_text.h"
 
 namespace vexar::testing {
 
@@ -19,21 +21,6 @@ struct Record {
 
     friend bool operator==(const Record&, const Record&) = default;
 };
-
-// The values of lines 2 to 9 of a configuration file.
-struct ConfigValues {
-    std::string title;
-    std::string notes;
-    std::string start_location;
-    std::string launch_file;
-    std::string default_params;
-    std::string hd_params;
-    std::string cd_prelaunch;
-    std::string cd_params;
-};
-
-// The text of a valid configuration file holding `values`, lines ended by CR LF.
-std::string ConfigText(const ConfigValues& values);
 
 // The full path of the recorder program, which is built beside the test executables.
 std::string RecorderPath();

@@ -6,12 +6,7 @@
 #include <string>
 
 #include "launcher/frmVexarLaunch.h"
-#include "platform/fake/fake_platform.h"
-#include "platform/fake/fake_views.h"
-#include "platform/win32/win32_codec.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_shell.h"
-#include "temp_folder.h"
+#include "real_platform.h"
 
 namespace vexar {
 namespace {
@@ -27,11 +22,11 @@ std::string TitleRecord(std::string_view title) {
     return record;
 }
 
-class TitleFileTest : public ::testing::Test {
+class TitleFileTest : public testing::RealPlatformTest<> {
   protected:
     // One start of the launcher in the test's folder: a fresh window over a fresh view.
     struct Start {
-        Start(TitleFileTest& test) : form({test.files_, test.shell_, test.boxes_, test.codec_}, view) {
+        explicit Start(TitleFileTest& test) : form(test.services, view) {
             form.Form_Initialize();
             form.Form_Load();
         }
@@ -46,22 +41,14 @@ class TitleFileTest : public ::testing::Test {
 
     // The bytes of Title.cfg; "<missing>" when there is none.
     std::string TitleBytes() const {
-        const std::string path = temp_.PathOf("Title.cfg");
-        if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return "<missing>";
-        win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        std::string bytes(4096, '\0');
-        DWORD got = 0;
-        if (!file || !::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) {
-            return "<unreadable>";
-        }
-        bytes.resize(got);
-        return bytes;
+        const std::string path = folder.PathOf("Title.cfg");
+        if (!testing::Exists(path)) return "<missing>";
+        return testing::ReadWholeFile(path).value_or("<unreadable>");
     }
 
     // True when Title.cfg, marked read-only, can still be opened for writing.
     bool WritableDespiteReadOnly() const {
-        win32::UniqueFile file(::CreateFileA(temp_.PathOf("Title.cfg").c_str(), GENERIC_WRITE,
+        win32::UniqueFile file(::CreateFileA(folder.PathOf("Title.cfg").c_str(), GENERIC_WRITE,
                                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                              FILE_ATTRIBUTE_NORMAL, nullptr));
         return static_cast<bool>(file);
@@ -72,24 +59,17 @@ class TitleFileTest : public ::testing::Test {
     void ExpectRefusedSave() {
         Start first(*this);
         EXPECT_EQ(first.view.caption, "Old");
-        EXPECT_TRUE(boxes_.shown.empty());
+        EXPECT_TRUE(boxes.shown.empty());
         first.LeaveCommand("SetTitle New");
 
-        ASSERT_EQ(boxes_.shown.size(), 1u);
-        EXPECT_EQ(boxes_.shown[0].title, "Error !");
-        EXPECT_EQ(boxes_.shown[0].icon, platform::Icon::kWarning);
-        EXPECT_TRUE(boxes_.shown[0].text.ends_with(" in txtCommand_LostFocus")) << boxes_.shown[0].text;
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].title, "Error !");
+        EXPECT_EQ(boxes.shown[0].icon, platform::Icon::kWarning);
+        EXPECT_TRUE(boxes.shown[0].text.ends_with(" in txtCommand_LostFocus")) << boxes.shown[0].text;
         EXPECT_EQ(TitleBytes(), TitleRecord("Old"));
         EXPECT_EQ(first.view.caption, "Old");
         EXPECT_EQ(first.view.command, "SetTitle New");
     }
-
-    vexar::testing::TempFolder temp_;
-    vexar::testing::CurrentDirectoryScope in_folder_{temp_.path()};
-    win32::Win32FileSystem files_;
-    win32::Win32Shell shell_;
-    fake::FakeMessageBoxes boxes_;
-    win32::Win32Codec codec_;
 };
 
 TEST_F(TitleFileTest, SetTitleSavesTheRecordAndTheNextStartShowsIt) {
@@ -98,16 +78,16 @@ TEST_F(TitleFileTest, SetTitleSavesTheRecordAndTheNextStartShowsIt) {
         first.LeaveCommand("SetTitle My Games");
         EXPECT_EQ(first.view.caption, "My Games");
         EXPECT_EQ(first.view.command, "");
-        ASSERT_EQ(boxes_.shown.size(), 1u);
-        EXPECT_EQ(boxes_.shown[0].text, "Title set to My Games");
-        EXPECT_EQ(boxes_.shown[0].title, "Title Set");
-        EXPECT_EQ(boxes_.shown[0].icon, platform::Icon::kInformation);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].text, "Title set to My Games");
+        EXPECT_EQ(boxes.shown[0].title, "Title Set");
+        EXPECT_EQ(boxes.shown[0].icon, platform::Icon::kInformation);
     }
     EXPECT_EQ(TitleBytes(), TitleRecord("My Games"));
 
     Start next(*this);
     EXPECT_EQ(next.view.caption, "My Games");
-    EXPECT_EQ(boxes_.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
 TEST_F(TitleFileTest, LongestTitleFillsTheRecordExactly) {
@@ -122,7 +102,7 @@ TEST_F(TitleFileTest, LongestTitleFillsTheRecordExactly) {
 }
 
 TEST_F(TitleFileTest, ShorterTitleOverwritesTheCountAndKeepsTheRecordLength) {
-    temp_.WriteFile("Title.cfg", TitleRecord("A much longer old title"));
+    folder.WriteFile("Title.cfg", TitleRecord("A much longer old title"));
     {
         Start first(*this);
         first.LeaveCommand("SetTitle New");
@@ -136,44 +116,41 @@ TEST_F(TitleFileTest, FirstStartCreatesAnEmptyFileAndKeepsTheDesignedCaption) {
     Start first(*this);
     EXPECT_EQ(TitleBytes(), "");
     EXPECT_EQ(first.view.caption, kDesignedCaption);
-    EXPECT_TRUE(boxes_.shown.empty());
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(TitleFileTest, ReadOnlyTitleFileIsStillRead) {
-    temp_.WriteFile("Title.cfg", TitleRecord("Saved"), FILE_ATTRIBUTE_READONLY);
+    folder.WriteFile("Title.cfg", TitleRecord("Saved"), FILE_ATTRIBUTE_READONLY);
     Start first(*this);
     EXPECT_EQ(first.view.caption, "Saved");
-    EXPECT_TRUE(boxes_.shown.empty());
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(TitleFileTest, TooLongTitleLeavesFileCaptionAndCommandAsTheyWere) {
-    temp_.WriteFile("Title.cfg", TitleRecord("Old"));
+    folder.WriteFile("Title.cfg", TitleRecord("Old"));
     Start first(*this);
     const std::string typed = "SetTitle " + std::string(99, 'y');
     first.LeaveCommand(typed);
 
-    ASSERT_EQ(boxes_.shown.size(), 1u);
-    EXPECT_EQ(boxes_.shown[0].text, "59 Bad record length in txtCommand_LostFocus");
-    EXPECT_EQ(boxes_.shown[0].title, "Error !");
-    EXPECT_EQ(boxes_.shown[0].icon, platform::Icon::kWarning);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "59 Bad record length in txtCommand_LostFocus");
+    EXPECT_EQ(boxes.shown[0].title, "Error !");
+    EXPECT_EQ(boxes.shown[0].icon, platform::Icon::kWarning);
     EXPECT_EQ(TitleBytes(), TitleRecord("Old"));
     EXPECT_EQ(first.view.caption, "Old");
     EXPECT_EQ(first.view.command, typed);
 }
 
 TEST_F(TitleFileTest, WriteProtectedTitleFileGivesTheWarningBoxAndKeepsEverything) {
-    temp_.WriteFile("Title.cfg", TitleRecord("Old"), FILE_ATTRIBUTE_READONLY);
+    folder.WriteFile("Title.cfg", TitleRecord("Old"), FILE_ATTRIBUTE_READONLY);
     if (WritableDespiteReadOnly()) GTEST_SKIP() << "this user may write read-only files (root under Wine)";
     ExpectRefusedSave();
 }
 
 TEST_F(TitleFileTest, TitleFileLockedByAnotherProgramIsReadButNotWritten) {
-    temp_.WriteFile("Title.cfg", TitleRecord("Old"));
+    folder.WriteFile("Title.cfg", TitleRecord("Old"));
     // Another program holds the file open and lets others read it, not write it.
-    const std::string path = temp_.PathOf("Title.cfg");
-    win32::UniqueFile holder(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(holder);
+    const win32::UniqueFile holder = testing::HoldOpen(folder.PathOf("Title.cfg"), testing::Sharing::kRead);
     ExpectRefusedSave();
 }
 
@@ -189,13 +166,13 @@ TEST_F(TitleFileTest, DamagedTitleFileGivesTheStartUpBoxAndTheDesignedCaption) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        boxes_.shown.clear();
-        temp_.WriteFile("Title.cfg", c.bytes);
+        boxes.shown.clear();
+        folder.WriteFile("Title.cfg", c.bytes);
         Start start(*this);
         EXPECT_EQ(start.view.caption, kDesignedCaption);
-        ASSERT_EQ(boxes_.shown.size(), 1u);
-        EXPECT_EQ(boxes_.shown[0].text, c.text);
-        EXPECT_EQ(boxes_.shown[0].icon, platform::Icon::kCritical);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].text, c.text);
+        EXPECT_EQ(boxes.shown[0].icon, platform::Icon::kCritical);
         EXPECT_EQ(TitleBytes(), c.bytes);
     }
 }

@@ -1,22 +1,14 @@
 // The notes window as built and as it opens, refreshes, closes and follows its owner.
 #include <windows.h>
 
-#include <commctrl.h>
-#include <ole2.h>
-
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "launcher/frmVexarLaunch.h"
-#include "launcher/win32/main_window.h"
-#include "notes_window/frmNotesView.h"
-#include "notes_window/win32/notes_window.h"
-#include "platform/fake/fake_platform.h"
+#include "window_fixture.h"
 
-namespace vexar {
+namespace vexar::testing {
 namespace {
 
 using win32::NotesControlId;
@@ -26,9 +18,7 @@ std::vector<HWND> NotesWindowsOfThisThread() {
     ::EnumThreadWindows(
         ::GetCurrentThreadId(),
         [](HWND hwnd, LPARAM list) -> BOOL {
-            wchar_t name[64] = {};
-            ::GetClassNameW(hwnd, name, 64);
-            if (std::wstring(name) == win32::NotesWindow::kClassName) {
+            if (ClassOf(hwnd) == win32::NotesWindow::kClassName) {
                 reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
             }
             return TRUE;
@@ -37,83 +27,40 @@ std::vector<HWND> NotesWindowsOfThisThread() {
     return found;
 }
 
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-RECT ClientRectOf(HWND control) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 // The real main window and notes window at 96 dpi, wired as the program wires them, over the doubles.
-class NotesWindowTest : public ::testing::Test {
+class NotesWindowTest : public WindowTest {
 protected:
     void SetUp() override {
-        HINSTANCE instance = ::GetModuleHandleW(nullptr);
-        main = std::make_unique<win32::MainWindow>(instance, fakes.codec, 96);
-        main->Create();
-        notes_window = std::make_unique<win32::NotesWindow>(instance, main->hwnd(), fakes.codec, 96);
-        notes = std::make_unique<frmNotesView>(*notes_window, fakes.boxes);
-        notes_window->Attach(*notes);
-        form = std::make_unique<frmVexarLaunch>(fakes.services(), *main, notes.get());
-        main->Attach(*form);
-        main->Show();
+        Make(96, NotesKind::kReal);
+        window->Show();
         Pump();
-    }
-    void TearDown() override {
-        form.reset();
-        notes.reset();
-        notes_window.reset();
-        main.reset();
-        Pump();
-    }
-
-    void Pump() {
-        MSG message{};
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) continue;
-            if (main && main->TranslateDialogKey(message)) continue;
-            if (notes_window && notes_window->TranslateDialogKey(message)) continue;
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
     }
 
     // The user double-clicks the main window's notes box while it shows `text`. (The first click moves
     // the focus there, which makes the game list reselect; the text is set after that.)
     void DoubleClickNotes(std::string_view text = "") {
-        HWND box = main->Control(win32::ControlId::kTxtShowNotes);
+        HWND box = Control(win32::ControlId::kTxtShowNotes);
         ::SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
         ::SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
         Pump();
-        main->SetNotesText(text);
+        window->SetNotesText(text);
         ::SendMessageW(box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
         ::SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
         Pump();
     }
 
     HWND Notes() const { return notes_window->hwnd(); }
-    std::wstring NotesText() const { return TextOf(notes_window->Control(NotesControlId::kTxtShowNotes)); }
-
-    fake::FakePlatform fakes;
-    std::unique_ptr<win32::MainWindow> main;
-    std::unique_ptr<win32::NotesWindow> notes_window;
-    std::unique_ptr<frmNotesView> notes;
-    std::unique_ptr<frmVexarLaunch> form;
+    std::wstring NotesText() const {
+        return WideTextOf(notes_window->Control(NotesControlId::kTxtShowNotes));
+    }
 };
 
 TEST_F(NotesWindowTest, FrameControlsAndFontAreAsDesigned) {
     DoubleClickNotes();
     HWND hwnd = Notes();
     ASSERT_NE(hwnd, nullptr);
-    EXPECT_EQ(TextOf(hwnd), L"Selection Notes");
-    EXPECT_EQ(::GetWindow(hwnd, GW_OWNER), main->hwnd());
+    EXPECT_EQ(WideTextOf(hwnd), L"Selection Notes");
+    EXPECT_EQ(::GetWindow(hwnd, GW_OWNER), window->hwnd());
     RECT client{};
     ::GetClientRect(hwnd, &client);
     EXPECT_EQ(client.right, 697);
@@ -133,9 +80,7 @@ TEST_F(NotesWindowTest, FrameControlsAndFontAreAsDesigned) {
                                      Designed{NotesControlId::kCommand1, L"Button", {640, 248, 691, 274}},
                                      Designed{NotesControlId::kImgFire1, L"Static", {640, 28, 687, 244}}}) {
         HWND control = notes_window->Control(designed.id);
-        wchar_t name[32] = {};
-        ::GetClassNameW(control, name, 32);
-        EXPECT_STREQ(name, designed.window_class);
+        EXPECT_EQ(ClassOf(control), designed.window_class);
         const RECT rect = ClientRectOf(control);
         EXPECT_EQ(rect.left, designed.rect.left);
         EXPECT_EQ(rect.top, designed.rect.top);
@@ -149,8 +94,7 @@ TEST_F(NotesWindowTest, FrameControlsAndFontAreAsDesigned) {
     EXPECT_TRUE(box_style & ES_READONLY);
     EXPECT_TRUE(box_style & WS_VSCROLL);
     EXPECT_FALSE(box_style & (WS_HSCROLL | ES_AUTOHSCROLL));
-    LOGFONTW font{};
-    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(box, WM_GETFONT, 0, 0)), sizeof font, &font);
+    const LOGFONTW font = FontOf(box);
     EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif");
     EXPECT_EQ(font.lfHeight, -16);  // 12 point at 96 dpi
     EXPECT_EQ(font.lfWeight, FW_BOLD);
@@ -169,7 +113,7 @@ TEST_F(NotesWindowTest, OpensWithTheCurrentNotesAndTheFocusInTheBox) {
 TEST_F(NotesWindowTest, SecondDoubleClickReusesTheWindowWithFreshText) {
     DoubleClickNotes("first");
     HWND first = Notes();
-    main->SetNotesText("second");
+    window->SetNotesText("second");
     EXPECT_EQ(NotesText(), L"first");
     DoubleClickNotes("second");
     EXPECT_EQ(Notes(), first);
@@ -183,7 +127,7 @@ TEST_F(NotesWindowTest, CloseButtonAndCloseBoxUnloadAndTheNextOpenIsFresh) {
     Pump();
     EXPECT_EQ(Notes(), nullptr);
     EXPECT_TRUE(NotesWindowsOfThisThread().empty());
-    EXPECT_TRUE(::IsWindowVisible(main->hwnd()));
+    EXPECT_TRUE(::IsWindowVisible(window->hwnd()));
 
     DoubleClickNotes("new");
     ASSERT_NE(Notes(), nullptr);
@@ -191,7 +135,7 @@ TEST_F(NotesWindowTest, CloseButtonAndCloseBoxUnloadAndTheNextOpenIsFresh) {
     ::SendMessageW(Notes(), WM_SYSCOMMAND, SC_CLOSE, 0);
     Pump();
     EXPECT_EQ(Notes(), nullptr);
-    EXPECT_NE(main->hwnd(), nullptr);
+    EXPECT_NE(window->hwnd(), nullptr);
 }
 
 TEST_F(NotesWindowTest, EscapeAndDoubleClickInsideChangeNothing) {
@@ -213,28 +157,18 @@ TEST_F(NotesWindowTest, HiddenWhileTheOwnerIsMinimisedAndGoneWithIt) {
     ASSERT_NE(Notes(), nullptr);
     form->cmdMinimize_Click();
     Pump();
-    EXPECT_TRUE(::IsIconic(main->hwnd()));
+    EXPECT_TRUE(::IsIconic(window->hwnd()));
     EXPECT_FALSE(::IsWindowVisible(Notes()));
-    ::ShowWindow(main->hwnd(), SW_RESTORE);
+    ::ShowWindow(window->hwnd(), SW_RESTORE);
     Pump();
     EXPECT_TRUE(::IsWindowVisible(Notes()));
 
     form->Command1_Click();
     Pump();
-    EXPECT_EQ(main->hwnd(), nullptr);
+    EXPECT_EQ(window->hwnd(), nullptr);
     EXPECT_EQ(Notes(), nullptr);
     EXPECT_TRUE(NotesWindowsOfThisThread().empty());
 }
 
 }  // namespace
-}  // namespace vexar
-
-int main(int argc, char** argv) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    if (FAILED(::OleInitialize(nullptr))) return 2;
-    ::testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    ::OleUninitialize();
-    return result;
-}
+}  // namespace vexar::testing

@@ -5,12 +5,7 @@
 
 #include "file_utils/mdlGlobalFunctions.h"
 #include "launcher/frmVexarLaunch.h"
-#include "platform/fake/fake_platform.h"
-#include "platform/fake/fake_views.h"
-#include "platform/win32/handles.h"
-#include "platform/win32/win32_codec.h"
-#include "platform/win32/win32_file_system.h"
-#include "temp_folder.h"
+#include "real_platform.h"
 
 namespace vexar {
 namespace {
@@ -25,18 +20,8 @@ std::string Config(std::string_view title_line, std::string_view marker = "LABEL
     return text;
 }
 
-// The real file system and codec in a fresh current directory; the shell and the boxes are doubles.
-class StartUpTest : public ::testing::Test {
+class StartUpTest : public testing::RealPlatformTest<> {
 protected:
-    testing::TempFolder folder;
-    testing::CurrentDirectoryScope current{folder.path()};
-    win32::Win32FileSystem files;
-    win32::Win32Codec codec;
-    fake::FakeShell shell;
-    fake::FakeMessageBoxes boxes;
-    platform::Services services{files, shell, boxes, codec};
-    fake::FakeLauncherView view;
-
     Names Sorted(std::int32_t& count) {
         Names names;
         SortedFiles(services, "Configs\\", count, names, SkipDot::kYes, SkipDotDot::kYes);
@@ -127,9 +112,7 @@ TEST_F(StartUpTest, LockedConfigStopsTheFillWithPermissionDenied) {
     folder.MakeFolder("Configs");
     folder.WriteFile("Configs\\a.cfg", Config("Title:         Alpha"));
     const std::string locked = folder.WriteFile("Configs\\b.cfg", Config("Title:         Bravo"));
-    const win32::UniqueFile hold(
-        ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(hold);
+    const win32::UniqueFile hold = testing::HoldOpen(locked);
 
     frmVexarLaunch form(services, view);
     form.Form_Initialize();
