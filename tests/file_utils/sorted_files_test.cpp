@@ -143,10 +143,8 @@ TEST_F(SortedFilesTest, FailureReportsAndKeepsTheNamesUnsorted) {
     fake.files.FailOn(fake::Op::kListNext, "", 57);
     EXPECT_TRUE(Run().empty());
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
-    EXPECT_EQ(fake.boxes.shown[0].text, "57 Device I/O error in SortedFiles");
-    EXPECT_EQ(fake.boxes.shown[0].title, "VexarLaunch");
-    EXPECT_EQ(fake.boxes.shown[0].icon, platform::Icon::kNone);
-    EXPECT_EQ(fake.boxes.shown[0].buttons, platform::Buttons::kOk);
+    EXPECT_EQ(fake.boxes.shown[0], (fake::ShownBox{"57 Device I/O error in SortedFiles", "VexarLaunch",
+                                                   platform::Icon::kNone, platform::Buttons::kOk}));
     // The first name had been accepted when the listing failed.
     EXPECT_EQ(count, 1);
     EXPECT_EQ(names, Names{"b.cfg"});

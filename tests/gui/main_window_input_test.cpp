@@ -32,13 +32,6 @@ protected:
         Pump();
     }
 
-    HWND ListField() const {
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        ::GetComboBoxInfo(Control(ControlId::kTxtLauncher), &info);
-        return info.hwndItem;
-    }
-
     // Returns the pixels of `control` as shown on the screen.
     std::vector<COLORREF> Pixels(HWND control) {
         ::UpdateWindow(control);
@@ -182,9 +175,7 @@ TEST_F(InputTest, TabWalksTheControlsAndLeavingTheCommandBoxRunsItsHandler) {
     EXPECT_EQ(FocusedControl(), Control(ControlId::kTxtCommand));
     Press(VK_TAB);
     EXPECT_EQ(FocusedControl(), Control(ControlId::kCmdLaunchGame));
-    wchar_t caption[64] = {};
-    ::GetWindowTextW(window->hwnd(), caption, 64);
-    EXPECT_STREQ(caption, L"My Games") << "the command box's lose-focus handler ran";
+    EXPECT_EQ(WideTextOf(window->hwnd()), L"My Games") << "the command box's lose-focus handler ran";
     for (ControlId next :
          {ControlId::kCmdMinimize, ControlId::kCommand1, ControlId::kCmdHelp, ControlId::kTxtLauncher}) {
         Press(VK_TAB);

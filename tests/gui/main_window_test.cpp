@@ -51,9 +51,7 @@ TEST_F(WindowTest, FrameIsAFixedBlackToolWindowCentredOnTheScreen) {
     EXPECT_EQ(::GetWindow(hwnd, GW_OWNER), nullptr);
     EXPECT_FALSE(::IsWindowVisible(hwnd)) << "hidden until the start-up handlers have run";
 
-    wchar_t caption[64] = {};
-    ::GetWindowTextW(hwnd, caption, 64);
-    EXPECT_STREQ(caption, L"Vexar Launcher v3.0");
+    EXPECT_EQ(WideTextOf(hwnd), L"Vexar Launcher v3.0");
     EXPECT_EQ(::GetClassLongPtrW(hwnd, GCLP_HBRBACKGROUND),
               reinterpret_cast<LONG_PTR>(::GetStockObject(BLACK_BRUSH)));
 
@@ -164,10 +162,7 @@ TEST_F(WindowTest, EveryControlButThePicturesHasItsToolTip) {
     EXPECT_EQ(tips.count(Control(ControlId::kImgFire1)), 0u);
     EXPECT_EQ(tips.count(Control(ControlId::kImgFire2)), 0u);
     // The game list's text field is a window of its own: the mouse over it shows the list's tip.
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
-    ASSERT_TRUE(::GetComboBoxInfo(Control(ControlId::kTxtLauncher), &info));
-    EXPECT_EQ(tips[info.hwndItem], L"Select the game you want to play from the list");
+    EXPECT_EQ(tips[ListField()], L"Select the game you want to play from the list");
 }
 
 TEST_F(WindowTest, TabOrderRunsFromTheGameListToTheManualButtonAndSkipsTheNotes) {

@@ -70,11 +70,8 @@ TEST_F(ExitCleanupTest, QuestionAndYesRemoveOnlyWhatIsPresent) {
     fake.boxes.answers = {Answer::kYes};
     Unload();
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
-    const auto& box = fake.boxes.shown[0];
-    EXPECT_EQ(box.text, kQuestion);
-    EXPECT_EQ(box.title, "Remove Files?");
-    EXPECT_EQ(box.icon, platform::Icon::kQuestion);
-    EXPECT_EQ(box.buttons, platform::Buttons::kYesNo);
+    EXPECT_EQ(fake.boxes.shown[0],
+              (fake::ShownBox{kQuestion, "Remove Files?", platform::Icon::kQuestion, platform::Buttons::kYesNo}));
     EXPECT_EQ(fake.files.changes(),
               (std::vector<std::string>{"attr C:\\gvexardat\\save.dat", "del C:\\gvexardat\\save.dat",
                                         "rmdir C:\\gvexardat"}));
@@ -128,9 +125,8 @@ TEST_F(ExitCleanupTest, ErrorEndsTheCleanUpWithItsReport) {
     Load(true);
     Unload();
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
-    EXPECT_EQ(fake.boxes.shown[0].text, "71 Disk not ready in Form_Unload");
-    EXPECT_EQ(fake.boxes.shown[0].title, "Error !");
-    EXPECT_EQ(fake.boxes.shown[0].icon, platform::Icon::kCritical);
+    EXPECT_EQ(fake.boxes.shown[0], (fake::ShownBox{"71 Disk not ready in Form_Unload", "Error !",
+                                                   platform::Icon::kCritical, platform::Buttons::kOk}));
     EXPECT_TRUE(fake.files.changes().empty());
 }
 

@@ -27,9 +27,8 @@ TEST_F(KeywordTest, SetTitleSavesShowsAndClears) {
     Leave("SetTitle My Games");
     EXPECT_EQ(fake.files.Content("Title.cfg"), Record("My Games"));
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "Title set to My Games");
-    EXPECT_EQ(boxes()[0].title, "Title Set");
-    EXPECT_EQ(boxes()[0].icon, platform::Icon::kInformation);
+    EXPECT_EQ(boxes()[0],
+              (fake::ShownBox{"Title set to My Games", "Title Set", platform::Icon::kInformation, platform::Buttons::kOk}));
     EXPECT_EQ(view.caption, "My Games");
     EXPECT_EQ(view.command, "");
 
@@ -84,9 +83,8 @@ TEST_F(KeywordTest, OverlongTitleChangesNothing) {
     EXPECT_EQ(view.caption, std::string(98, 't'));
     Leave("SetTitle " + std::string(99, 'u'));
     ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(boxes()[1].text, "59 Bad record length in txtCommand_LostFocus");
-    EXPECT_EQ(boxes()[1].title, "Error !");
-    EXPECT_EQ(boxes()[1].icon, platform::Icon::kWarning);
+    EXPECT_EQ(boxes()[1], (fake::ShownBox{"59 Bad record length in txtCommand_LostFocus", "Error !",
+                                          platform::Icon::kWarning, platform::Buttons::kOk}));
     EXPECT_EQ(fake.files.Content("Title.cfg"), Record(std::string(98, 't')));
     EXPECT_EQ(view.caption, std::string(98, 't'));
     EXPECT_EQ(view.command, "SetTitle " + std::string(99, 'u'));

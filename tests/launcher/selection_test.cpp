@@ -59,12 +59,11 @@ TEST_F(SelectionTest, MissingLineNamesTheFile) {
     Choose(0);
     Choose(3);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text,
-              "Invalid Procedure error 62.  This may mean your config file is missing a line.  You need at least the 9 "
-              "line labels in the configuration file or you'll get this error.  Check the config file named  "
-              "'eight.cfg '");
-    EXPECT_EQ(boxes()[0].title, "Error !");
-    EXPECT_EQ(boxes()[0].icon, platform::Icon::kCritical);
+    EXPECT_EQ(boxes()[0],
+              (fake::ShownBox{"Invalid Procedure error 62.  This may mean your config file is missing a line.  You need "
+                              "at least the 9 line labels in the configuration file or you'll get this error.  Check "
+                              "the config file named  'eight.cfg '",
+                              "Error !", platform::Icon::kCritical, platform::Buttons::kOk}));
     // Lines 3 to 8 are the new game's, line 9 the previous game's; the notes box keeps its text.
     EXPECT_EQ(form.state().game.strNotes, "notes");
     EXPECT_EQ(form.state().game.strCDPrelaunch, "");
@@ -109,9 +108,8 @@ TEST_F(SelectionTest, OtherErrorsNameTheClickHandler) {
     fake.files.Erase("Configs\\c.cfg");
     Choose(2);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "53 File not found in txtLauncher_Click");
-    EXPECT_EQ(boxes()[0].title, "Error !");
-    EXPECT_EQ(boxes()[0].icon, platform::Icon::kCritical);
+    EXPECT_EQ(boxes()[0], (fake::ShownBox{"53 File not found in txtLauncher_Click", "Error !",
+                                          platform::Icon::kCritical, platform::Buttons::kOk}));
 }
 
 }  // namespace

@@ -39,9 +39,8 @@ TEST_F(LauncherTest, ShortTitleLineStopsTheFillWithItsBox) {
     Start();
     EXPECT_EQ(view.entries, Names{"Alpha"});
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "5 Invalid procedure call or argument in Private Sub PopulateList");
-    EXPECT_EQ(boxes()[0].title, "Error !");
-    EXPECT_EQ(boxes()[0].icon, platform::Icon::kCritical);
+    EXPECT_EQ(boxes()[0], (fake::ShownBox{"5 Invalid procedure call or argument in Private Sub PopulateList",
+                                          "Error !", platform::Icon::kCritical, platform::Buttons::kOk}));
     EXPECT_EQ(fake.files.open_files(), 0);
 }
 

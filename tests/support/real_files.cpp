@@ -51,6 +51,18 @@ void SetAttributesAt(const std::string& path, std::uint32_t attributes) {
           "SetFileAttributesA", path);
 }
 
+std::vector<WIN32_FIND_DATAA> ListEntries(const std::string& pattern) {
+    std::vector<WIN32_FIND_DATAA> entries;
+    WIN32_FIND_DATAA data;
+    win32::UniqueFind find(::FindFirstFileA(pattern.c_str(), &data));
+    if (!find) return entries;
+    do {
+        const std::string_view name = data.cFileName;
+        if (name != "." && name != "..") entries.push_back(data);
+    } while (::FindNextFileA(find.get(), &data));
+    return entries;
+}
+
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

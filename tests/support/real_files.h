@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/win32/handles.h"
 
@@ -25,6 +26,9 @@ std::string WriteFileAt(const std::string& path, std::string_view bytes = {}, st
 std::string MakeFolderAt(const std::string& path, std::uint32_t attributes = 0);
 // Sets the attributes of `path` to exactly `attributes` (0 means normal).
 void SetAttributesAt(const std::string& path, std::uint32_t attributes);
+
+// Returns the entries matching `pattern` but "." and "..", in the order the file system lists them.
+std::vector<WIN32_FIND_DATAA> ListEntries(const std::string& pattern);
 
 // Returns the bytes of `path`; nothing when it cannot be opened.
 std::optional<std::string> ReadWholeFile(const std::string& path);

@@ -13,24 +13,16 @@ namespace {
 // Removes `folder` (ending in a backslash) with everything below it; best effort, never throws.
 // A directory link is removed itself, never followed.
 void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA data;
-    win32::UniqueFind find(::FindFirstFileA((folder + "*").c_str(), &data));
-    if (find) {
-        do {
-            const std::string name = data.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string full = folder + name;
-            ::SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-            const DWORD attributes = data.dwFileAttributes;
-            if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) RemoveTree(full + "\\");
-                ::RemoveDirectoryA(full.c_str());
-            } else {
-                ::DeleteFileA(full.c_str());
-            }
-        } while (::FindNextFileA(find.get(), &data));
+    for (const WIN32_FIND_DATAA& entry : ListEntries(folder + "*")) {
+        const std::string full = folder + entry.cFileName;
+        ::SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) RemoveTree(full + "\\");
+            ::RemoveDirectoryA(full.c_str());
+        } else {
+            ::DeleteFileA(full.c_str());
+        }
     }
-    find.reset();
     std::string self = folder;
     if (!self.empty() && self.back() == '\\') self.pop_back();
     ::SetFileAttributesA(self.c_str(), FILE_ATTRIBUTE_NORMAL);

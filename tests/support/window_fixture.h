@@ -65,6 +65,13 @@ protected:
     }
 
     HWND Control(win32::ControlId id) const { return window->Control(id); }
+    // Returns the game list's text field, a window of its own.
+    HWND ListField() const {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ::GetComboBoxInfo(Control(win32::ControlId::kTxtLauncher), &info);
+        return info.hwndItem;
+    }
 
     // Handles every waiting message as the program's loop does; notes a quit message.
     void Pump() { quit_posted |= PumpMessages({window.get(), notes_window.get()}); }

@@ -337,4 +337,9 @@ std::string FakeCodec::FromUtf16(std::u16string_view text) const {
     return narrow;
 }
 
+std::ostream& operator<<(std::ostream& out, const ShownBox& box) {
+    return out << "{\"" << box.text << "\", \"" << box.title << "\", icon " << static_cast<int>(box.icon)
+               << ", buttons " << static_cast<int>(box.buttons) << "}";
+}
+
 }  // namespace vexar::fake

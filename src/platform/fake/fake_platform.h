@@ -7,6 +7,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -98,7 +99,11 @@ struct ShownBox {
     std::string title;
     platform::Icon icon;
     platform::Buttons buttons;
+
+    friend bool operator==(const ShownBox&, const ShownBox&) = default;
 };
+// Writes `box` as text, icon and buttons, for test failure messages.
+std::ostream& operator<<(std::ostream& out, const ShownBox& box);
 
 class FakeMessageBoxes : public platform::MessageBoxes {
 public:

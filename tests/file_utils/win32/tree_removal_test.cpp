@@ -30,19 +30,6 @@ public:
 
 using testing::Exists;
 
-// Every entry of `folder` (ending in a backslash) but "." and "..", in the order the file system lists them.
-std::vector<WIN32_FIND_DATAA> Listing(const std::string& folder) {
-    std::vector<WIN32_FIND_DATAA> entries;
-    WIN32_FIND_DATAA data;
-    win32::UniqueFind find(::FindFirstFileA((folder + "*.*").c_str(), &data));
-    if (!find) return entries;
-    do {
-        const std::string name = data.cFileName;
-        if (name != "." && name != "..") entries.push_back(data);
-    } while (::FindNextFileA(find.get(), &data));
-    return entries;
-}
-
 class TreeRemovalTest : public testing::RealPlatformTest<RecordingFileSystem> {
 protected:
     // The path of `relative` in the temporary folder, without a trailing backslash.
@@ -80,7 +67,7 @@ TEST_F(TreeRemovalTest, FilesFirstThenEachSubdirectoryWholeInListingOrder) {
     const std::string root = At("data");
     Log files_first;
     Log subdirectories;
-    for (const auto& entry : Listing(root + "\\")) {
+    for (const auto& entry : testing::ListEntries(root + "\\*.*")) {
         const std::string full = root + "\\" + entry.cFileName;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             subdirectories.push_back("del " + full + "\\inner.txt");

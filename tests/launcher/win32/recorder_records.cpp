@@ -43,22 +43,18 @@ void SetRecordFolder(const std::string& folder) {
 
 std::vector<Record> ReadRecords(const std::string& folder) {
     std::vector<Record> records;
-    WIN32_FIND_DATAA data;
-    win32::UniqueFind find(::FindFirstFileA((folder + "*.rec").c_str(), &data));
-    if (!find) return records;
-    do {
-        const std::string name = data.cFileName;
+    for (const WIN32_FIND_DATAA& entry : ListEntries(folder + "*.rec")) {
+        const std::string name = entry.cFileName;
         // A record Wine still holds for the rename cannot be opened yet.
         const std::optional<std::string> bytes = ReadWholeFile(folder + name);
         if (!bytes) continue;
-        const std::string& text = *bytes;
         Record record;
         record.program = name.substr(0, name.find_last_of('-'));
-        record.arguments = Field(text, "args");
-        record.directory = Field(text, "dir");
-        record.show = std::stoi(Field(text, "show"));
+        record.arguments = Field(*bytes, "args");
+        record.directory = Field(*bytes, "dir");
+        record.show = std::stoi(Field(*bytes, "show"));
         records.push_back(std::move(record));
-    } while (::FindNextFileA(find.get(), &data));
+    }
     std::sort(records.begin(), records.end(), [](const Record& a, const Record& b) {
         return a.program != b.program ? a.program < b.program : a.arguments < b.arguments;
     });

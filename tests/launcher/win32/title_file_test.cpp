@@ -72,44 +72,33 @@ class TitleFileTest : public testing::RealPlatformTest<> {
     }
 };
 
+// A new title, the longest one (the record filled exactly), and a shorter one over a longer old title
+// (the count overwritten, the record length kept).
 TEST_F(TitleFileTest, SetTitleSavesTheRecordAndTheNextStartShowsIt) {
-    {
-        Start first(*this);
-        first.LeaveCommand("SetTitle My Games");
-        EXPECT_EQ(first.view.caption, "My Games");
-        EXPECT_EQ(first.view.command, "");
-        ASSERT_EQ(boxes.shown.size(), 1u);
-        EXPECT_EQ(boxes.shown[0].text, "Title set to My Games");
-        EXPECT_EQ(boxes.shown[0].title, "Title Set");
-        EXPECT_EQ(boxes.shown[0].icon, platform::Icon::kInformation);
+    struct Case {
+        std::string old_bytes;  // empty: no Title.cfg before the first start
+        std::string title;
+    };
+    for (const Case& c : {Case{"", "My Games"}, Case{"", std::string(98, 'x')},
+                          Case{TitleRecord("A much longer old title"), "New"}}) {
+        SCOPED_TRACE(c.title);
+        boxes.shown.clear();
+        ::DeleteFileA(folder.PathOf("Title.cfg").c_str());
+        if (!c.old_bytes.empty()) folder.WriteFile("Title.cfg", c.old_bytes);
+        {
+            Start first(*this);
+            first.LeaveCommand("SetTitle " + c.title);
+            EXPECT_EQ(first.view.caption, c.title);
+            EXPECT_EQ(first.view.command, "");
+            ASSERT_EQ(boxes.shown.size(), 1u);
+            EXPECT_EQ(boxes.shown[0], (fake::ShownBox{"Title set to " + c.title, "Title Set",
+                                                      platform::Icon::kInformation, platform::Buttons::kOk}));
+        }
+        EXPECT_EQ(TitleBytes(), TitleRecord(c.title));
+        Start next(*this);
+        EXPECT_EQ(next.view.caption, c.title);
+        EXPECT_EQ(boxes.shown.size(), 1u);
     }
-    EXPECT_EQ(TitleBytes(), TitleRecord("My Games"));
-
-    Start next(*this);
-    EXPECT_EQ(next.view.caption, "My Games");
-    EXPECT_EQ(boxes.shown.size(), 1u);
-}
-
-TEST_F(TitleFileTest, LongestTitleFillsTheRecordExactly) {
-    const std::string title(98, 'x');
-    {
-        Start first(*this);
-        first.LeaveCommand("SetTitle " + title);
-    }
-    EXPECT_EQ(TitleBytes(), TitleRecord(title));
-    Start next(*this);
-    EXPECT_EQ(next.view.caption, title);
-}
-
-TEST_F(TitleFileTest, ShorterTitleOverwritesTheCountAndKeepsTheRecordLength) {
-    folder.WriteFile("Title.cfg", TitleRecord("A much longer old title"));
-    {
-        Start first(*this);
-        first.LeaveCommand("SetTitle New");
-    }
-    EXPECT_EQ(TitleBytes(), TitleRecord("New"));
-    Start next(*this);
-    EXPECT_EQ(next.view.caption, "New");
 }
 
 TEST_F(TitleFileTest, FirstStartCreatesAnEmptyFileAndKeepsTheDesignedCaption) {
@@ -133,9 +122,8 @@ TEST_F(TitleFileTest, TooLongTitleLeavesFileCaptionAndCommandAsTheyWere) {
     first.LeaveCommand(typed);
 
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "59 Bad record length in txtCommand_LostFocus");
-    EXPECT_EQ(boxes.shown[0].title, "Error !");
-    EXPECT_EQ(boxes.shown[0].icon, platform::Icon::kWarning);
+    EXPECT_EQ(boxes.shown[0], (fake::ShownBox{"59 Bad record length in txtCommand_LostFocus", "Error !",
+                                              platform::Icon::kWarning, platform::Buttons::kOk}));
     EXPECT_EQ(TitleBytes(), TitleRecord("Old"));
     EXPECT_EQ(first.view.caption, "Old");
     EXPECT_EQ(first.view.command, typed);

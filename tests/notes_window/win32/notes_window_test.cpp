@@ -82,10 +82,8 @@ TEST_F(NotesWindowTest, FrameControlsAndFontAreAsDesigned) {
         HWND control = notes_window->Control(designed.id);
         EXPECT_EQ(ClassOf(control), designed.window_class);
         const RECT rect = ClientRectOf(control);
-        EXPECT_EQ(rect.left, designed.rect.left);
-        EXPECT_EQ(rect.top, designed.rect.top);
-        EXPECT_EQ(rect.right, designed.rect.right);
-        EXPECT_EQ(rect.bottom, designed.rect.bottom);
+        EXPECT_TRUE(::EqualRect(&rect, &designed.rect))
+            << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom;
     }
 
     HWND box = notes_window->Control(NotesControlId::kTxtShowNotes);

@@ -102,10 +102,8 @@ TEST_F(StartUpTest, ShortTitleLineStopsTheFillWithTheErrorBox) {
     form.Form_Initialize();
     EXPECT_EQ(view.entries, (Names{"Alpha"}));
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "5 Invalid procedure call or argument in Private Sub PopulateList");
-    EXPECT_EQ(boxes.shown[0].title, "Error !");
-    EXPECT_EQ(boxes.shown[0].icon, platform::Icon::kCritical);
-    EXPECT_EQ(boxes.shown[0].buttons, platform::Buttons::kOk);
+    EXPECT_EQ(boxes.shown[0], (fake::ShownBox{"5 Invalid procedure call or argument in Private Sub PopulateList",
+                                              "Error !", platform::Icon::kCritical, platform::Buttons::kOk}));
 }
 
 TEST_F(StartUpTest, LockedConfigStopsTheFillWithPermissionDenied) {
