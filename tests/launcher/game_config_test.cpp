@@ -2,19 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "error_of.h"
 #include "platform/fake/fake_platform.h"
 
 namespace vexar {
 namespace {
 
-int ErrorOf(const auto& action) {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
+using testing::ErrorOf;
 
 // A configuration file with CR LF ends; `values` are the lines after the marker, labels included.
 std::string Config(std::initializer_list<std::string_view> values, std::string_view marker = kConfigMarker) {

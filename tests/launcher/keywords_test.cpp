@@ -1,18 +1,10 @@
 #include "launcher_fixture.h"
 
 #include "launcher/title_file.h"
+#include "title_record.h"
 
 namespace vexar::testing {
 namespace {
-
-// Title.cfg's record 1 for `title`: the count, the characters, zeros to the end of the record.
-std::string Record(std::string_view title) {
-    std::string record(100, '\0');
-    record[0] = static_cast<char>(title.size() & 0xFF);
-    record[1] = static_cast<char>(title.size() >> 8);
-    record.replace(2, title.size(), title);
-    return record;
-}
 
 class KeywordTest : public LauncherTest {
 protected:
@@ -25,7 +17,7 @@ protected:
 TEST_F(KeywordTest, SetTitleSavesShowsAndClears) {
     Start();
     Leave("SetTitle My Games");
-    EXPECT_EQ(fake.files.Content("Title.cfg"), Record("My Games"));
+    EXPECT_EQ(fake.files.Content("Title.cfg"), TitleRecord("My Games"));
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0],
               (fake::ShownBox{"Title set to My Games", "Title Set", platform::Icon::kInformation, platform::Buttons::kOk}));
@@ -45,7 +37,7 @@ TEST_F(KeywordTest, EmptyTitleKeepsTheDesignedCaptionNextTime) {
     Leave("SetTitle Longer title first");
     Leave("SetTitle ");
     EXPECT_EQ(view.caption, "");
-    EXPECT_EQ(fake.files.Content("Title.cfg"), Record(""));
+    EXPECT_EQ(fake.files.Content("Title.cfg"), TitleRecord(""));
     fake::FakeLauncherView next_view;
     frmVexarLaunch next(fake.services(), next_view);
     next.Form_Initialize();
@@ -77,7 +69,7 @@ TEST_F(KeywordTest, CopyrightShowsTheCreditsEachTime) {
 }
 
 TEST_F(KeywordTest, OverlongTitleChangesNothing) {
-    fake.files.AddFile("Title.cfg", Record("Old"));
+    fake.files.AddFile("Title.cfg", TitleRecord("Old"));
     Start();
     Leave("SetTitle " + std::string(98, 't'));
     EXPECT_EQ(view.caption, std::string(98, 't'));
@@ -85,13 +77,13 @@ TEST_F(KeywordTest, OverlongTitleChangesNothing) {
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[1], (fake::ShownBox{"59 Bad record length in txtCommand_LostFocus", "Error !",
                                           platform::Icon::kWarning, platform::Buttons::kOk}));
-    EXPECT_EQ(fake.files.Content("Title.cfg"), Record(std::string(98, 't')));
+    EXPECT_EQ(fake.files.Content("Title.cfg"), TitleRecord(std::string(98, 't')));
     EXPECT_EQ(view.caption, std::string(98, 't'));
     EXPECT_EQ(view.command, "SetTitle " + std::string(99, 'u'));
 }
 
 TEST_F(KeywordTest, WriteProtectedTitleFileGivesTheWarningBox) {
-    fake.files.AddFile("Title.cfg", Record("Kept"), platform::kAttrReadOnly);
+    fake.files.AddFile("Title.cfg", TitleRecord("Kept"), platform::kAttrReadOnly);
     Start();
     EXPECT_EQ(view.caption, "Kept");  // still read at start
     Leave("SetTitle New");
@@ -99,7 +91,7 @@ TEST_F(KeywordTest, WriteProtectedTitleFileGivesTheWarningBox) {
     EXPECT_EQ(boxes()[0].text, "75 Path/File access error in txtCommand_LostFocus");
     EXPECT_EQ(boxes()[0].icon, platform::Icon::kWarning);
     EXPECT_EQ(view.caption, "Kept");
-    EXPECT_EQ(fake.files.Content("Title.cfg"), Record("Kept"));
+    EXPECT_EQ(fake.files.Content("Title.cfg"), TitleRecord("Kept"));
 }
 
 TEST_F(KeywordTest, FirstStartLeavesAnEmptyTitleFile) {
@@ -144,10 +136,10 @@ TEST_F(KeywordTest, DamagedTitleFileIsReportedAtStart) {
 }
 
 TEST_F(KeywordTest, TitleFileKeepsBytesBeyondTheFirstRecord) {
-    fake.files.AddFile("Title.cfg", Record("Old") + "second record");
+    fake.files.AddFile("Title.cfg", TitleRecord("Old") + "second record");
     Start();
     Leave("SetTitle New");
-    EXPECT_EQ(fake.files.Content("Title.cfg"), Record("New") + "second record");
+    EXPECT_EQ(fake.files.Content("Title.cfg"), TitleRecord("New") + "second record");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <thread>
 #include <vector>
 
+#include "window_fixture.h"
+
 namespace vexar::testing {
 
 namespace {
@@ -16,12 +18,6 @@ std::string ToAnsi(const std::wstring& text) {
     ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr,
                           nullptr);
     return out;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    const int length = ::GetClassNameW(window, name, 64);
-    return std::wstring(name, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 // The visible top-level windows of process `process_id` with class `class_name`.

@@ -7,20 +7,14 @@
 
 #include "launcher/frmVexarLaunch.h"
 #include "real_platform.h"
+#include "title_record.h"
 
 namespace vexar {
 namespace {
 
 constexpr std::string_view kDesignedCaption = "Vexar Launcher v3.0";
 
-// Record 1 of Title.cfg holding `title`, zero-filled to the record's 100 bytes.
-std::string TitleRecord(std::string_view title) {
-    std::string record(100, '\0');
-    record[0] = static_cast<char>(title.size() & 0xFF);
-    record[1] = static_cast<char>(title.size() >> 8);
-    record.replace(2, title.size(), title);
-    return record;
-}
+using testing::TitleRecord;
 
 class TitleFileTest : public testing::RealPlatformTest<> {
   protected:

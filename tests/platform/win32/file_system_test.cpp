@@ -9,6 +9,8 @@
 #include "platform/line_splitter.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_file_system.h"
+#include "error_of.h"
+#include "real_files.h"
 #include "temp_folder.h"
 
 namespace vexar::win32 {
@@ -17,16 +19,8 @@ namespace {
 using platform::ListMask;
 using Names = std::vector<std::string>;
 
-// Runs `action` and returns the run-time error number it raised (0 when it raised none).
-template <typename Action>
-int ErrorOf(Action&& action) {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
+using testing::ErrorOf;
+using testing::HoldOpen;
 
 class Win32FileSystemTest : public ::testing::Test {
 protected:
@@ -41,13 +35,6 @@ protected:
         }
         std::sort(names.begin(), names.end());
         return names;
-    }
-
-    // Opens `path` with no sharing at all, as a program that locks the file would.
-    UniqueFile Lock(const std::string& path) {
-        UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        EXPECT_TRUE(file) << ::GetLastError();
-        return file;
     }
 };
 
@@ -134,7 +121,7 @@ TEST_F(Win32FileSystemTest, DeletionAndRemovalFailuresHaveTheirNumbers) {
 
     const std::string locked = folder.WriteFile("locked.txt", "x");
     {
-        const UniqueFile hold = Lock(locked);
+        const UniqueFile hold = HoldOpen(locked);
         EXPECT_EQ(ErrorOf([&] { files.DeleteFileAt(locked); }), kErrPermissionDenied);
     }
     files.DeleteFileAt(locked);
@@ -184,7 +171,7 @@ TEST_F(Win32FileSystemTest, OpenForInputFailuresAndTheFileIsClosedWithTheReader)
     EXPECT_EQ(ErrorOf([&] { files.OpenForInput(folder.MakeFolder("dir")); }), kErrPathFileAccess);
     const std::string path = folder.WriteFile("f", "one\r\ntwo");
     {
-        const UniqueFile hold = Lock(path);
+        const UniqueFile hold = HoldOpen(path);
         EXPECT_EQ(ErrorOf([&] { files.OpenForInput(path); }), kErrPermissionDenied);
     }
     {
