@@ -25,10 +25,7 @@ class LauncherWindowTest : public ::testing::Test {
     // "Short game".
     LauncherWindowTest() {
         temp_.MakeFolder("Configs");
-        temp_.MakeFolder("records");
         temp_.MakeFolder("start");
-        records_ = temp_.PathOf("records\\");
-        testing::SetRecordFolder(records_);
         temp_.WriteFile("Configs\\a_game.cfg", testing::ConfigText(Game()));
         temp_.WriteFile("Configs\\b_broken.cfg", "LABELVEXARLNCX]\r\nTitle:         Broken\r\n");
         temp_.WriteFile("Configs\\c_short.cfg", "LABELVEXARLNCH]\r\nTitle:         Short game\r\n");
@@ -79,7 +76,7 @@ class LauncherWindowTest : public ::testing::Test {
     }
 
     vexar::testing::TempFolder temp_;
-    std::string records_;
+    std::string records_ = testing::MakeRecordFolder(temp_);
     std::optional<testing::LauncherProcess> launcher_;
 };
 
@@ -148,7 +145,7 @@ TEST_F(LauncherWindowTest, LaunchStartsTheGameWithTheTypedOptions) {
 }
 
 TEST_F(LauncherWindowTest, LaunchFromCdStartsThePreparationMinimisedFirst) {
-    ASSERT_TRUE(::CopyFileA(testing::RecorderPath().c_str(), temp_.PathOf("prepare.exe").c_str(), FALSE));
+    testing::CopyRecorderTo(temp_.PathOf("prepare.exe"));
     ConfigValues game = Game();
     game.cd_prelaunch = temp_.PathOf("prepare.exe");
     game.cd_params = "-cd";

@@ -20,18 +20,8 @@ using testing::Record;
 class LaunchTest : public ::testing::Test {
   protected:
     LaunchTest() {
-        temp_.MakeFolder("records");
-        temp_.MakeFolder("start here");
-        records_ = temp_.PathOf("records\\");
-        start_ = temp_.PathOf("start here");
-        CopyRecorder("game.exe");
-        CopyRecorder("prepare.exe");
-        testing::SetRecordFolder(records_);
-    }
-
-    void CopyRecorder(const std::string& name) {
-        ASSERT_TRUE(::CopyFileA(testing::RecorderPath().c_str(), temp_.PathOf(name).c_str(), FALSE))
-            << "the recorder is built beside the tests: " << testing::RecorderPath();
+        testing::CopyRecorderTo(temp_.PathOf("game.exe"));
+        testing::CopyRecorderTo(temp_.PathOf("prepare.exe"));
     }
 
     // A game whose launch file is the copy game.exe.
@@ -58,8 +48,8 @@ class LaunchTest : public ::testing::Test {
     Record GameRecord(std::string arguments) const { return {"game", std::move(arguments), start_, 1}; }
 
     vexar::testing::TempFolder temp_;
-    std::string records_;
-    std::string start_;
+    std::string records_ = testing::MakeRecordFolder(temp_);
+    std::string start_ = temp_.MakeFolder("start here");
     fake::FakeFileSystem files_;
     win32::Win32Shell shell_;
     fake::FakeMessageBoxes boxes_;

@@ -35,6 +35,16 @@ std::string RecorderPath() {
     return ProgramFolder() + "arg_recorder.exe";
 }
 
+void CopyRecorderTo(const std::string& path) {
+    if (!::CopyFileA(RecorderPath().c_str(), path.c_str(), FALSE)) FailCall("CopyFileA", path);
+}
+
+std::string MakeRecordFolder(TempFolder& folder) {
+    const std::string records = folder.MakeFolder("records") + "\\";
+    SetRecordFolder(records);
+    return records;
+}
+
 void SetRecordFolder(const std::string& folder) {
     if (!::SetEnvironmentVariableA("VEXAR_RECORD_DIR", folder.c_str())) {
         throw std::runtime_error("SetEnvironmentVariableA failed");

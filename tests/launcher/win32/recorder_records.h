@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config_text.h"
+#include "temp_folder.h"
 
 namespace vexar::testing {
 
@@ -25,8 +26,16 @@ struct Record {
 // The full path of the recorder program, which is built beside the test executables.
 std::string RecorderPath();
 
+// Copies the recorder program to `path`, as a game or preparation program of the test's; throws when it
+// cannot.
+void CopyRecorderTo(const std::string& path);
+
 // Sets the folder (ending in a backslash) where recorders started from now on leave their records.
 void SetRecordFolder(const std::string& folder);
+
+// Creates the folder "records" in `folder`, makes it the record folder and returns it (ending in a
+// backslash).
+std::string MakeRecordFolder(TempFolder& folder);
 
 // The complete records in `folder` (one still being moved into place is left out), ordered by program
 // name, then arguments.
