@@ -21,6 +21,10 @@ HBRUSH BlackBrush() {
 
 FramedWindow::FramedWindow(HINSTANCE instance, int dpi) : instance_(instance), dpi_(dpi > 0 ? dpi : 96) {}
 
+FramedWindow::~FramedWindow() {
+    if (hwnd_) ::SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, 0);
+}
+
 bool FramedWindow::TranslateDialogKey(MSG& message) {
     return hwnd_ && ::IsDialogMessageW(hwnd_.get(), &message);
 }

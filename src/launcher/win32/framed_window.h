@@ -38,8 +38,9 @@ protected:
 
     // `dpi` scales geometry, fonts and pictures (96, or a value below 1, gives the designed sizes).
     FramedWindow(HINSTANCE instance, int dpi);
-    // A derived window destroys its window in its own destructor, while its Forget can still run.
-    virtual ~FramedWindow() = default;
+    // A derived window destroys its window in its own destructor, while its Forget can still run; a window
+    // still there at this point goes without reaching any handler.
+    virtual ~FramedWindow();
 
     // Returns the message's result for every message but the shared ones (see WindowProc).
     virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) = 0;
