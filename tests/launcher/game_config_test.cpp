@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config_text.h"
 #include "error_of.h"
 #include "platform/fake/fake_platform.h"
 
@@ -10,15 +11,7 @@ namespace {
 
 using testing::ErrorOf;
 
-// A configuration file with CR LF ends; `values` are the lines after the marker, labels included.
-std::string Config(std::initializer_list<std::string_view> values, std::string_view marker = kConfigMarker) {
-    std::string text(marker);
-    for (std::string_view value : values) {
-        text += "\r\n";
-        text += value;
-    }
-    return text + "\r\n";
-}
+using testing::ConfigText;
 
 const std::initializer_list<std::string_view> kNineLines = {
     "Game Title:    Doom",    "Notes:         Rip and tear", "Start Location:C:\\Games\\Doom",
@@ -44,11 +37,11 @@ TEST(MarkerTest, FirstFifteenCharactersCaseSensitive) {
 
 TEST(ListRead, TitleOrInvalidEntry) {
     fake::FakeFileSystem files;
-    files.AddFile("Configs\\good.cfg", Config(kNineLines));
-    files.AddFile("Configs\\lower.cfg", Config(kNineLines, "labelvexarlnch]"));
-    files.AddFile("Configs\\extra.cfg", Config(kNineLines, "LABELVEXARLNCH]  v2"));
+    files.AddFile("Configs\\good.cfg", ConfigText(kNineLines));
+    files.AddFile("Configs\\lower.cfg", ConfigText(kNineLines, "labelvexarlnch]"));
+    files.AddFile("Configs\\extra.cfg", ConfigText(kNineLines, "LABELVEXARLNCH]  v2"));
     files.AddFile("Configs\\unix.cfg", "LABELVEXARLNCH]\nGame Title:    Quake\n");
-    files.AddFile("Configs\\blank.cfg", Config({"Game Title:    "}));
+    files.AddFile("Configs\\blank.cfg", ConfigText({"Game Title:    "}));
     EXPECT_EQ(ListRead(files, "good.cfg"), "Doom");
     EXPECT_EQ(ListRead(files, "lower.cfg"), "Invalid Config (lower.cfg)");
     EXPECT_EQ(ListRead(files, "extra.cfg"), "Doom");
@@ -61,8 +54,8 @@ TEST(ListRead, FailuresRaiseAndCloseTheFile) {
     fake::FakeFileSystem files;
     files.AddFile("Configs\\empty.cfg", "");
     files.AddFile("Configs\\marker-only.cfg", "LABELVEXARLNCH]");
-    files.AddFile("Configs\\short.cfg", Config({"Title: x"}));
-    files.AddFile("Configs\\short-bad-marker.cfg", Config({"Title: x"}, "nothing"));
+    files.AddFile("Configs\\short.cfg", ConfigText({"Title: x"}));
+    files.AddFile("Configs\\short-bad-marker.cfg", ConfigText({"Title: x"}, "nothing"));
     EXPECT_EQ(ErrorOf([&] { ListRead(files, "empty.cfg"); }), 62);
     EXPECT_EQ(ErrorOf([&] { ListRead(files, "marker-only.cfg"); }), 62);
     EXPECT_EQ(ErrorOf([&] { ListRead(files, "short.cfg"); }), 5);
@@ -74,7 +67,7 @@ TEST(ListRead, FailuresRaiseAndCloseTheFile) {
 
 TEST(FullRead, ReadsLinesThreeToNineOnly) {
     fake::FakeFileSystem files;
-    std::string text = Config(kNineLines, "wrong marker is not tested again");
+    std::string text = ConfigText(kNineLines, "wrong marker is not tested again");
     text += "A tenth line\r\nshort\r\n";
     files.AddFile("Configs\\doom.cfg", text);
     GameConfig game;
@@ -87,7 +80,7 @@ TEST(FullRead, ReadsLinesThreeToNineOnly) {
 TEST(FullRead, FailurePartWayKeepsTheFieldsReadSoFar) {
     const GameConfig before{"old notes", "old dir", "old.exe", "old", "old hd", "old prep", "old cd"};
     fake::FakeFileSystem files;
-    files.AddFile("Configs\\eight.cfg", Config({"Game Title:    New", "Notes:         new notes",
+    files.AddFile("Configs\\eight.cfg", ConfigText({"Game Title:    New", "Notes:         new notes",
                                                "Start Location:new dir", "Launch File:   new.exe",
                                                "Default Params:new", "HD Params:     new hd",
                                                "CD Prelaunch:  new prep"}));
@@ -95,7 +88,7 @@ TEST(FullRead, FailurePartWayKeepsTheFieldsReadSoFar) {
     EXPECT_EQ(ErrorOf([&] { FullRead(files, "eight.cfg", game); }), 62);
     EXPECT_EQ(game, (GameConfig{"new notes", "new dir", "new.exe", "new", "new hd", "new prep", "old cd"}));
 
-    files.AddFile("Configs\\short.cfg", Config({"Game Title:    New", "Notes:         new notes",
+    files.AddFile("Configs\\short.cfg", ConfigText({"Game Title:    New", "Notes:         new notes",
                                                "Start:c:\\", "Launch File:   new.exe"}));
     game = before;
     EXPECT_EQ(ErrorOf([&] { FullRead(files, "short.cfg", game); }), 5);

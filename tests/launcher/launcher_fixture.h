@@ -7,23 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "config_text.h"
 #include "launcher/frmVexarLaunch.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fake_views.h"
 
 namespace vexar::testing {
-
-// A configuration file's text: the marker line and `lines` (labels included), CR LF after each.
-inline std::string ConfigText(std::initializer_list<std::string_view> lines,
-                              std::string_view marker = "LABELVEXARLNCH]") {
-    std::string text(marker);
-    text += "\r\n";
-    for (std::string_view line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
 
 // The nine lines of a game with the given values (each after a 15-character label).
 inline std::string GameText(std::string_view title, std::string_view notes = "notes",

@@ -1,7 +1,9 @@
 #pragma once
-// Test support: the text of a valid configuration file from the values of its eight value lines.
+// Test support: the text of a configuration file from its lines, or of a valid one from its eight values.
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace vexar::testing {
 
@@ -17,16 +19,24 @@ struct ConfigValues {
     std::string cd_params;
 };
 
-// Returns the text of a valid configuration file holding `values`: the marker line, then each value
-// after a 15-character label, lines ended by CR LF.
-inline std::string ConfigText(const ConfigValues& values) {
-    std::string text = "LABELVEXARLNCH]\r\n";
-    for (const std::string* value :
-         {&values.title, &values.notes, &values.start_location, &values.launch_file, &values.default_params,
-          &values.hd_params, &values.cd_prelaunch, &values.cd_params}) {
-        text += "Value:         " + *value + "\r\n";
+// Returns a configuration file's text: `marker`, then `lines` (labels included), CR LF after each.
+inline std::string ConfigText(std::initializer_list<std::string_view> lines,
+                              std::string_view marker = "LABELVEXARLNCH]") {
+    std::string text(marker);
+    text += "\r\n";
+    for (std::string_view line : lines) {
+        text += line;
+        text += "\r\n";
     }
     return text;
+}
+
+// Returns the text of a valid configuration file holding `values`, each after a 15-character label.
+inline std::string ConfigText(const ConfigValues& values) {
+    const auto line = [](const std::string& value) { return "Value:         " + value; };
+    return ConfigText({line(values.title), line(values.notes), line(values.start_location),
+                       line(values.launch_file), line(values.default_params), line(values.hd_params),
+                       line(values.cd_prelaunch), line(values.cd_params)});
 }
 
 }  // namespace vexar::testing
