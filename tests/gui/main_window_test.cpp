@@ -39,15 +39,7 @@ TEST_F(WindowTest, FrameIsAFixedBlackToolWindowCentredOnTheScreen) {
     EXPECT_EQ(client.right, 621);
     EXPECT_EQ(client.bottom, 166);
 
-    const LONG_PTR style = ::GetWindowLongPtrW(hwnd, GWL_STYLE);
-    const LONG_PTR ex_style = ::GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
-    EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_FALSE(style & WS_THICKFRAME);
-    EXPECT_FALSE(style & WS_MINIMIZEBOX);
-    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
-    EXPECT_TRUE(ex_style & WS_EX_TOOLWINDOW);
-    EXPECT_FALSE(ex_style & WS_EX_APPWINDOW);
+    ExpectFixedToolFrame(hwnd);
     EXPECT_EQ(::GetWindow(hwnd, GW_OWNER), nullptr);
     EXPECT_FALSE(::IsWindowVisible(hwnd)) << "hidden until the start-up handlers have run";
 
@@ -93,13 +85,8 @@ TEST_F(WindowTest, ControlStylesAsDesigned) {
     EXPECT_EQ(list & 0x3, CBS_DROPDOWN);
     EXPECT_FALSE(list & CBS_SORT);
 
-    const LONG_PTR box = ::GetWindowLongPtrW(Control(ControlId::kTxtShowNotes), GWL_STYLE);
-    EXPECT_TRUE(box & ES_MULTILINE);
-    EXPECT_TRUE(box & ES_READONLY);
-    EXPECT_TRUE(box & WS_VSCROLL);
-    EXPECT_FALSE(box & WS_HSCROLL) << "long lines wrap";
-    EXPECT_FALSE(box & ES_AUTOHSCROLL) << "long lines wrap";
-    EXPECT_FALSE(box & WS_TABSTOP);
+    ExpectReadOnlyNotesBox(Control(ControlId::kTxtShowNotes));
+    EXPECT_FALSE(::GetWindowLongPtrW(Control(ControlId::kTxtShowNotes), GWL_STYLE) & WS_TABSTOP);
 
     const LONG_PTR command = ::GetWindowLongPtrW(Control(ControlId::kTxtCommand), GWL_STYLE);
     EXPECT_FALSE(command & ES_MULTILINE);

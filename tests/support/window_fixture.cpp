@@ -49,4 +49,18 @@ LOGFONTW FontOf(HWND control) {
     return font;
 }
 
+void ExpectFixedToolFrame(HWND window) {
+    const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              WS_CAPTION | WS_SYSMENU);
+    EXPECT_EQ(::GetWindowLongPtrW(window, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW),
+              WS_EX_TOOLWINDOW);
+}
+
+void ExpectReadOnlyNotesBox(HWND box) {
+    const LONG_PTR style = ::GetWindowLongPtrW(box, GWL_STYLE);
+    EXPECT_EQ(style & (ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL),
+              ES_MULTILINE | ES_READONLY | WS_VSCROLL);
+}
+
 }  // namespace vexar::testing

@@ -34,6 +34,11 @@ std::wstring ClassOf(HWND window);
 std::wstring WideTextOf(HWND window);
 // Returns the font `control` draws with (a failure when it has none).
 LOGFONTW FontOf(HWND control);
+// Expects the launcher's fixed tool-window frame: a caption with the close box, no sizing border, no
+// minimise or maximise box, no taskbar button of its own.
+void ExpectFixedToolFrame(HWND window);
+// Expects a read-only multi-line notes box that scrolls vertically and wraps long lines.
+void ExpectReadOnlyNotesBox(HWND box);
 
 class WindowTest : public ::testing::Test {
 protected:

@@ -65,11 +65,7 @@ TEST_F(NotesWindowTest, FrameControlsAndFontAreAsDesigned) {
     ::GetClientRect(hwnd, &client);
     EXPECT_EQ(client.right, 697);
     EXPECT_EQ(client.bottom, 278);
-    const LONG_PTR style = ::GetWindowLongPtrW(hwnd, GWL_STYLE);
-    EXPECT_TRUE(style & WS_CAPTION);
-    EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    EXPECT_TRUE(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    ExpectFixedToolFrame(hwnd);
 
     struct Designed {
         NotesControlId id;
@@ -87,11 +83,7 @@ TEST_F(NotesWindowTest, FrameControlsAndFontAreAsDesigned) {
     }
 
     HWND box = notes_window->Control(NotesControlId::kTxtShowNotes);
-    const LONG_PTR box_style = ::GetWindowLongPtrW(box, GWL_STYLE);
-    EXPECT_TRUE(box_style & ES_MULTILINE);
-    EXPECT_TRUE(box_style & ES_READONLY);
-    EXPECT_TRUE(box_style & WS_VSCROLL);
-    EXPECT_FALSE(box_style & (WS_HSCROLL | ES_AUTOHSCROLL));
+    ExpectReadOnlyNotesBox(box);
     const LOGFONTW font = FontOf(box);
     EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif");
     EXPECT_EQ(font.lfHeight, -16);  // 12 point at 96 dpi
