@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "launcher/frmVexarLaunch.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fake_views.h"
@@ -58,26 +61,35 @@ class LaunchTest : public ::testing::Test {
     frmVexarLaunch form_{platform::Services{files_, shell_, boxes_, codec_}, view_};
 };
 
-TEST_F(LaunchTest, HardDriveModeStartsTheGameWithItsParametersInItsStartLocation) {
-    Open(Game());
-    Press("  typed   options ");
-
-    const auto records = testing::WaitForRecords(records_, 1);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0], GameRecord("-d  one   typed   options   -hd"));
+// Hard-drive mode with typed options, empty pieces (no blanks added), two presses, and CD mode without
+// a preparation program: each press starts the game alone, with its parameters, in its start location.
+TEST_F(LaunchTest, EachPressStartsTheGameWithItsParametersInItsStartLocation) {
+    ConfigValues bare = Game();
+    bare.default_params = bare.hd_params = "";
+    struct Case {
+        ConfigValues game;
+        bool cd;
+        std::vector<std::string> typed;
+        std::vector<std::string> arguments;
+    };
+    const Case cases[] = {
+        {Game(), false, {"  typed   options "}, {"-d  one   typed   options   -hd"}},
+        {bare, false, {""}, {""}},
+        {Game(), false, {"x", "x"}, {"-d  one x  -hd", "-d  one x  -hd"}},
+        {Game(), true, {""}, {"-d  one -cd"}},  // last: CD mode stays once IsCD.txt is there
+    };
+    int run = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.front());
+        const std::string records = temp_.MakeFolder("records " + std::to_string(++run)) + "\\";
+        testing::SetRecordFolder(records);
+        Open(c.game, c.cd);
+        for (const std::string& typed : c.typed) Press(typed);
+        std::vector<Record> expected;
+        for (const std::string& arguments : c.arguments) expected.push_back(GameRecord(arguments));
+        EXPECT_EQ(testing::WaitForRecords(records, expected.size()), expected);
+    }
     EXPECT_TRUE(boxes_.shown.empty());
-}
-
-TEST_F(LaunchTest, EmptyPiecesAddNoBlanks) {
-    ConfigValues game = Game();
-    game.default_params = "";
-    game.hd_params = "";
-    Open(game);
-    Press("");
-
-    const auto records = testing::WaitForRecords(records_, 1);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0], GameRecord(""));
 }
 
 TEST_F(LaunchTest, CdModeStartsThePreparationMinimisedAndThenTheGame) {
@@ -92,15 +104,6 @@ TEST_F(LaunchTest, CdModeStartsThePreparationMinimisedAndThenTheGame) {
     EXPECT_EQ(records[1], (Record{"prepare", "", start_, 2}));
 }
 
-TEST_F(LaunchTest, CdModeWithoutPreparationStartsOnlyTheGame) {
-    Open(Game(), true);
-    Press("");
-
-    const auto records = testing::WaitForRecords(records_, 1);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0], GameRecord("-d  one -cd"));
-}
-
 TEST_F(LaunchTest, PreviewStartsNothing) {
     Open(Game());
     Press("Show Parameters");
@@ -113,17 +116,6 @@ TEST_F(LaunchTest, PreviewStartsNothing) {
     const auto records = testing::WaitForRecords(records_, 2, std::chrono::seconds(1));
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0], GameRecord("-d  one after  -hd"));
-}
-
-TEST_F(LaunchTest, PressingTwiceStartsTwice) {
-    Open(Game());
-    Press("x");
-    Press("x");
-
-    const auto records = testing::WaitForRecords(records_, 2);
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0], GameRecord("-d  one x  -hd"));
-    EXPECT_EQ(records[1], records[0]);
 }
 
 TEST_F(LaunchTest, MissingProgramsAreLeftToTheShellAndReportNothing) {
