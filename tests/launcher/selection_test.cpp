@@ -55,34 +55,36 @@ TEST_F(SelectionTest, InvalidEntryExplainsAndClearsOnlyTheNotes) {
     EXPECT_TRUE(boxes().empty());
 }
 
-TEST_F(SelectionTest, MissingLineNamesTheFile) {
-    Choose(0);
-    Choose(3);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0],
-              (fake::ShownBox{"Invalid Procedure error 62.  This may mean your config file is missing a line.  You need "
-                              "at least the 9 line labels in the configuration file or you'll get this error.  Check "
-                              "the config file named  'eight.cfg '",
-                              "Error !", platform::Icon::kCritical, platform::Buttons::kOk}));
-    // Lines 3 to 8 are the new game's, line 9 the previous game's; the notes box keeps its text.
-    EXPECT_EQ(form.state().game.strNotes, "notes");
-    EXPECT_EQ(form.state().game.strCDPrelaunch, "");
-    EXPECT_EQ(form.state().game.strCDParams, "-acd");
-    EXPECT_EQ(view.notes, "Alpha notes");
+// A missing line (62) and a line shorter than its label (5): the box names the file, the lines read before
+// the failure are the new game's and the others stay the previous game's, the notes box keeps its text.
+TEST_F(SelectionTest, MissingOrShortLineNamesTheFile) {
+    struct Case {
+        int position;
+        std::string text;
+        GameConfig game;
+    };
+    const Case cases[] = {
+        {3,
+         "Invalid Procedure error 62.  This may mean your config file is missing a line.  You need at least the 9 "
+         "line labels in the configuration file or you'll get this error.  Check the config file named  "
+         "'eight.cfg '",
+         {"notes", "C:\\Games", "game.exe", "", "", "", "-acd"}},
+        {4,
+         "Invalid Procedure error 5.  This may mean your config file is missing a line.  You at least need the 15 "
+         "space label or the program will error.  Check the config file named  'short.cfg '",
+         {"n", "Start: x", "a.exe", "-a", "-ahd", "aprep.exe", "-acd"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.position);
+        Choose(0);
+        fake.boxes.shown.clear();
+        Choose(c.position);
+        ASSERT_EQ(boxes().size(), 1u);
+        EXPECT_EQ(boxes()[0], (fake::ShownBox{c.text, "Error !", platform::Icon::kCritical, platform::Buttons::kOk}));
+        EXPECT_EQ(form.state().game, c.game);
+        EXPECT_EQ(view.notes, "Alpha notes");
+    }
     EXPECT_EQ(fake.files.open_files(), 0);
-}
-
-TEST_F(SelectionTest, ShortLineNamesTheFile) {
-    Choose(0);
-    Choose(4);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text,
-              "Invalid Procedure error 5.  This may mean your config file is missing a line.  You at least need the 15 "
-              "space label or the program will error.  Check the config file named  'short.cfg '");
-    EXPECT_EQ(form.state().game.strNotes, "n");
-    EXPECT_EQ(form.state().game.strStartLocation, "Start: x");
-    EXPECT_EQ(form.state().game.strLaunchFile, "a.exe");
-    EXPECT_EQ(view.notes, "Alpha notes");
 }
 
 TEST_F(SelectionTest, TypedTextThatIsNoEntryAsksForAnEntry) {
