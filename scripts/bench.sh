@@ -56,7 +56,7 @@ wine_session_start "$mingw_dir" || fail "no Wine session"
 exe="$mingw_dir/bench/vexar_bench_win32.exe"
 run() { "$mingw_dir/wine-run" "$exe" "$@" </dev/null >>"$results" || fail "benchmark failed: $*"; }
 data=$(winepath -w "$(cd "$mingw_dir" && pwd)/bench-data") || fail "winepath failed"
-launcher=$(winepath -w "$(cd "$mingw_dir" && pwd)/VexarLauncher.exe") || fail "winepath failed"
+launcher=$(winepath -w "$(cd "$mingw_dir" && pwd)/src/VexarLauncher.exe") || fail "winepath failed"
 if [ $quick -eq 1 ]; then
     data="$data-quick"
     run fill "$data" 100 3
