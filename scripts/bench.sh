@@ -6,7 +6,8 @@
 #     start to its window shown with the list filled (on a virtual display), against a process that only
 #     lists and reads the same files.
 #
-#   scripts/bench.sh            full sizes (100 to 100,000 configs; several minutes, ~1 GB of test files)
+#   scripts/bench.sh            full sizes (100 to 100,000 configs; about an hour the first time, since
+#                               Wine creates files slowly in big folders; the test files are kept)
 #   scripts/bench.sh --quick    tiny sizes, a few seconds: proves that the benchmarks still run
 #
 # The cross build goes to $VEXAR_BENCH_MINGW_DIR (default build/perf-mingw); test files are kept in its
