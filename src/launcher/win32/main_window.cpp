@@ -356,9 +356,33 @@ void MainWindow::SetTextOf(HWND window, std::string_view text) {
     if (!::SetWindowTextW(window, Wide(wide))) RaiseLastError();
 }
 
+namespace {
+
+// Suspends a control's drawing while it lives; the control is drawn once, afterwards.
+class RedrawSuspended {
+public:
+    explicit RedrawSuspended(HWND control) : control_(control) { ::SendMessageW(control_, WM_SETREDRAW, FALSE, 0); }
+    ~RedrawSuspended() {
+        ::SendMessageW(control_, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(control_, nullptr, TRUE);
+    }
+    RedrawSuspended(const RedrawSuspended&) = delete;
+    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+private:
+    HWND control_;
+};
+
+}  // namespace
+
 void MainWindow::AddListEntries(std::span<const std::string> entries) {
     HWND list = Control(ControlId::kTxtLauncher);
-    if (list == nullptr) return;
+    if (list == nullptr || entries.empty()) return;
+    // One batch: memory for every entry at once, and no drawing until the last one is in.
+    std::size_t bytes = 0;
+    for (const std::string& entry : entries) bytes += (entry.size() + 1) * sizeof(wchar_t);
+    ::SendMessageW(list, CB_INITSTORAGE, entries.size(), static_cast<LPARAM>(bytes));
+    const RedrawSuspended quiet(list);
     for (const std::string& entry : entries) {
         const std::u16string wide = codec_.ToUtf16(entry);
         const LRESULT added = ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(wide)));

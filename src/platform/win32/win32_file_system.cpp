@@ -99,16 +99,33 @@ private:
 
 }  // namespace
 
+namespace {
+
+// True when `folder` (ending in a separator) names something that exists but is not a directory.
+bool IsFileNotFolder(const std::string& folder) {
+    if (folder.size() < 2) return false;
+    const DWORD attributes = ::GetFileAttributesA(folder.substr(0, folder.size() - 1).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+}  // namespace
+
 std::string Win32FileSystem::ListFirst(std::string_view pattern, platform::ListMask mask) {
     find_.reset();
+    listed_path_.clear();
     mask_ = mask;
     std::string full(pattern);
     if (!full.empty() && (full.back() == '\\' || full.back() == '/')) full += '*';
+    listed_folder_ = full.substr(0, full.find_last_of("\\/") + 1);
     find_.reset(::FindFirstFileA(full.c_str(), &data_));
     if (!find_) {
         const DWORD error = ::GetLastError();
-        // A missing folder or file is an empty listing, not a failure.
+        // A missing folder or file is an empty listing, not a failure; so is a "folder" that is a file
+        // (Windows answers 267 for it, Wine 123).
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_NO_MORE_FILES) {
+            return std::string();
+        }
+        if ((error == ERROR_DIRECTORY || error == ERROR_INVALID_NAME) && IsFileNotFolder(listed_folder_)) {
             return std::string();
         }
         RaiseFor(error);
@@ -117,43 +134,51 @@ std::string Win32FileSystem::ListFirst(std::string_view pattern, platform::ListM
 }
 
 std::string Win32FileSystem::ListNext() {
+    listed_path_.clear();
     if (!find_) Raise(kErrInvalidCall);
-    if (!::FindNextFileA(find_.get(), &data_)) {
-        const DWORD error = ::GetLastError();
-        find_.reset();
-        if (error == ERROR_NO_MORE_FILES) return std::string();
-        RaiseFor(error);
-    }
+    if (!Advance()) return std::string();
     return FirstAdmittedName();
+}
+
+bool Win32FileSystem::Advance() {
+    if (::FindNextFileA(find_.get(), &data_)) return true;
+    const DWORD error = ::GetLastError();
+    find_.reset();
+    if (error == ERROR_NO_MORE_FILES) return false;
+    RaiseFor(error);
 }
 
 std::string Win32FileSystem::FirstAdmittedName() {
     while (!platform::ListMaskAdmits(mask_, data_.dwFileAttributes)) {
-        if (!::FindNextFileA(find_.get(), &data_)) {
-            const DWORD error = ::GetLastError();
-            find_.reset();
-            if (error == ERROR_NO_MORE_FILES) return std::string();
-            RaiseFor(error);
-        }
+        if (!Advance()) return std::string();
     }
+    listed_path_ = listed_folder_ + data_.cFileName;
+    listed_attributes_ = data_.dwFileAttributes;
     return std::string(data_.cFileName);
 }
 
 std::uint32_t Win32FileSystem::ReadAttributes(std::string_view path) {
+    if (!listed_path_.empty() && path == listed_path_) {
+        listed_path_.clear();  // answered once: a later read looks again
+        return listed_attributes_;
+    }
     const DWORD attributes = ::GetFileAttributesA(Terminated(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) RaiseLastError();
     return attributes;
 }
 
 void Win32FileSystem::ResetAttributes(std::string_view path) {
+    listed_path_.clear();
     if (!::SetFileAttributesA(Terminated(path).c_str(), FILE_ATTRIBUTE_NORMAL)) RaiseLastError();
 }
 
 void Win32FileSystem::DeleteFileAt(std::string_view path) {
+    listed_path_.clear();
     if (!::DeleteFileA(Terminated(path).c_str())) RaiseLastError();
 }
 
 void Win32FileSystem::RemoveEmptyDirectory(std::string_view path) {
+    listed_path_.clear();
     if (!::RemoveDirectoryA(Terminated(path).c_str())) RaiseLastError();
 }
 

@@ -18,7 +18,8 @@ public:
     // Returns the next admitted name, "" at the end; raises 5 when no listing is in progress.
     std::string ListNext() override;
 
-    // Returns the attribute bits GetFileAttributesA reports for `path`.
+    // Returns the attribute bits of `path`: for the entry the listing has just returned, the listing's own
+    // (no second look-up), otherwise what GetFileAttributesA reports.
     std::uint32_t ReadAttributes(std::string_view path) override;
     // Returns once `path` has normal attributes.
     void ResetAttributes(std::string_view path) override;
@@ -34,12 +35,19 @@ public:
                                                       platform::RecordAccess access) override;
 
 private:
+    // Moves the listing to its next entry; returns false (ending the listing) when there is none.
+    bool Advance();
     // Returns the name in data_ or the first admitted one after it; "" (ending the listing) at the end.
     std::string FirstAdmittedName();
 
     UniqueFind find_;
     WIN32_FIND_DATAA data_{};
     platform::ListMask mask_ = platform::ListMask::kNormal;
+    // The listed folder as the pattern names it (up to its last backslash), and the path of the entry
+    // the listing returned last, with its attributes; empty once anything may have changed them.
+    std::string listed_folder_;
+    std::string listed_path_;
+    DWORD listed_attributes_ = 0;
 };
 
 }  // namespace vexar::win32

@@ -106,6 +106,17 @@ TEST_F(Win32FileSystemTest, AttributesAreReadAndReset) {
     EXPECT_EQ(files.ReadAttributes(path) & kKept, 0u);
     EXPECT_NE(files.ReadAttributes(folder.MakeFolder("d")) & platform::kAttrDirectory, 0u);
 
+    // The entry just listed is answered from the listing, and only until something may change it.
+    EXPECT_EQ(files.ListFirst(folder.PathOf("f.txt"), ListMask::kEverything), "f.txt");
+    folder.SetAttributes("f.txt", FILE_ATTRIBUTE_HIDDEN);
+    files.ResetAttributes(path);
+    EXPECT_EQ(files.ReadAttributes(path) & kKept, 0u);
+    folder.SetAttributes("f.txt", FILE_ATTRIBUTE_SYSTEM);
+    EXPECT_EQ(files.ListFirst(folder.PathOf("f.txt"), ListMask::kEverything), "f.txt");
+    folder.SetAttributes("f.txt", 0);
+    EXPECT_EQ(files.ReadAttributes(path) & kKept, platform::kAttrSystem);
+    EXPECT_EQ(files.ReadAttributes(path) & kKept, 0u);
+
     EXPECT_EQ(ErrorOf([&] { files.ReadAttributes(folder.PathOf("none")); }), kErrFileNotFound);
     EXPECT_EQ(ErrorOf([&] { files.ReadAttributes(folder.PathOf("none\\x")); }), kErrPathNotFound);
     EXPECT_EQ(ErrorOf([&] { files.ResetAttributes(folder.PathOf("none")); }), kErrFileNotFound);

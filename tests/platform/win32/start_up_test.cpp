@@ -74,6 +74,14 @@ TEST_F(StartUpTest, MissingOrEmptyConfigsFolderGivesNothingAndNoMessage) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+TEST_F(StartUpTest, ConfigsThatIsAFileIsLikeNoConfigsFolder) {
+    folder.WriteFile("Configs", "not a folder");
+    frmVexarLaunch form(services, view);
+    form.Form_Initialize();
+    EXPECT_TRUE(view.entries.empty());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST_F(StartUpTest, ListFillMarksBrokenFilesAndSkipsEmptyTitles) {
     folder.MakeFolder("Configs");
     folder.WriteFile("Configs\\a.cfg", Config("Title:         Alpha"));
