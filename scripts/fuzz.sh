@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (preset "fuzz": clang, AddressSanitizer, UndefinedBehaviorSanitizer) and
-# runs each one for the given number of seconds, one after another, starting from the seed corpus in
+# runs each one for the given number of seconds, one after another, starting from the committed corpus in
 # fuzz/corpus/<target>. New inputs go to build/fuzz/corpus/<target>, crashes to build/fuzz/crashes/<target>
 # and each run's output to build/fuzz/<target>.log. Exits non-zero when any target found a fault.
 #
