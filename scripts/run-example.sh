@@ -44,7 +44,18 @@ if [ -z "$window" ]; then
     exit 1
 fi
 sleep 1.5
-import -window "$window" "$shot" && echo "Screenshot of the launcher window: $shot"
+if [ -n "$virtual" ]; then
+    # Open the game list (the focus is in it at start) so that the screenshot shows the games; the
+    # drop-down is a window of its own, so the picture is taken from the screen where the launcher is.
+    xdotool key F4 2>/dev/null || true
+    sleep 0.8
+    eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "x=" $NF} /Absolute upper-left Y/ {print "y=" $NF}
+                                          /Width:/ {print "w=" $NF} /Height:/ {print "h=" $NF}')"
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$shot" &&
+        echo "Screenshot of the launcher window with its game list open: $shot"
+else
+    import -window "$window" "$shot" && echo "Screenshot of the launcher window: $shot"
+fi
 
 if [ -n "$virtual" ]; then
     exit 0
