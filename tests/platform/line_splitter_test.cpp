@@ -9,22 +9,7 @@
 namespace vexar::platform {
 namespace {
 
-// A source that counts what was read from it, to show that only the needed bytes are read.
-class CountingSource : public ByteSource {
-public:
-    explicit CountingSource(std::string content) : content_(std::move(content)) {}
-    std::size_t ReadSome(std::span<char> out) override {
-        const std::size_t n = std::min(out.size(), content_.size() - pos_);
-        std::memcpy(out.data(), content_.data() + pos_, n);
-        pos_ += n;
-        return n;
-    }
-    std::size_t consumed() const { return pos_; }
-
-private:
-    std::string content_;
-    std::size_t pos_ = 0;
-};
+using CountingSource = fake::StringSource;
 
 std::vector<std::string> AllLines(std::string content) {
     CountingSource source(std::move(content));

@@ -37,21 +37,6 @@ std::string_view Name(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-class StringSource : public platform::ByteSource {
-public:
-    explicit StringSource(std::string content) : content_(std::move(content)) {}
-    std::size_t ReadSome(std::span<char> out) override {
-        const std::size_t n = std::min(out.size(), content_.size() - pos_);
-        std::memcpy(out.data(), content_.data() + pos_, n);
-        pos_ += n;
-        return n;
-    }
-
-private:
-    std::string content_;
-    std::size_t pos_ = 0;
-};
-
 // Counts itself in the file system's open-file counter while it lives.
 class OpenFileToken {
 public:
@@ -77,6 +62,13 @@ private:
 };
 
 }  // namespace
+
+std::size_t StringSource::ReadSome(std::span<char> out) {
+    const std::size_t n = std::min(out.size(), content_.size() - pos_);
+    std::memcpy(out.data(), content_.data() + pos_, n);
+    pos_ += n;
+    return n;
+}
 
 class FakeRecordFile : public platform::RecordFile {
 public:

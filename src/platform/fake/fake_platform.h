@@ -12,9 +12,24 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/line_splitter.h"
 #include "platform/platform.h"
 
 namespace vexar::fake {
+
+// A file's bytes held in memory, read front to back; counts what has been read.
+class StringSource : public platform::ByteSource {
+public:
+    explicit StringSource(std::string content) : content_(std::move(content)) {}
+    // Reads up to `out.size()` bytes; returns how many, 0 at the end.
+    std::size_t ReadSome(std::span<char> out) override;
+    // Returns how many bytes have been read so far.
+    std::size_t consumed() const { return pos_; }
+
+private:
+    std::string content_;
+    std::size_t pos_ = 0;
+};
 
 // File-system operations that a test can make fail.
 enum class Op { kListFirst, kListNext, kReadAttributes, kResetAttributes, kDelete, kRemoveDir, kOpenInput,
