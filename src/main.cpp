@@ -2,39 +2,25 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include "launcher/frmVexarLaunch.h"
-#include "launcher/show_error.h"
 #include "launcher/win32/main_window.h"
 #include "notes_window/frmNotesView.h"
 #include "notes_window/win32/notes_window.h"
+#include "platform/messages.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_shell.h"
+#include "ui/win32/pictures.h"
 
 namespace {
-
-// OLE for the whole run (picture loading); uninitialised when the program ends.
-class OleSession {
-public:
-    OleSession() : ok_(SUCCEEDED(::OleInitialize(nullptr))) {}
-    ~OleSession() {
-        if (ok_) ::OleUninitialize();
-    }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-
-private:
-    bool ok_;
-};
 
 // Runs the launcher; returns the process's exit code.
 int Run(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
-    OleSession ole;
+    const vexar::win32::OleSession ole;
 
     vexar::win32::Win32Codec codec;
     vexar::win32::Win32FileSystem files;
@@ -46,8 +32,7 @@ int Run(HINSTANCE instance) {
     try {
         window.Create();
     } catch (const vexar::RuntimeError& error) {
-        boxes.Show(vexar::ErrorText(error), vexar::kAppTitle, vexar::platform::Icon::kCritical,
-                   vexar::platform::Buttons::kOk);
+        vexar::MsgBox(boxes, vexar::ErrorText(error), vexar::platform::Icon::kCritical);
         return 1;
     }
 
@@ -56,7 +41,7 @@ int Run(HINSTANCE instance) {
     vexar::frmNotesView notes(notes_window, boxes);
     notes_window.Attach(notes);
 
-    vexar::frmVexarLaunch form(services, window, &notes);
+    vexar::frmVexarLaunch form(services, window, vexar::LauncherPaths{}, &notes);
     window.Attach(form);
     form.Form_Initialize();
     form.Form_Load();

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "file_utils/mdlGlobalFunctions.h"
-#include "launcher/show_error.h"
+#include "platform/messages.h"
 
 namespace vexar {
 

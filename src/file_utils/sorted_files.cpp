@@ -2,7 +2,7 @@
 #include <utility>
 
 #include "file_utils/mdlGlobalFunctions.h"
-#include "launcher/show_error.h"
+#include "platform/messages.h"
 
 namespace vexar {
 

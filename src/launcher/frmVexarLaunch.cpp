@@ -1,18 +1,17 @@
-// Start-up of the main window: the game list, CD mode, and the handlers with nothing to do.
+// Start-up of the main window (the game list and CD mode) and the rules that turn the window's raw
+// events into handler calls.
 #include "launcher/frmVexarLaunch.h"
 
+#include <utility>
+
 #include "file_utils/mdlGlobalFunctions.h"
-#include "launcher/show_error.h"
-#include "notes_window/frmNotesView.h"
+#include "platform/messages.h"
 
 namespace vexar {
 
-namespace {
-constexpr std::string_view kCdMarkerFile = "IsCD.txt";
-}  // namespace
-
-frmVexarLaunch::frmVexarLaunch(platform::Services services, LauncherView& view, frmNotesView* notes)
-    : services_(services), view_(view), notes_(notes) {}
+frmVexarLaunch::frmVexarLaunch(platform::Services services, LauncherView& view, LauncherPaths paths,
+                               frmNotesView* notes)
+    : services_(services), view_(view), paths_(std::move(paths)), notes_(notes) {}
 
 void frmVexarLaunch::Form_Initialize() {
     try {
@@ -25,7 +24,7 @@ void frmVexarLaunch::Form_Initialize() {
 
 void frmVexarLaunch::Form_Load() {
     try {
-        state_.blnIsCD = Present(kCdMarkerFile, platform::ListMask::kNormal);
+        state_.blnIsCD = Present(paths_.cd_marker, platform::ListMask::kNormal);
     } catch (...) {
         ShowError(services_.boxes, TrappedError(), " in Form_Load");
     }
@@ -38,7 +37,7 @@ bool frmVexarLaunch::Present(std::string_view pattern, platform::ListMask mask) 
 void frmVexarLaunch::PopulateList() {
     std::int32_t count = 0;
     std::vector<std::string> names;
-    SortedFiles(services_, kConfigFolder, count, names, SkipDot::kYes, SkipDotDot::kYes);
+    SortedFiles(services_, paths_.config_folder, count, names, SkipDot::kYes, SkipDotDot::kYes);
 
     state_.strConfigFiles.assign(1, std::string());
     state_.strGameTitles.assign(1, std::string());
@@ -53,14 +52,13 @@ void frmVexarLaunch::PopulateList() {
     // The entries go to the game list in one batch, also when an error ends the fill early.
     std::vector<std::string> entries;
     entries.reserve(static_cast<std::size_t>(count));
-    auto flush = [&] { view_.AddListEntries(entries); };
     try {
         for (std::int32_t i = 1; i <= count; ++i) {
             const auto index = static_cast<std::size_t>(i);
             state_.strConfigFiles[index] = std::move(names[index - 1]);
             std::string& title = state_.strGameTitles[index];
             try {
-                title = ListRead(services_.files, state_.strConfigFiles[index]);
+                title = ListRead(services_.files, paths_.config_folder, state_.strConfigFiles[index]);
             } catch (const RuntimeError& error) {
                 // A file that ends too early, or whose name cannot be opened (a character outside the
                 // ANSI code page comes back from the listing as '?'), is listed as invalid and the fill
@@ -75,13 +73,38 @@ void frmVexarLaunch::PopulateList() {
         }
     } catch (...) {
         const RuntimeError error = TrappedError();
-        flush();
+        view_.AddListEntries(entries);
         ShowError(services_.boxes, error, " in Private Sub PopulateList");
         return;
     }
-    flush();
+    view_.AddListEntries(entries);
 }
 
 void frmVexarLaunch::txtLauncher_GotFocus() {}
+
+void frmVexarLaunch::ControlFocused(LauncherControl control) {
+    if (focused_ == control) return;
+    const std::optional<LauncherControl> previous = std::exchange(focused_, control);
+    if (previous == LauncherControl::kGameList) txtLauncher_LostFocus();
+    if (previous == LauncherControl::kCommand) txtCommand_LostFocus();
+    // A lose-focus handler that moved the focus on (a box's round trip does not) has had that move
+    // handled already.
+    if (focused_ != control) return;
+    if (control == LauncherControl::kGameList) txtLauncher_GotFocus();
+}
+
+void frmVexarLaunch::ListEntryChosen(int position) {
+    chosen_ = position;
+    txtLauncher_Click();
+}
+
+void frmVexarLaunch::ListTextEdited() { chosen_.reset(); }
+
+int frmVexarLaunch::ChosenPosition(std::string_view text) const {
+    if (!chosen_ || *chosen_ < 0 || static_cast<std::size_t>(*chosen_) >= state_.lngListFiles.size()) return -1;
+    const auto file = static_cast<std::size_t>(state_.lngListFiles[static_cast<std::size_t>(*chosen_)]);
+    // The choice counts only while the list still shows the chosen entry.
+    return state_.strGameTitles[file] == text ? *chosen_ : -1;
+}
 
 }  // namespace vexar

@@ -1,13 +1,17 @@
 #pragma once
 // frmVexarLaunch: the main window's state and event handlers - start-up, selection, launch, keywords,
-// manual, minimise, close and exit clean-up. Controls, drawing and message dispatch are the view's.
+// manual, minimise, close and exit clean-up - and the rules that turn the window's raw events (a control
+// focused, an entry chosen, the list text edited) into handler calls. Controls, drawing and message
+// dispatch are the view's.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "launcher/game_config.h"
+#include "launcher/launcher_paths.h"
 #include "launcher/launcher_view.h"
 #include "platform/platform.h"
 
@@ -17,7 +21,7 @@ class frmNotesView;
 
 // The main window's variables, shared by its handlers.
 struct LauncherState {
-    // Configuration file names in sorted order at indices 1..n; index 0 is an empty placeholder.
+    // Configuration file names in sorted order at indices 1..n; index 0 is unused.
     std::vector<std::string> strConfigFiles{std::string()};
     // The list text of each file, parallel to strConfigFiles.
     std::vector<std::string> strGameTitles{std::string()};
@@ -29,16 +33,20 @@ struct LauncherState {
     std::int32_t intSelected = 0;
     // The current game.
     GameConfig game;
-    // CD mode: IsCD.txt existed when the window loaded.
+    // CD mode: the CD marker existed when the window loaded.
     bool blnIsCD = false;
     // The parameter string assembled by the last launch.
     std::string strCommandLine;
 };
 
+// The main window's controls that can hold the focus.
+enum class LauncherControl { kGameList, kCommand, kNotes, kLaunchGame, kMinimize, kClose, kHelp };
+
 class frmVexarLaunch {
 public:
     // `notes` may be null where no notes window exists (its double-click then does nothing).
-    frmVexarLaunch(platform::Services services, LauncherView& view, frmNotesView* notes = nullptr);
+    frmVexarLaunch(platform::Services services, LauncherView& view, LauncherPaths paths,
+                   frmNotesView* notes = nullptr);
 
     // Window initialisation: fills the game list, then applies the saved title.
     void Form_Initialize();
@@ -46,6 +54,16 @@ public:
     void Form_Load();
     // Window unload: the CD-mode clean-up. `cancel` is never set.
     void Form_Unload(bool& cancel);
+
+    // The focus has entered `control`. Only a move from one control of the window to another counts:
+    // it runs the lose-focus handler of the control that had the focus, then the get-focus handler of
+    // `control` (unless that handler moved the focus on). The focus coming back to the control that had
+    // it - after a message box or another window - runs nothing.
+    void ControlFocused(LauncherControl control);
+    // The user chose entry `position` (0-based) of the game list, which now shows it: runs the click.
+    void ListEntryChosen(int position);
+    // The user edited the game list's text: it is no chosen entry until one is chosen again.
+    void ListTextEdited();
 
     void txtLauncher_Click();
     void txtLauncher_GotFocus();
@@ -57,20 +75,25 @@ public:
     void Command1_Click();
     void cmdHelp_Click();
 
-    const LauncherState& state() const { return state_; }
-
 private:
     void PopulateList();
     void SetTitle();
     // The selection procedure shared by the game list's click and loss of focus.
     void SelectGame();
-    // True when `pattern` names an existing entry that a listing with `mask` returns.
+    // Returns the game-list position whose entry the list shows, or -1 when its text is no chosen entry.
+    int ChosenPosition(std::string_view text) const;
+    // Returns true when `pattern` names an existing entry that a listing with `mask` returns.
     bool Present(std::string_view pattern, platform::ListMask mask);
 
     platform::Services services_;
     LauncherView& view_;
+    const LauncherPaths paths_;
     frmNotesView* notes_;
     LauncherState state_;
+    // The control of the window that last received the focus.
+    std::optional<LauncherControl> focused_;
+    // The game-list position last chosen, until the text is edited or set by the program.
+    std::optional<int> chosen_;
 };
 
 }  // namespace vexar

@@ -24,35 +24,42 @@ bool StartsWithInvalidPrefix(std::string_view text) {
     return text.substr(0, kInvalidPrefix.size()) == kInvalidPrefix;
 }
 
+std::string ParseListEntry(platform::LineReader& lines, std::string_view name) {
+    const std::string marker_line = lines.ReadLine();
+    std::string title = ExtractValue(lines.ReadLine());
+    if (!HasMarker(marker_line)) return InvalidEntryText(name);
+    return title;
+}
+
+void ParseGame(platform::LineReader& lines, GameConfig& game) {
+    lines.ReadLine();
+    lines.ReadLine();
+    const std::array fields{&game.strNotes,       &game.strStartLocation, &game.strLaunchFile,
+                            &game.strDefaultParams, &game.strHDParams,      &game.strCDPrelaunch,
+                            &game.strCDParams};
+    for (std::string* field : fields) {
+        *field = lines.ReadLine();
+        *field = ExtractValue(*field);
+    }
+}
+
 namespace {
 
-std::unique_ptr<platform::LineReader> OpenConfig(platform::FileSystem& files, std::string_view name) {
-    std::string path(kConfigFolder);
+std::unique_ptr<platform::LineReader> OpenConfig(platform::FileSystem& files, std::string_view folder,
+                                                 std::string_view name) {
+    std::string path(folder);
     path += name;
     return files.OpenForInput(path);
 }
 
 }  // namespace
 
-std::string ListRead(platform::FileSystem& files, std::string_view name) {
-    const auto reader = OpenConfig(files, name);
-    const std::string marker_line = reader->ReadLine();
-    std::string title = ExtractValue(reader->ReadLine());
-    if (!HasMarker(marker_line)) return InvalidEntryText(name);
-    return title;
+std::string ListRead(platform::FileSystem& files, std::string_view folder, std::string_view name) {
+    return ParseListEntry(*OpenConfig(files, folder, name), name);
 }
 
-void FullRead(platform::FileSystem& files, std::string_view name, GameConfig& game) {
-    const auto reader = OpenConfig(files, name);
-    reader->ReadLine();
-    reader->ReadLine();
-    const std::array fields{&game.strNotes,       &game.strStartLocation, &game.strLaunchFile,
-                            &game.strDefaultParams, &game.strHDParams,      &game.strCDPrelaunch,
-                            &game.strCDParams};
-    for (std::string* field : fields) {
-        *field = reader->ReadLine();
-        *field = ExtractValue(*field);
-    }
+void FullRead(platform::FileSystem& files, std::string_view folder, std::string_view name, GameConfig& game) {
+    ParseGame(*OpenConfig(files, folder, name), game);
 }
 
 }  // namespace vexar

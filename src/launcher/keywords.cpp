@@ -1,7 +1,7 @@
 // The command box's keywords and the saved title.
 #include "launcher/frmVexarLaunch.h"
-#include "launcher/show_error.h"
 #include "launcher/title_file.h"
+#include "platform/messages.h"
 
 namespace vexar {
 
@@ -26,7 +26,7 @@ void frmVexarLaunch::txtCommand_LostFocus() {
         }
         if (text.substr(0, kSetTitle.size()) != kSetTitle) return;
         const std::string title = text.substr(kSetTitle.size());
-        SaveTitle(services_.files, title);
+        SaveTitle(services_.files, paths_.title_file, title);
         MsgBox(services_.boxes, "Title set to " + title, platform::Icon::kInformation, platform::Buttons::kOk,
                "Title Set");
         view_.SetCaption(title);
@@ -38,7 +38,7 @@ void frmVexarLaunch::txtCommand_LostFocus() {
 
 void frmVexarLaunch::SetTitle() {
     try {
-        const std::string title = LoadSavedTitle(services_.files);
+        const std::string title = LoadSavedTitle(services_.files, paths_.title_file);
         if (!title.empty()) view_.SetCaption(title);
     } catch (...) {
         ShowError(services_.boxes, TrappedError(), " in Private Sub SetTitle");

@@ -1,6 +1,7 @@
 // Launching the selected game, or previewing the command it would run.
 #include "launcher/frmVexarLaunch.h"
-#include "launcher/show_error.h"
+#include "launcher/launch_plan.h"
+#include "platform/messages.h"
 
 namespace vexar {
 
@@ -18,34 +19,44 @@ void AppendPiece(std::string& line, std::string_view piece) {
 
 }  // namespace
 
+LaunchPlan PlanLaunch(const GameConfig& game, std::string_view typed, LaunchMode mode) {
+    const bool preview = typed == kShowParameters;
+    LaunchPlan plan;
+    plan.command_line = game.strDefaultParams;
+    if (!preview) AppendPiece(plan.command_line, typed);
+    if (mode == LaunchMode::kCd) {
+        if (!game.strCDPrelaunch.empty()) {
+            plan.preparation = platform::ShellRequest{0, std::string(kOpen), game.strCDPrelaunch, std::string(),
+                                                      game.strStartLocation, platform::ShowCommand::kMinimized};
+        }
+        AppendPiece(plan.command_line, game.strCDParams);
+    } else {
+        AppendPiece(plan.command_line, game.strHDParams);
+    }
+    if (preview) {
+        plan.action = Preview{game.strLaunchFile + " " + plan.command_line +
+                              "\r\n\r\nStart Location: " + game.strStartLocation};
+    } else {
+        plan.action = platform::ShellRequest{0, std::string(kOpen), game.strLaunchFile, plan.command_line,
+                                             game.strStartLocation, platform::ShowCommand::kNormal};
+    }
+    return plan;
+}
+
 void frmVexarLaunch::cmdLaunchGame_Click() {
     try {
         const std::string list_text = view_.ListText();
         if (list_text.empty() || StartsWithInvalidPrefix(list_text)) return;
 
-        const std::string typed = view_.CommandText();
-        const bool preview = typed == kShowParameters;
-        const GameConfig& game = state_.game;
-
-        state_.strCommandLine = game.strDefaultParams;
-        if (!preview) AppendPiece(state_.strCommandLine, typed);
-        if (state_.blnIsCD) {
-            if (!game.strCDPrelaunch.empty()) {
-                services_.shell.Open({0, std::string(kOpen), game.strCDPrelaunch, std::string(),
-                                      game.strStartLocation, platform::ShowCommand::kMinimized});
-            }
-            AppendPiece(state_.strCommandLine, game.strCDParams);
+        LaunchPlan plan = PlanLaunch(state_.game, view_.CommandText(),
+                                     state_.blnIsCD ? LaunchMode::kCd : LaunchMode::kHardDrive);
+        state_.strCommandLine = std::move(plan.command_line);
+        if (plan.preparation) services_.shell.Open(*plan.preparation);
+        if (const auto* preview = std::get_if<Preview>(&plan.action)) {
+            view_.SetNotesText(preview->text);
         } else {
-            AppendPiece(state_.strCommandLine, game.strHDParams);
+            services_.shell.Open(std::get<platform::ShellRequest>(plan.action));
         }
-
-        if (preview) {
-            view_.SetNotesText(game.strLaunchFile + " " + state_.strCommandLine +
-                               "\r\n\r\nStart Location: " + game.strStartLocation);
-            return;
-        }
-        services_.shell.Open({0, std::string(kOpen), game.strLaunchFile, state_.strCommandLine,
-                              game.strStartLocation, platform::ShowCommand::kNormal});
     } catch (...) {
         ShowError(services_.boxes, TrappedError(), "");
     }

@@ -1,7 +1,7 @@
 #pragma once
 // What the launcher's logic sees of the main window and its controls. The Win32 main window
-// (launcher/win32) implements it over real controls; the core tests use platform/fake's double.
-// Texts are ANSI strings, as the launcher holds them.
+// (launcher/win32) implements it over real controls; the core tests use a double. Texts are ANSI
+// strings, as the launcher holds them.
 
 #include <span>
 #include <string>
@@ -15,11 +15,10 @@ public:
 
     // Game list txtLauncher: appends `entries` in order, as one batch.
     virtual void AddListEntries(std::span<const std::string> entries) = 0;
-    // The text of the game list's edit field.
+    // Returns the text of the game list's edit field.
     virtual std::string ListText() const = 0;
+    // Shows `text` in the game list's edit field, with no entry chosen.
     virtual void SetListText(std::string_view text) = 0;
-    // 0-based position of the chosen entry; -1 when the text is not a chosen entry.
-    virtual int ListIndex() const = 0;
 
     // Notes box txtShowNotes.
     virtual std::string NotesText() const = 0;
@@ -29,7 +28,7 @@ public:
     virtual std::string CommandText() const = 0;
     virtual void SetCommandText(std::string_view text) = 0;
 
-    // The main window's caption.
+    // Sets the main window's caption.
     virtual void SetCaption(std::string_view caption) = 0;
     // Sets the main window's state to minimised.
     virtual void Minimize() = 0;

@@ -1,6 +1,6 @@
 // Choosing a game: the full read of its configuration file and its notes.
 #include "launcher/frmVexarLaunch.h"
-#include "launcher/show_error.h"
+#include "platform/messages.h"
 
 namespace vexar {
 
@@ -46,18 +46,16 @@ void frmVexarLaunch::SelectGame() {
         if (!text.empty()) {
             // Each list position maps to the file it was listed from; a text that is no chosen entry
             // maps to none.
-            const int position = view_.ListIndex();
-            if (position < 0 || static_cast<std::size_t>(position) >= state_.lngListFiles.size()) {
-                Raise(kErrSubscript);
-            }
+            const int position = ChosenPosition(text);
+            if (position < 0) Raise(kErrSubscript);
             state_.intSelected = state_.lngListFiles[static_cast<std::size_t>(position)];
-            name = state_.strConfigFiles.at(static_cast<std::size_t>(state_.intSelected));
+            name = state_.strConfigFiles[static_cast<std::size_t>(state_.intSelected)];
             if (StartsWithInvalidPrefix(text)) {
                 state_.game.strNotes.clear();
                 view_.SetNotesText(InvalidConfigurationText(name));
                 return;
             }
-            FullRead(services_.files, name, state_.game);
+            FullRead(services_.files, paths_.config_folder, name, state_.game);
             view_.SetNotesText(state_.game.strNotes);
         }
         if (view_.ListText().empty()) view_.SetNotesText("");
@@ -79,6 +77,7 @@ void frmVexarLaunch::SelectGame() {
                        platform::Icon::kCritical, platform::Buttons::kOk, kErrorTitle);
                 break;
             case kErrSubscript:
+                chosen_.reset();
                 view_.SetListText("");
                 view_.SetNotesText("Please choose only items from the list.");
                 break;

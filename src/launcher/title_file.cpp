@@ -7,13 +7,13 @@ namespace vexar {
 
 namespace {
 
-std::unique_ptr<platform::RecordFile> OpenForReading(platform::FileSystem& files) {
+std::unique_ptr<platform::RecordFile> OpenForReading(platform::FileSystem& files, std::string_view path) {
     try {
-        return files.OpenRecords(kTitleFile, kTitleRecordLength, platform::RecordAccess::kReadWrite);
+        return files.OpenRecords(path, kTitleRecordLength, platform::RecordAccess::kReadWrite);
     } catch (const RuntimeError&) {
         // A write-protected file or medium: an existing file is read as it is.
         try {
-            return files.OpenRecords(kTitleFile, kTitleRecordLength, platform::RecordAccess::kReadOnly);
+            return files.OpenRecords(path, kTitleRecordLength, platform::RecordAccess::kReadOnly);
         } catch (const RuntimeError& error) {
             if (error.number() == kErrFileNotFound) return nullptr;  // missing and cannot be created
             throw;
@@ -23,8 +23,8 @@ std::unique_ptr<platform::RecordFile> OpenForReading(platform::FileSystem& files
 
 }  // namespace
 
-std::string LoadSavedTitle(platform::FileSystem& files) {
-    const auto file = OpenForReading(files);
+std::string LoadSavedTitle(platform::FileSystem& files, std::string_view path) {
+    const auto file = OpenForReading(files, path);
     if (!file) return std::string();
     std::array<std::uint8_t, kTitleRecordLength> record{};
     const std::size_t size = file->ReadRecord(1, record);
@@ -36,13 +36,13 @@ std::string LoadSavedTitle(platform::FileSystem& files) {
     return std::string(reinterpret_cast<const char*>(record.data()) + 2, count);
 }
 
-void SaveTitle(platform::FileSystem& files, std::string_view title) {
+void SaveTitle(platform::FileSystem& files, std::string_view path, std::string_view title) {
     if (title.size() > kMaxTitleLength) Raise(kErrBadRecordLength);
     std::array<std::uint8_t, kTitleRecordLength> record{};
     record[0] = static_cast<std::uint8_t>(title.size() & 0xFF);
     record[1] = static_cast<std::uint8_t>(title.size() >> 8);
     std::copy(title.begin(), title.end(), record.begin() + 2);
-    const auto file = files.OpenRecords(kTitleFile, kTitleRecordLength, platform::RecordAccess::kReadWrite);
+    const auto file = files.OpenRecords(path, kTitleRecordLength, platform::RecordAccess::kReadWrite);
     file->WriteRecord(1, record);
 }
 

@@ -1,6 +1,6 @@
 #include "notes_window/frmNotesView.h"
 
-#include "launcher/show_error.h"
+#include "platform/messages.h"
 
 namespace vexar {
 

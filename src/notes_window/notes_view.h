@@ -1,6 +1,6 @@
 #pragma once
 // What the notes window's logic sees of its window. The Win32 notes window implements it; the core
-// tests use platform/fake's double.
+// tests use a double.
 
 #include <string_view>
 

@@ -1,11 +1,12 @@
 #pragma once
-// Splits a file's bytes into lines for LineReader implementations; where the bytes come from is the
-// caller's.
+// Splits a file's bytes into lines; where the bytes come from is the caller's.
 
 #include <cstddef>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "platform/platform.h"
 
 namespace vexar::platform {
 
@@ -20,14 +21,14 @@ public:
 // Lines end with CR, CR LF or LF. Only the bytes up to the end of the last line asked for are read,
 // in blocks. A line that reaches kMaxLineLength bytes without an end is cut there and the file is
 // treated as ending with it, so that a huge file without line ends costs one bounded read.
-class LineSplitter {
+class LineSplitter final : public LineReader {
 public:
     static constexpr std::size_t kMaxLineLength = std::size_t{4} << 20;
 
     explicit LineSplitter(ByteSource& source);
 
     // Returns the next line without its terminator; raises 62 when no line is left.
-    std::string ReadLine();
+    std::string ReadLine() override;
 
 private:
     // Makes at least one unread byte available; returns false at the end of the file.

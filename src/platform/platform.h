@@ -8,10 +8,8 @@
 // launcher and the notes window (launcher/launcher_view.h, notes_window/notes_view.h).
 //
 // The launcher's logic - configuration format, start-up, selection, launch, keywords, sort and tree
-// removal - is written against these interfaces only and never includes <windows.h>. Two
-// implementations exist: platform/win32 (the real one, thin wrappers over the Win32 calls that check
-// every result) and platform/fake (an in-memory double for the core tests: a file tree, scripted
-// message-box answers, recorded shell calls).
+// removal - is written against these interfaces only and never includes <windows.h>. The real
+// implementation is platform/win32: thin wrappers over the Win32 calls that check every result.
 //
 // Contract shared by every implementation:
 // - All texts are single-byte strings in the system's ANSI code page, exactly as the launcher holds

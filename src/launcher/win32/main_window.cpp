@@ -3,30 +3,35 @@
 
 #include <commctrl.h>
 
-#include <utility>
-#include <vector>
+#include <optional>
+#include <string_view>
 
 #include "launcher/frmVexarLaunch.h"
 #include "platform/errors.h"
 #include "platform/win32/error_map.h"
 #include "resource_ids.h"
+#include "ui/win32/gdi.h"
 
 namespace vexar::win32 {
 
 namespace {
 
 constexpr wchar_t kCaption[] = L"Vexar Launcher v3.0";
-// How far the game list drops down, at 96 dpi.
+// How far the game list drops down, at 96 dpi; its closed height is set to 28 once it exists.
 constexpr int kDropDownHeight = 200;
+constexpr int kClosedListHeight = 28;
 
 enum class FontKind { kNone, kList, kCommand, kDefault };
 
-// One control as designed, with its font and tool tip.
+// One control as designed, with its font, tool tip and the control the launcher's logic knows it as.
 struct MainControl {
-    ControlLayout<ControlId> layout;
+    ControlLayout layout;
     FontKind font;
     const wchar_t* tip;
+    std::optional<LauncherControl> control;  // none for the pictures
 };
+
+constexpr int Id(ControlId id) { return static_cast<int>(id); }
 
 // Creation order is the tab order (the z-order), from the game list round to the manual button; the
 // notes box and the two pictures are no tab stops.
@@ -34,66 +39,106 @@ constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 // BS_NOTIFY: the buttons report getting the focus, which is how the text boxes learn they lost it.
 constexpr DWORD kPictureButton = kChild | WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY;
 const MainControl kControls[] = {
-    {{ControlId::kTxtLauncher, WC_COMBOBOXW,
-      kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 48, 8, 445, 28},
-     FontKind::kList, L"Select the game you want to play from the list"},
-    {{ControlId::kTxtCommand, WC_EDITW, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 16, 136, 590,
+    {{Id(ControlId::kTxtLauncher), WC_COMBOBOXW,
+      kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 48, 8, 445, kDropDownHeight},
+     FontKind::kList, L"Select the game you want to play from the list", LauncherControl::kGameList},
+    {{Id(ControlId::kTxtCommand), WC_EDITW, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 16, 136, 590,
       19},
      FontKind::kCommand,
-     L"Add extra command line options here.  Current directory is the location of this launcher."},
-    {{ControlId::kCmdLaunchGame, WC_BUTTONW, kPictureButton, 0, 500, 8, 74, 93}, FontKind::kNone,
-     L"Click here to launch the game"},
-    {{ControlId::kCmdMinimize, WC_BUTTONW, kPictureButton, 0, 500, 104, 25, 26}, FontKind::kNone,
-     L"Minimize the Vexar Launcher"},
-    {{ControlId::kCommand1, WC_BUTTONW, kPictureButton, 0, 527, 104, 23, 26}, FontKind::kNone,
-     L"Close Vexar Launcher"},
-    {{ControlId::kCmdHelp, WC_BUTTONW, kPictureButton, 0, 552, 104, 22, 26}, FontKind::kNone,
-     L"Open the Vexar Launcher Manual"},
-    {{ControlId::kTxtShowNotes, WC_EDITW, kChild | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+     L"Add extra command line options here.  Current directory is the location of this launcher.",
+     LauncherControl::kCommand},
+    {{Id(ControlId::kCmdLaunchGame), WC_BUTTONW, kPictureButton, 0, 500, 8, 74, 93}, FontKind::kNone,
+     L"Click here to launch the game", LauncherControl::kLaunchGame},
+    {{Id(ControlId::kCmdMinimize), WC_BUTTONW, kPictureButton, 0, 500, 104, 25, 26}, FontKind::kNone,
+     L"Minimize the Vexar Launcher", LauncherControl::kMinimize},
+    {{Id(ControlId::kCommand1), WC_BUTTONW, kPictureButton, 0, 527, 104, 23, 26}, FontKind::kNone,
+     L"Close Vexar Launcher", LauncherControl::kClose},
+    {{Id(ControlId::kCmdHelp), WC_BUTTONW, kPictureButton, 0, 552, 104, 22, 26}, FontKind::kNone,
+     L"Open the Vexar Launcher Manual", LauncherControl::kHelp},
+    {{Id(ControlId::kTxtShowNotes), WC_EDITW, kChild | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
       WS_EX_CLIENTEDGE, 48, 40, 446, 89},
-     FontKind::kDefault, L"Selection Notes (Double click to enlarge)"},
-    {{ControlId::kImgFire2, WC_STATICW, kChild | SS_OWNERDRAW, 0, 580, 8, 26, 120}, FontKind::kNone, nullptr},
-    {{ControlId::kImgFire1, WC_STATICW, kChild | SS_OWNERDRAW, 0, 16, 8, 26, 120}, FontKind::kNone, nullptr},
+     FontKind::kDefault, L"Selection Notes (Double click to enlarge)", LauncherControl::kNotes},
+    {{Id(ControlId::kImgFire2), WC_STATICW, kChild | SS_OWNERDRAW, 0, 580, 8, 26, 120}, FontKind::kNone, nullptr,
+     LauncherControl::kNotes},
+    {{Id(ControlId::kImgFire1), WC_STATICW, kChild | SS_OWNERDRAW, 0, 16, 8, 26, 120}, FontKind::kNone, nullptr,
+     LauncherControl::kNotes},
 };
 
-constexpr std::size_t Slot(ControlId id) {
-    return static_cast<std::size_t>(static_cast<int>(id) - static_cast<int>(ControlId::kCommand1));
+const MainControl* Designed(int id) {
+    for (const MainControl& designed : kControls) {
+        if (designed.layout.id == id) return &designed;
+    }
+    return nullptr;
+}
+
+bool IsPictureButton(const MainControl* designed) {
+    return designed != nullptr && (designed->layout.style & BS_OWNERDRAW) == BS_OWNERDRAW &&
+           designed->layout.window_class == std::wstring_view(WC_BUTTONW);
+}
+
+// Returns true when notification `code` of `control` says that it received the focus.
+bool IsFocusNotification(LauncherControl control, int code) {
+    switch (control) {
+        case LauncherControl::kGameList:
+            return code == CBN_SETFOCUS;
+        case LauncherControl::kCommand:
+        case LauncherControl::kNotes:
+            return code == EN_SETFOCUS;
+        default:
+            return code == BN_SETFOCUS;
+    }
 }
 
 const wchar_t* Wide(const std::u16string& text) {
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
+// Returns the text of entry `index` of the combo box `list`.
+std::wstring EntryText(HWND list, LRESULT index) {
+    const LRESULT length = ::SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    std::wstring text(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
+    ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(::wcslen(text.c_str()));
+    return text;
+}
+
+// Suspends a control's drawing while it lives; the control is drawn once, afterwards.
+class RedrawSuspended {
+public:
+    explicit RedrawSuspended(HWND control) : control_(control) { ::SendMessageW(control_, WM_SETREDRAW, FALSE, 0); }
+    ~RedrawSuspended() {
+        ::SendMessageW(control_, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(control_, nullptr, TRUE);
+    }
+    RedrawSuspended(const RedrawSuspended&) = delete;
+    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+private:
+    HWND control_;
+};
+
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, const platform::TextCodec& codec, int dpi)
     : FramedWindow(instance, dpi), codec_(codec) {}
 
-MainWindow::~MainWindow() {
-    // Destruction is no unload: no handler runs any more.
-    form_ = nullptr;
-    hwnd_.reset();
-}
-
 int MainWindow::SystemDpi() {
-    HDC screen = ::GetDC(nullptr);
-    if (screen == nullptr) return 96;
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
+    const ScreenDc screen;
+    const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : 96;
 }
 
 void MainWindow::Create() {
-    if (hwnd_) return;
+    if (hwnd()) return;
     list_font_ = MakeFont(L"MS Sans Serif", 1200, FW_BOLD);
     command_font_ = MakeFont(L"MS Sans Serif", 825, FW_BOLD);
     default_font_ = MakeFont(L"MS Sans Serif", 825, FW_NORMAL);
-    close_glyph_ = LoadJpegPicture(instance_, VEXAR_IDR_CLOSE_GLYPH);
-    minimize_glyph_ = LoadJpegPicture(instance_, VEXAR_IDR_MINIMIZE_GLYPH);
-    help_glyph_ = LoadBitmapPicture(instance_, VEXAR_IDB_HELP_GLYPH);
-    launch_emblem_ = LoadBitmapPicture(instance_, VEXAR_IDB_LAUNCH_EMBLEM);
-    pressed_emblem_ = LoadBitmapPicture(instance_, VEXAR_IDB_PRESSED_EMBLEM);
-    fire_column_ = LoadBitmapPicture(instance_, VEXAR_IDB_FIRE_COLUMN);
+    close_glyph_ = LoadJpegPicture(instance(), VEXAR_IDR_CLOSE_GLYPH);
+    minimize_glyph_ = LoadJpegPicture(instance(), VEXAR_IDR_MINIMIZE_GLYPH);
+    help_glyph_ = LoadBitmapPicture(instance(), VEXAR_IDB_HELP_GLYPH);
+    launch_emblem_ = LoadBitmapPicture(instance(), VEXAR_IDB_LAUNCH_EMBLEM);
+    pressed_emblem_ = LoadBitmapPicture(instance(), VEXAR_IDB_PRESSED_EMBLEM);
+    fire_column_ = LoadBitmapPicture(instance(), VEXAR_IDB_FIRE_COLUMN);
 
     HWND created =
         CreateFrame(kClassName, kCaption, kClientWidth, kClientHeight, nullptr, Placement::kCentred);
@@ -101,8 +146,8 @@ void MainWindow::Create() {
 
     // The one 48 x 48 image as the big icon, scaled down by the system for the small one.
     big_icon_.reset(static_cast<HICON>(
-        ::LoadImageW(instance_, MAKEINTRESOURCEW(VEXAR_IDI_PROGRAM), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
-    small_icon_.reset(static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(VEXAR_IDI_PROGRAM),
+        ::LoadImageW(instance(), MAKEINTRESOURCEW(VEXAR_IDI_PROGRAM), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+    small_icon_.reset(static_cast<HICON>(::LoadImageW(instance(), MAKEINTRESOURCEW(VEXAR_IDI_PROGRAM),
                                                       IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
                                                       ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
     if (!big_icon_ || !small_icon_) RaiseLastError();
@@ -114,21 +159,17 @@ void MainWindow::Create() {
 
 void MainWindow::CreateControls() {
     for (const MainControl& designed : kControls) {
-        const ControlLayout<ControlId>& layout = designed.layout;
-        const int height = layout.id == ControlId::kTxtLauncher ? kDropDownHeight : layout.height;
-        HWND control = CreateControl(layout, height);
-        controls_[Slot(layout.id)] = control;
-        HGDIOBJ font = designed.font == FontKind::kList      ? list_font_.get()
-                       : designed.font == FontKind::kCommand ? command_font_.get()
-                       : designed.font == FontKind::kDefault ? default_font_.get()
-                                                         : nullptr;
-        if (font != nullptr) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        FramedWindow::CreateControls(std::span(&designed.layout, 1));
+        const int id = designed.layout.id;
+        if (designed.font == FontKind::kList) SetControlFont(id, list_font_);
+        if (designed.font == FontKind::kCommand) SetControlFont(id, command_font_);
+        if (designed.font == FontKind::kDefault) SetControlFont(id, default_font_);
     }
 
     // The game list's closed height follows from its item height plus borders that differ between
     // control versions (and the height read back need not be the one set): set, measure, correct.
     HWND list = Control(ControlId::kTxtLauncher);
-    const int wanted = Scale(28);
+    const int wanted = Scale(kClosedListHeight);
     LRESULT item_height = ::SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
     for (int attempt = 0; attempt < 3 && item_height != CB_ERR; ++attempt) {
         ::SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item_height);
@@ -140,25 +181,19 @@ void MainWindow::CreateControls() {
     }
     ::SendMessageW(Control(ControlId::kTxtCommand), EM_SETLIMITTEXT, 0, 0);
 
-    HWND notes = Control(ControlId::kTxtShowNotes);
-    if (!::SetWindowSubclass(notes, &MainWindow::NotesProc, 1, reinterpret_cast<DWORD_PTR>(this))) {
-        RaiseLastError();
-    }
-
     tooltips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, hwnd_.get(), nullptr, instance_, nullptr);
+                                  CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, instance(), nullptr);
     if (tooltips_ == nullptr) RaiseLastError();
     for (const MainControl& designed : kControls) {
         if (designed.tip == nullptr) continue;
-        HWND control = Control(designed.layout.id);
+        HWND control = FramedWindow::Control(designed.layout.id);
         AddToolTip(control, designed.tip);
         // The mouse over the game list's text field is over the field's own window.
-        if (designed.layout.id == ControlId::kTxtLauncher) {
-            COMBOBOXINFO info{};
-            info.cbSize = sizeof info;
-            if (::GetComboBoxInfo(control, &info) && info.hwndItem != nullptr)
-                AddToolTip(info.hwndItem, designed.tip);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (control == list && ::GetComboBoxInfo(control, &info) && info.hwndItem != nullptr) {
+            AddToolTip(info.hwndItem, designed.tip);
         }
     }
 }
@@ -167,61 +202,31 @@ void MainWindow::AddToolTip(HWND control, const wchar_t* text) {
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd_.get();
+    tool.hwnd = hwnd();
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = const_cast<wchar_t*>(text);
     if (!::SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) Raise(kErrInternal);
 }
 
 void MainWindow::Show() {
-    if (!hwnd_) return;
+    if (!hwnd()) return;
     focus_ = Control(ControlId::kTxtLauncher);
-    ::ShowWindow(hwnd_.get(), SW_SHOW);
-    ::UpdateWindow(hwnd_.get());
-    ::SetForegroundWindow(hwnd_.get());
+    ::ShowWindow(hwnd(), SW_SHOW);
+    ::UpdateWindow(hwnd());
+    ::SetForegroundWindow(hwnd());
     if (::GetFocus() != focus_ && ::GetParent(::GetFocus()) != focus_) ::SetFocus(focus_);
 }
 
-HWND MainWindow::Control(ControlId id) const {
-    return controls_[Slot(id)];
-}
-
-bool MainWindow::IsPictureButton(HWND window) const {
-    return window != nullptr &&
-           (window == Control(ControlId::kCmdLaunchGame) || window == Control(ControlId::kCmdMinimize) ||
-            window == Control(ControlId::kCommand1) || window == Control(ControlId::kCmdHelp));
-}
-
-void MainWindow::Forget() {
-    controls_.fill(nullptr);
+void MainWindow::OnDestroyed() {
     tooltips_ = nullptr;
     focus_ = nullptr;
-    focus_control_ = nullptr;
 }
 
-LRESULT CALLBACK MainWindow::NotesProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                       DWORD_PTR self_data) {
-    auto* self = reinterpret_cast<MainWindow*>(self_data);
-    switch (message) {
-        case WM_GETDLGCODE:
-            return NotesBoxDialogCode(hwnd, wparam, lparam);
-        case WM_LBUTTONDBLCLK: {
-            const LRESULT result = ::DefSubclassProc(hwnd, message, wparam, lparam);
-            if (self->form_ != nullptr && self->phase_ == Phase::kCreated)
-                self->form_->txtShowNotes_DblClick();
-            return result;
-        }
-        case WM_NCDESTROY:
-            ::RemoveWindowSubclass(hwnd, &MainWindow::NotesProc, 1);
-            break;
-        default:
-            break;
-    }
-    return ::DefSubclassProc(hwnd, message, wparam, lparam);
+void MainWindow::OnDoubleClick(int id) {
+    if (id == Id(ControlId::kTxtShowNotes) && Form() != nullptr) Form()->txtShowNotes_DblClick();
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-    HWND hwnd = hwnd_.get();
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wparam), HIWORD(wparam));
@@ -230,7 +235,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             // As a dialog does: the focus returns to the control that had it.
             if (LOWORD(wparam) == WA_INACTIVE) {
                 HWND focus = ::GetFocus();
-                if (focus != nullptr && ::IsChild(hwnd, focus)) focus_ = focus;
+                if (focus != nullptr && ::IsChild(hwnd(), focus)) focus_ = focus;
             } else if (!HIWORD(wparam) && focus_ != nullptr && ::IsWindow(focus_)) {
                 ::SetFocus(focus_);
                 return 0;
@@ -245,76 +250,52 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         default:
             break;
     }
-    return ::DefWindowProcW(hwnd, message, wparam, lparam);
+    return ::DefWindowProcW(hwnd(), message, wparam, lparam);
 }
 
 void MainWindow::OnCommand(int id, int code) {
     HWND list = Control(ControlId::kTxtLauncher);
-    if (id == static_cast<int>(ControlId::kTxtLauncher)) {
-        if (code == CBN_EDITCHANGE && !list_updating_) list_typed_ = true;
-        if (code == CBN_SELCHANGE) {
-            // The text field may still show the previous entry: it shows the chosen one before the click
-            // runs.
-            const LRESULT chosen = ::SendMessageW(list, CB_GETCURSEL, 0, 0);
-            if (chosen != CB_ERR) {
-                const LRESULT length = ::SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(chosen), 0);
-                std::wstring text(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
-                ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(chosen),
-                               reinterpret_cast<LPARAM>(text.data()));
-                text.resize(::wcslen(text.c_str()));
-                list_updating_ = true;
-                ::SetWindowTextW(list, text.c_str());
-                list_updating_ = false;
-            }
-            list_typed_ = false;
-        }
-    }
-    if (IsPictureButton(::GetFocus()) && id == IDOK && code == 0) {
+    if (id == IDOK && code == 0 && IsPictureButton(Designed(::GetDlgCtrlID(::GetFocus())))) {
         // Enter on a focused picture button presses it, as on any push button; elsewhere it presses nothing.
         id = ::GetDlgCtrlID(::GetFocus());
         code = BN_CLICKED;
     }
-    if (form_ == nullptr || phase_ != Phase::kCreated) return;
-    const auto control = static_cast<ControlId>(id);
-    const bool focus_entered = (control == ControlId::kTxtLauncher && code == CBN_SETFOCUS) ||
-                               ((control == ControlId::kTxtCommand || control == ControlId::kTxtShowNotes) &&
-                                code == EN_SETFOCUS) ||
-                               (IsPictureButton(Control(control)) && code == BN_SETFOCUS);
-    if (focus_entered) {
-        OnFocusEntered(Control(control));
+    frmVexarLaunch* form = Form();
+    const MainControl* designed = Designed(id);
+    if (form == nullptr || designed == nullptr) return;
+    if (designed->control && IsFocusNotification(*designed->control, code)) {
+        form->ControlFocused(*designed->control);
         return;
     }
-    frmVexarLaunch& form = *form_;
-    switch (control) {
+    switch (static_cast<ControlId>(id)) {
         case ControlId::kTxtLauncher:
-            if (code == CBN_SELCHANGE) form.txtLauncher_Click();
+            if (code == CBN_EDITCHANGE && !list_updating_) form->ListTextEdited();
+            if (code == CBN_SELCHANGE) {
+                const LRESULT chosen = ::SendMessageW(list, CB_GETCURSEL, 0, 0);
+                if (chosen == CB_ERR) break;
+                // The text field may still show the previous entry: it shows the chosen one before the
+                // click runs.
+                list_updating_ = true;
+                ::SetWindowTextW(list, EntryText(list, chosen).c_str());
+                list_updating_ = false;
+                form->ListEntryChosen(static_cast<int>(chosen));
+            }
             break;
         case ControlId::kCmdLaunchGame:
-            if (code == BN_CLICKED) form.cmdLaunchGame_Click();
+            if (code == BN_CLICKED) form->cmdLaunchGame_Click();
             break;
         case ControlId::kCmdMinimize:
-            if (code == BN_CLICKED) form.cmdMinimize_Click();
+            if (code == BN_CLICKED) form->cmdMinimize_Click();
             break;
         case ControlId::kCommand1:
-            if (code == BN_CLICKED) form.Command1_Click();
+            if (code == BN_CLICKED) form->Command1_Click();
             break;
         case ControlId::kCmdHelp:
-            if (code == BN_CLICKED) form.cmdHelp_Click();
+            if (code == BN_CLICKED) form->cmdHelp_Click();
             break;
         default:
             break;
     }
-}
-
-void MainWindow::OnFocusEntered(HWND control) {
-    // Focus that goes to a message box or another window and comes back to the same control is no change
-    // of control: only a move from one control of this window to another loses and gets the focus.
-    if (control == focus_control_) return;
-    HWND previous = std::exchange(focus_control_, control);
-    if (previous == Control(ControlId::kTxtLauncher)) form_->txtLauncher_LostFocus();
-    if (previous == Control(ControlId::kTxtCommand)) form_->txtCommand_LostFocus();
-    if (form_ == nullptr || phase_ != Phase::kCreated || focus_control_ != control) return;
-    if (control == Control(ControlId::kTxtLauncher)) form_->txtLauncher_GotFocus();
 }
 
 void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -331,12 +312,8 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
         case ControlId::kCmdHelp:
             DrawPictureButton(item, help_glyph_);
             break;
-        case ControlId::kImgFire1:
-        case ControlId::kImgFire2:
-            DrawStretched(item, fire_column_);
-            break;
         default:
-            ::FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+            DrawStretched(item, fire_column_);
             break;
     }
 }
@@ -355,25 +332,6 @@ void MainWindow::SetTextOf(HWND window, std::string_view text) {
     const std::u16string wide = codec_.ToUtf16(text);
     if (!::SetWindowTextW(window, Wide(wide))) RaiseLastError();
 }
-
-namespace {
-
-// Suspends a control's drawing while it lives; the control is drawn once, afterwards.
-class RedrawSuspended {
-public:
-    explicit RedrawSuspended(HWND control) : control_(control) { ::SendMessageW(control_, WM_SETREDRAW, FALSE, 0); }
-    ~RedrawSuspended() {
-        ::SendMessageW(control_, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(control_, nullptr, TRUE);
-    }
-    RedrawSuspended(const RedrawSuspended&) = delete;
-    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
-
-private:
-    HWND control_;
-};
-
-}  // namespace
 
 void MainWindow::AddListEntries(std::span<const std::string> entries) {
     HWND list = Control(ControlId::kTxtLauncher);
@@ -397,40 +355,12 @@ std::string MainWindow::ListText() const {
 void MainWindow::SetListText(std::string_view text) {
     HWND list = Control(ControlId::kTxtLauncher);
     if (list == nullptr) return;
-    // A text equal to an entry (character for character) chooses it; any other text chooses none.
-    const std::u16string wide = codec_.ToUtf16(text);
-    const LRESULT count = ::SendMessageW(list, CB_GETCOUNT, 0, 0);
-    LRESULT match = CB_ERR;
-    std::u16string entry;
-    for (LRESULT i = 0; i < count && match == CB_ERR; ++i) {
-        const LRESULT length = ::SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-        if (length < 0 || static_cast<std::size_t>(length) != wide.size()) continue;
-        entry.assign(static_cast<std::size_t>(length) + 1, u'\0');
-        ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry.data()));
-        entry.resize(static_cast<std::size_t>(length));
-        if (entry == wide) match = i;
-    }
     list_updating_ = true;
-    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(match), 0);
+    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    const std::u16string wide = codec_.ToUtf16(text);
     const BOOL done = ::SetWindowTextW(list, Wide(wide));
     list_updating_ = false;
-    list_typed_ = false;
     if (!done) RaiseLastError();
-}
-
-int MainWindow::ListIndex() const {
-    HWND list = Control(ControlId::kTxtLauncher);
-    if (list == nullptr || list_typed_) return -1;
-    const LRESULT chosen = ::SendMessageW(list, CB_GETCURSEL, 0, 0);
-    if (chosen == CB_ERR) return -1;
-    // The choice counts only while the text field still shows the chosen entry.
-    const LRESULT length = ::SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(chosen), 0);
-    if (length < 0 || length != ::GetWindowTextLengthW(list)) return -1;
-    std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
-    std::wstring shown(static_cast<std::size_t>(length) + 1, L'\0');
-    ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(chosen), reinterpret_cast<LPARAM>(entry.data()));
-    ::GetWindowTextW(list, shown.data(), static_cast<int>(length) + 1);
-    return entry == shown ? static_cast<int>(chosen) : -1;
 }
 
 std::string MainWindow::NotesText() const {
@@ -450,27 +380,27 @@ void MainWindow::SetCommandText(std::string_view text) {
 }
 
 void MainWindow::SetCaption(std::string_view caption) {
-    SetTextOf(hwnd_.get(), caption);
+    SetTextOf(hwnd(), caption);
 }
 
 void MainWindow::Minimize() {
-    if (hwnd_) ::ShowWindow(hwnd_.get(), SW_MINIMIZE);
+    if (hwnd()) ::ShowWindow(hwnd(), SW_MINIMIZE);
 }
 
 void MainWindow::Unload() {
-    if (!hwnd_ || phase_ != Phase::kCreated) return;
+    if (!hwnd() || phase_ != Phase::kCreated) return;
     // While the unload handler runs (it may ask the user), no other handler runs and a second close waits.
     phase_ = Phase::kUnloadHandler;
     bool cancel = false;
     if (form_ != nullptr) form_->Form_Unload(cancel);
-    if (!hwnd_) return;
+    if (!hwnd()) return;
     if (cancel) {
         phase_ = Phase::kCreated;
         return;
     }
     // From here on the window is going: focus changes while it is destroyed reach no handler.
     phase_ = Phase::kUnloading;
-    hwnd_.reset();
+    DestroyNow();
 }
 
 }  // namespace vexar::win32

@@ -1,19 +1,19 @@
 #pragma once
 // MainWindow: the launcher's main window over real Win32 controls - frame, the nine controls with their
-// geometry, fonts, pictures and tool tips, and the translation of control notifications into calls of
-// frmVexarLaunch's handlers. What the handlers do is frmVexarLaunch's; texts cross as ANSI strings.
+// geometry, fonts, pictures and tool tips - translating control notifications into calls of
+// frmVexarLaunch. What the handlers do, and which events reach them, is frmVexarLaunch's; texts cross as
+// ANSI strings.
 
 #include <windows.h>
 
-#include <array>
 #include <string>
 #include <string_view>
 
 #include "launcher/launcher_view.h"
-#include "launcher/win32/framed_window.h"
-#include "launcher/win32/pictures.h"
 #include "platform/platform.h"
 #include "platform/win32/handles.h"
+#include "ui/win32/framed_window.h"
+#include "ui/win32/pictures.h"
 
 namespace vexar {
 class frmVexarLaunch;
@@ -43,7 +43,6 @@ public:
 
     // `dpi` scales geometry, fonts and pictures (96 gives the designed pixel sizes).
     MainWindow(HINSTANCE instance, const platform::TextCodec& codec, int dpi = SystemDpi());
-    ~MainWindow() override;
 
     // Returns the system's dots per inch (96 when it cannot be read).
     static int SystemDpi();
@@ -56,15 +55,12 @@ public:
     // Shows the window and gives the focus to the game list.
     void Show();
 
-    // Returns the control `id` (null before Create).
-    HWND Control(ControlId id) const;
-    // Returns the tool-tip window (null before Create).
-    HWND ToolTips() const { return tooltips_; }
+    // Returns the control `id` (null while the window has none).
+    HWND Control(ControlId id) const { return FramedWindow::Control(static_cast<int>(id)); }
 
     void AddListEntries(std::span<const std::string> entries) override;
     std::string ListText() const override;
     void SetListText(std::string_view text) override;
-    int ListIndex() const override;
     std::string NotesText() const override;
     void SetNotesText(std::string_view text) override;
     std::string CommandText() const override;
@@ -76,43 +72,33 @@ public:
 private:
     enum class Phase { kCreated, kUnloadHandler, kUnloading };
 
-    static LRESULT CALLBACK NotesProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                      DWORD_PTR self);
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-    // Paints an owner-drawn picture button or picture.
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
-    HWND NotesBox() const override { return Control(ControlId::kTxtShowNotes); }
-    // Forgets the handles of the window, its controls and the focus.
-    void Forget() override;
-    // Calls the handler (if any) for notification `code` of control `id`.
+    void OnDoubleClick(int id) override;
+    void OnDestroyed() override;
+    // Passes notification `code` of control `id` to the form.
     void OnCommand(int id, int code);
-    // Runs the lose-focus handler of the control that had the focus and the get-focus handler of
-    // `control`, when the focus has moved from one control of the window to another.
-    void OnFocusEntered(HWND control);
+    // Returns the form while its handlers may run (not while the window is being unloaded).
+    frmVexarLaunch* Form() const { return phase_ == Phase::kCreated ? form_ : nullptr; }
 
     void CreateControls();
     void AddToolTip(HWND control, const wchar_t* text);
     // Returns the UTF-16 text of `window`, as an ANSI string.
     std::string TextOf(HWND window) const;
     void SetTextOf(HWND window, std::string_view text);
-    bool IsPictureButton(HWND window) const;
 
     const platform::TextCodec& codec_;
     frmVexarLaunch* form_ = nullptr;
     Phase phase_ = Phase::kCreated;
 
-    std::array<HWND, 9> controls_{};
     HWND tooltips_ = nullptr;
-    HWND focus_ = nullptr;          // the control that had the focus when the window was last deactivated
-    HWND focus_control_ = nullptr;  // the control of this window that last received the focus
-    // The game list's text was typed rather than chosen since the last choice.
-    bool list_typed_ = false;
+    HWND focus_ = nullptr;  // the control that had the focus when the window was last deactivated
     // Our own change of the game list's text is under way: its edit notifications are not the user's.
     bool list_updating_ = false;
 
-    UniqueGdiObject list_font_;
-    UniqueGdiObject command_font_;
-    UniqueGdiObject default_font_;
+    UniqueFont list_font_;
+    UniqueFont command_font_;
+    UniqueFont default_font_;
     UniqueIcon big_icon_;
     UniqueIcon small_icon_;
     Picture close_glyph_;

@@ -15,71 +15,47 @@ namespace {
 constexpr wchar_t kCaption[] = L"Selection Notes";
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-// Creation order is the tab order.
-const ControlLayout<NotesControlId> kControls[] = {
-    {NotesControlId::kTxtShowNotes, WC_EDITW,
-     kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-     WS_EX_CLIENTEDGE, 4, 4, 630, 269},
-    {NotesControlId::kCommand1, WC_BUTTONW, kChild | WS_TABSTOP | BS_OWNERDRAW, 0, 640, 248, 51, 26},
-    {NotesControlId::kImgFire1, WC_STATICW, kChild | SS_OWNERDRAW, 0, 640, 28, 47, 216},
-};
+constexpr int Id(NotesControlId id) { return static_cast<int>(id); }
 
-constexpr std::size_t Slot(NotesControlId id) {
-    return static_cast<std::size_t>(static_cast<int>(id) - static_cast<int>(NotesControlId::kTxtShowNotes));
-}
+// Creation order is the tab order.
+const ControlLayout kControls[] = {
+    {Id(NotesControlId::kTxtShowNotes), WC_EDITW,
+     kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
+     4, 4, 630, 269},
+    {Id(NotesControlId::kCommand1), WC_BUTTONW, kChild | WS_TABSTOP | BS_OWNERDRAW, 0, 640, 248, 51, 26},
+    {Id(NotesControlId::kImgFire1), WC_STATICW, kChild | SS_OWNERDRAW, 0, 640, 28, 47, 216},
+};
 
 }  // namespace
 
 NotesWindow::NotesWindow(HINSTANCE instance, HWND owner, const platform::TextCodec& codec, int dpi)
     : FramedWindow(instance, dpi), owner_(owner), codec_(codec) {}
 
-NotesWindow::~NotesWindow() {
-    form_ = nullptr;
-    hwnd_.reset();
-}
-
-HWND NotesWindow::Control(NotesControlId id) const {
-    return controls_[Slot(id)];
-}
-
 void NotesWindow::Load() {
-    if (hwnd_) return;
+    if (hwnd()) return;
     if (!notes_font_) notes_font_ = MakeFont(L"MS Sans Serif", 1200, FW_BOLD);
-    if (!close_glyph_.bitmap) close_glyph_ = LoadJpegPicture(instance_, VEXAR_IDR_CLOSE_GLYPH);
-    if (!fire_column_.bitmap) fire_column_ = LoadBitmapPicture(instance_, VEXAR_IDB_FIRE_COLUMN);
+    if (!close_glyph_.bitmap) close_glyph_ = LoadJpegPicture(instance(), VEXAR_IDR_CLOSE_GLYPH);
+    if (!fire_column_.bitmap) fire_column_ = LoadBitmapPicture(instance(), VEXAR_IDB_FIRE_COLUMN);
 
     CreateFrame(kClassName, kCaption, kClientWidth, kClientHeight, owner_, Placement::kSystemDefault);
     fresh_ = true;
     try {
-        CreateControls();
+        CreateControls(kControls);
+        SetControlFont(Id(NotesControlId::kTxtShowNotes), notes_font_);
         // Windows hides owned windows with a minimised owner by itself; Wine without a window manager
         // does not, so the owner's size changes are watched as well.
-        if (owner_ != nullptr &&
-            !::SetWindowSubclass(owner_, &NotesWindow::OwnerProc, 2, reinterpret_cast<DWORD_PTR>(this))) {
-            RaiseLastError();
-        }
+        if (owner_ != nullptr) owner_watch_.reset(owner_, &NotesWindow::OwnerProc, reinterpret_cast<DWORD_PTR>(this));
     } catch (...) {
-        hwnd_.reset();
+        DestroyNow();
         throw;
     }
 }
 
-void NotesWindow::CreateControls() {
-    for (const ControlLayout<NotesControlId>& layout : kControls) {
-        controls_[Slot(layout.id)] = CreateControl(layout, layout.height);
-    }
-    HWND notes = Control(NotesControlId::kTxtShowNotes);
-    ::SendMessageW(notes, WM_SETFONT, reinterpret_cast<WPARAM>(notes_font_.get()), FALSE);
-    if (!::SetWindowSubclass(notes, &NotesWindow::NotesBoxProc, 1, reinterpret_cast<DWORD_PTR>(this))) {
-        RaiseLastError();
-    }
-}
-
 void NotesWindow::ShowOwned() {
-    if (!hwnd_) Raise(kErrInvalidCall);
-    ::ShowWindow(hwnd_.get(), SW_SHOW);
-    ::SetWindowPos(hwnd_.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    ::SetForegroundWindow(hwnd_.get());
+    if (!hwnd()) Raise(kErrInvalidCall);
+    ::ShowWindow(hwnd(), SW_SHOW);
+    ::SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetForegroundWindow(hwnd());
     if (fresh_) {
         ::SetFocus(Control(NotesControlId::kTxtShowNotes));
         fresh_ = false;
@@ -87,30 +63,28 @@ void NotesWindow::ShowOwned() {
 }
 
 void NotesWindow::SetText(std::string_view text) {
-    if (!hwnd_) Raise(kErrInvalidCall);
+    if (!hwnd()) Raise(kErrInvalidCall);
     const std::u16string wide = codec_.ToUtf16(text);
-    if (!::SetWindowTextW(Control(NotesControlId::kTxtShowNotes),
-                          reinterpret_cast<const wchar_t*>(wide.c_str()))) {
+    if (!::SetWindowTextW(Control(NotesControlId::kTxtShowNotes), reinterpret_cast<const wchar_t*>(wide.c_str()))) {
         RaiseLastError();
     }
 }
 
 void NotesWindow::Unload() {
-    hwnd_.reset();
+    DestroyNow();
 }
 
-void NotesWindow::Forget() {
-    if (owner_ != nullptr) ::RemoveWindowSubclass(owner_, &NotesWindow::OwnerProc, 2);
+void NotesWindow::OnDestroyed() {
+    owner_watch_.reset();
     hidden_with_owner_ = false;
-    controls_.fill(nullptr);
     fresh_ = false;
 }
 
 LRESULT CALLBACK NotesWindow::OwnerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                         DWORD_PTR self_data) {
     auto* self = reinterpret_cast<NotesWindow*>(self_data);
-    if (message == WM_SIZE && self->hwnd_) {
-        HWND notes = self->hwnd_.get();
+    if (message == WM_SIZE && self->hwnd()) {
+        HWND notes = self->hwnd();
         if (wparam == SIZE_MINIMIZED && ::IsWindowVisible(notes)) {
             ::ShowWindow(notes, SW_HIDE);
             self->hidden_with_owner_ = true;
@@ -122,28 +96,15 @@ LRESULT CALLBACK NotesWindow::OwnerProc(HWND hwnd, UINT message, WPARAM wparam, 
     return ::DefSubclassProc(hwnd, message, wparam, lparam);
 }
 
-LRESULT CALLBACK NotesWindow::NotesBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                           DWORD_PTR) {
-    if (message == WM_GETDLGCODE) return NotesBoxDialogCode(hwnd, wparam, lparam);
-    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, &NotesWindow::NotesBoxProc, 1);
-    return ::DefSubclassProc(hwnd, message, wparam, lparam);
-}
-
 LRESULT NotesWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-    HWND hwnd = hwnd_.get();
     switch (message) {
-        case WM_COMMAND:
-            if (LOWORD(wparam) == static_cast<int>(NotesControlId::kCommand1) &&
-                HIWORD(wparam) == BN_CLICKED) {
-                if (form_ != nullptr) form_->Command1_Click();
-                return 0;
-            }
-            if (LOWORD(wparam) == IDOK && ::GetFocus() == Control(NotesControlId::kCommand1)) {
-                // Enter on the focused close button presses it, as on any push button.
-                if (form_ != nullptr) form_->Command1_Click();
-                return 0;
-            }
+        case WM_COMMAND: {
+            const bool clicked = LOWORD(wparam) == Id(NotesControlId::kCommand1) && HIWORD(wparam) == BN_CLICKED;
+            // Enter on the focused close button presses it, as on any push button.
+            const bool entered = LOWORD(wparam) == IDOK && ::GetFocus() == Control(NotesControlId::kCommand1);
+            if ((clicked || entered) && form_ != nullptr) form_->Command1_Click();
             return 0;
+        }
         case WM_CLOSE:
             // The title bar's close box acts as the close button.
             if (form_ != nullptr) form_->Command1_Click();
@@ -151,11 +112,11 @@ LRESULT NotesWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         default:
             break;
     }
-    return ::DefWindowProcW(hwnd, message, wparam, lparam);
+    return ::DefWindowProcW(hwnd(), message, wparam, lparam);
 }
 
 void NotesWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    if (item.CtlID == static_cast<UINT>(NotesControlId::kImgFire1)) {
+    if (item.CtlID == static_cast<UINT>(Id(NotesControlId::kImgFire1))) {
         DrawStretched(item, fire_column_);
     } else {
         DrawPictureButton(item, close_glyph_);

@@ -5,14 +5,13 @@
 
 #include <windows.h>
 
-#include <array>
 #include <string_view>
 
-#include "launcher/win32/framed_window.h"
-#include "launcher/win32/pictures.h"
 #include "notes_window/notes_view.h"
 #include "platform/platform.h"
 #include "platform/win32/handles.h"
+#include "ui/win32/framed_window.h"
+#include "ui/win32/pictures.h"
 
 namespace vexar {
 class frmNotesView;
@@ -36,13 +35,12 @@ public:
     // `owner` is the main window, which the notes window follows; `dpi` scales geometry, font and
     // pictures (96 gives the designed pixel sizes).
     NotesWindow(HINSTANCE instance, HWND owner, const platform::TextCodec& codec, int dpi = 96);
-    ~NotesWindow() override;
 
     // Routes the close button and the close box to `form` from now on.
     void Attach(frmNotesView& form) { form_ = &form; }
 
     // Returns the control `id` (null while the window is not loaded).
-    HWND Control(NotesControlId id) const;
+    HWND Control(NotesControlId id) const { return FramedWindow::Control(static_cast<int>(id)); }
 
     // Creates the window and its controls, hidden, at the system's default position; raises a run-time
     // error when the window, a control, the font or a picture cannot be made.
@@ -55,26 +53,23 @@ public:
 private:
     static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                       DWORD_PTR self);
-    static LRESULT CALLBACK NotesBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                         DWORD_PTR self);
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
-    HWND NotesBox() const override { return Control(NotesControlId::kTxtShowNotes); }
-    // Forgets the handles of the controls and stops following the owner.
-    void Forget() override;
-    void CreateControls();
+    // Stops following the owner.
+    void OnDestroyed() override;
 
     HWND owner_;
     const platform::TextCodec& codec_;
     frmNotesView* form_ = nullptr;
 
-    std::array<HWND, 3> controls_{};
     // The window has not been shown since it was created.
     bool fresh_ = false;
     // The window was hidden because its owner was minimised, and shows again when the owner is restored.
     bool hidden_with_owner_ = false;
+    // The owner's size changes are watched while the window exists.
+    UniqueSubclass owner_watch_;
 
-    UniqueGdiObject notes_font_;
+    UniqueFont notes_font_;
     Picture close_glyph_;
     Picture fire_column_;
 };

@@ -46,25 +46,30 @@ private:
 };
 
 namespace detail {
-inline void CloseFile(HANDLE h) noexcept { ::CloseHandle(h); }
+inline void CloseKernelHandle(HANDLE h) noexcept { ::CloseHandle(h); }
 inline void CloseFind(HANDLE h) noexcept { ::FindClose(h); }
 inline void DestroyWindowHandle(HWND h) noexcept { ::DestroyWindow(h); }
-inline void DeleteGdiObject(HGDIOBJ h) noexcept { ::DeleteObject(h); }
+inline void DeleteFont(HFONT h) noexcept { ::DeleteObject(h); }
+inline void DeleteBitmap(HBITMAP h) noexcept { ::DeleteObject(h); }
 inline void DestroyIconHandle(HICON h) noexcept { ::DestroyIcon(h); }
+inline void DeleteDcHandle(HDC h) noexcept { ::DeleteDC(h); }
 inline void FreeGlobal(HGLOBAL h) noexcept { ::GlobalFree(h); }
 template <typename Interface>
 inline void ReleaseCom(Interface* p) noexcept { p->Release(); }
 }  // namespace detail
 
-// A file handle from CreateFile (invalid value INVALID_HANDLE_VALUE).
-using UniqueFile = UniqueAny<HANDLE, detail::CloseFile, -1>;
-// A process or thread handle from CreateProcess (invalid value 0).
-using UniqueProcess = UniqueAny<HANDLE, detail::CloseFile, 0>;
+// A kernel handle whose "none" is INVALID_HANDLE_VALUE: a file from CreateFile.
+using UniqueFile = UniqueAny<HANDLE, detail::CloseKernelHandle, -1>;
+// A kernel handle whose "none" is null: a process or thread from CreateProcess, an event.
+using UniqueHandle = UniqueAny<HANDLE, detail::CloseKernelHandle, 0>;
 // A find handle from FindFirstFile.
 using UniqueFind = UniqueAny<HANDLE, detail::CloseFind, -1>;
 using UniqueWindow = UniqueAny<HWND, detail::DestroyWindowHandle, 0>;
-using UniqueGdiObject = UniqueAny<HGDIOBJ, detail::DeleteGdiObject, 0>;
+using UniqueFont = UniqueAny<HFONT, detail::DeleteFont, 0>;
+using UniqueBitmap = UniqueAny<HBITMAP, detail::DeleteBitmap, 0>;
 using UniqueIcon = UniqueAny<HICON, detail::DestroyIconHandle, 0>;
+// A memory device context from CreateCompatibleDC.
+using UniqueDc = UniqueAny<HDC, detail::DeleteDcHandle, 0>;
 // A global memory block from GlobalAlloc.
 using UniqueGlobal = UniqueAny<HGLOBAL, detail::FreeGlobal, 0>;
 // A COM interface pointer: one reference, released on reset.

@@ -24,25 +24,28 @@ UINT IconStyle(platform::Icon icon) {
 
 }  // namespace
 
+platform::Answer AnswerOf(int pressed, platform::Buttons buttons) {
+    switch (pressed) {
+        case IDYES:
+            return platform::Answer::kYes;
+        case IDNO:
+            return platform::Answer::kNo;
+        case 0:
+            RaiseLastError();
+        default:
+            // An OK box closed in any way counts as OK; a Yes/No box cannot close otherwise.
+            return buttons == platform::Buttons::kYesNo ? platform::Answer::kNo : platform::Answer::kOk;
+    }
+}
+
 platform::Answer Win32MessageBoxes::Show(std::string_view text, std::string_view title, platform::Icon icon,
                                          platform::Buttons buttons) {
     const std::u16string wide_text = codec_.ToUtf16(text);
     const std::u16string wide_title = codec_.ToUtf16(title);
     const UINT style = IconStyle(icon) | (buttons == platform::Buttons::kYesNo ? MB_YESNO : MB_OK);
-    const HWND owner = owner_ ? owner_ : ::GetActiveWindow();
-    const int pressed = ::MessageBoxW(owner, reinterpret_cast<const wchar_t*>(wide_text.c_str()),
+    const int pressed = ::MessageBoxW(::GetActiveWindow(), reinterpret_cast<const wchar_t*>(wide_text.c_str()),
                                       reinterpret_cast<const wchar_t*>(wide_title.c_str()), style);
-    switch (pressed) {
-        case 0:
-            RaiseLastError();
-        case IDYES:
-            return platform::Answer::kYes;
-        case IDNO:
-            return platform::Answer::kNo;
-        default:
-            // An OK box closed in any way counts as OK; a Yes/No box cannot close otherwise.
-            return buttons == platform::Buttons::kYesNo ? platform::Answer::kNo : platform::Answer::kOk;
-    }
+    return AnswerOf(pressed, buttons);
 }
 
 }  // namespace vexar::win32

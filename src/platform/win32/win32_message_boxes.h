@@ -7,16 +7,11 @@
 
 namespace vexar::win32 {
 
-class Win32Codec;
-
-// Shows each box with MessageBoxW, the ANSI texts converted by the codec, owned by the window set with
-// SetOwner or else by the thread's active window.
+// Shows each box with MessageBoxW, the ANSI texts converted by the codec, owned by the thread's active
+// window.
 class Win32MessageBoxes : public platform::MessageBoxes {
 public:
     explicit Win32MessageBoxes(const platform::TextCodec& codec) : codec_(codec) {}
-
-    // Returns once `owner` (null: the active window at each box) owns the boxes shown from now on.
-    void SetOwner(HWND owner) noexcept { owner_ = owner; }
 
     // Returns the button pressed; raises the mapped error when the box cannot be shown.
     platform::Answer Show(std::string_view text, std::string_view title, platform::Icon icon,
@@ -24,7 +19,10 @@ public:
 
 private:
     const platform::TextCodec& codec_;
-    HWND owner_ = nullptr;
 };
+
+// Returns the answer for MessageBoxW's result `pressed` on a box with `buttons`; raises the thread's last
+// error for 0 (no box was shown), so that a failure can never read as Yes.
+platform::Answer AnswerOf(int pressed, platform::Buttons buttons);
 
 }  // namespace vexar::win32

@@ -8,9 +8,21 @@
 
 namespace vexar::win32 {
 
+// OLE on this thread while the object lives (JPEG pictures are decoded through it).
+class OleSession {
+public:
+    OleSession();
+    ~OleSession();
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+
+private:
+    bool ok_;
+};
+
 // A picture as a device-independent bitmap that the owner deletes.
 struct Picture {
-    UniqueGdiObject bitmap;
+    UniqueBitmap bitmap;
     SIZE size{};
 };
 

@@ -1,5 +1,5 @@
 // Loading and drawing the module's pictures.
-#include "launcher/win32/pictures.h"
+#include "ui/win32/pictures.h"
 
 #include <ole2.h>
 #include <olectl.h>
@@ -8,6 +8,7 @@
 
 #include "platform/errors.h"
 #include "platform/win32/error_map.h"
+#include "ui/win32/gdi.h"
 
 namespace vexar::win32 {
 
@@ -27,6 +28,12 @@ Picture Own(HBITMAP bitmap) {
 }
 
 }  // namespace
+
+OleSession::OleSession() : ok_(SUCCEEDED(::OleInitialize(nullptr))) {}
+
+OleSession::~OleSession() {
+    if (ok_) ::OleUninitialize();
+}
 
 Picture LoadBitmapPicture(HINSTANCE instance, int id) {
     HANDLE loaded = ::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
@@ -75,18 +82,16 @@ Picture LoadJpegPicture(HINSTANCE instance, int id) {
 }
 
 void DrawPicture(HDC dc, const Picture& picture, const RECT& target) {
-    HDC memory = ::CreateCompatibleDC(dc);
-    if (memory == nullptr) return;
-    HGDIOBJ previous = ::SelectObject(memory, picture.bitmap.get());
+    const UniqueDc memory(::CreateCompatibleDC(dc));
+    if (!memory) return;
+    const SelectedObject selected(memory.get(), picture.bitmap.get());
     const int old_mode = ::SetStretchBltMode(dc, HALFTONE);
     POINT old_origin{};
     ::SetBrushOrgEx(dc, 0, 0, &old_origin);
-    ::StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory,
-                 0, 0, picture.size.cx, picture.size.cy, SRCCOPY);
+    ::StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top,
+                 memory.get(), 0, 0, picture.size.cx, picture.size.cy, SRCCOPY);
     ::SetBrushOrgEx(dc, old_origin.x, old_origin.y, nullptr);
     ::SetStretchBltMode(dc, old_mode);
-    ::SelectObject(memory, previous);
-    ::DeleteDC(memory);
 }
 
 RECT CentredRect(const RECT& area, SIZE size, int dpi) {

@@ -1,7 +1,7 @@
 // The launcher's windows' shared frame, message forwarding, controls, fonts and drawing.
-#include "launcher/win32/framed_window.h"
+#include "ui/win32/framed_window.h"
 
-#include <commctrl.h>
+#include <algorithm>
 
 #include "platform/win32/error_map.h"
 
@@ -12,9 +12,22 @@ namespace {
 // The fixed tool-window frame: small title bar with a close box, no sizing border.
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFrameExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+// The subclass of read-only text boxes.
+constexpr UINT_PTR kReadOnlyBoxSubclass = 1;
 
 HBRUSH BlackBrush() {
     return static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+}
+
+// Returns true when `window` is a text box that the user cannot change.
+bool IsReadOnlyTextBox(HWND window) {
+    wchar_t name[16] = {};
+    return ::GetClassNameW(window, name, 16) > 0 && ::lstrcmpiW(name, WC_EDITW) == 0 &&
+           (::GetWindowLongPtrW(window, GWL_STYLE) & ES_READONLY) != 0;
+}
+
+FramedWindow* WindowOf(HWND hwnd) {
+    return reinterpret_cast<FramedWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 }  // namespace
@@ -23,6 +36,11 @@ FramedWindow::FramedWindow(HINSTANCE instance, int dpi) : instance_(instance), d
 
 FramedWindow::~FramedWindow() {
     if (hwnd_) ::SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, 0);
+}
+
+HWND FramedWindow::Control(int id) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(), [id](const auto& c) { return c.first == id; });
+    return found == controls_.end() ? nullptr : found->second;
 }
 
 bool FramedWindow::TranslateDialogKey(MSG& message) {
@@ -58,26 +76,36 @@ HWND FramedWindow::CreateFrame(const wchar_t* class_name, const wchar_t* caption
     return created;
 }
 
-HWND FramedWindow::CreateChild(int id, const wchar_t* window_class, DWORD style, DWORD ex_style,
-                               RECT bounds) const {
-    HWND control =
-        ::CreateWindowExW(ex_style, window_class, L"", style, Scale(bounds.left), Scale(bounds.top),
-                          Scale(bounds.right - bounds.left), Scale(bounds.bottom - bounds.top), hwnd_.get(),
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    if (control == nullptr) RaiseLastError();
-    return control;
+void FramedWindow::CreateControls(std::span<const ControlLayout> layouts) {
+    for (const ControlLayout& layout : layouts) {
+        HWND control = ::CreateWindowExW(layout.ex_style, layout.window_class, L"", layout.style,
+                                         Scale(layout.left), Scale(layout.top), Scale(layout.width),
+                                         Scale(layout.height), hwnd_.get(),
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance_,
+                                         nullptr);
+        if (control == nullptr) RaiseLastError();
+        controls_.emplace_back(layout.id, control);
+        if ((layout.style & ES_MULTILINE) != 0 && IsReadOnlyTextBox(control) &&
+            !::SetWindowSubclass(control, &FramedWindow::ReadOnlyBoxProc, kReadOnlyBoxSubclass, 0)) {
+            RaiseLastError();
+        }
+    }
 }
 
-UniqueGdiObject FramedWindow::MakeFont(const wchar_t* face, int points_x100, int weight) const {
+UniqueFont FramedWindow::MakeFont(const wchar_t* face, int points_x100, int weight) const {
     LOGFONTW font{};
     font.lfHeight = -::MulDiv(points_x100, dpi_, 7200);
     font.lfWeight = weight;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
     wcsncpy_s(font.lfFaceName, face, _TRUNCATE);
-    UniqueGdiObject handle(::CreateFontIndirectW(&font));
+    UniqueFont handle(::CreateFontIndirectW(&font));
     if (!handle) RaiseLastError();
     return handle;
+}
+
+void FramedWindow::SetControlFont(int id, const UniqueFont& font) const {
+    ::SendMessageW(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
 }
 
 void FramedWindow::DrawPictureButton(const DRAWITEMSTRUCT& item, const Picture& picture) const {
@@ -97,8 +125,25 @@ void FramedWindow::DrawStretched(const DRAWITEMSTRUCT& item, const Picture& pict
     DrawPicture(item.hDC, picture, item.rcItem);
 }
 
-LRESULT FramedWindow::NotesBoxDialogCode(HWND hwnd, WPARAM wparam, LPARAM lparam) {
-    return ::DefSubclassProc(hwnd, WM_GETDLGCODE, wparam, lparam) & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+LRESULT CALLBACK FramedWindow::ReadOnlyBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                               DWORD_PTR) {
+    switch (message) {
+        case WM_GETDLGCODE:
+            // A multi-line box would keep Tab for itself and turn Esc into closing the window: the dialog
+            // keys skip it and press nothing.
+            return ::DefSubclassProc(hwnd, message, wparam, lparam) & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+        case WM_LBUTTONDBLCLK: {
+            const LRESULT result = ::DefSubclassProc(hwnd, message, wparam, lparam);
+            if (FramedWindow* owner = WindowOf(::GetParent(hwnd))) owner->OnDoubleClick(::GetDlgCtrlID(hwnd));
+            return result;
+        }
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(hwnd, &FramedWindow::ReadOnlyBoxProc, kReadOnlyBoxSubclass);
+            break;
+        default:
+            break;
+    }
+    return ::DefSubclassProc(hwnd, message, wparam, lparam);
 }
 
 LRESULT CALLBACK FramedWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -108,21 +153,22 @@ LRESULT CALLBACK FramedWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam
         self->hwnd_.reset(hwnd);
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     } else {
-        self = reinterpret_cast<FramedWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        self = WindowOf(hwnd);
     }
     if (self == nullptr) return ::DefWindowProcW(hwnd, message, wparam, lparam);
     switch (message) {
         case WM_NCDESTROY:
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             self->hwnd_.release();
-            self->Forget();
+            self->controls_.clear();
+            self->OnDestroyed();
             return ::DefWindowProcW(hwnd, message, wparam, lparam);
         case WM_DRAWITEM:
             self->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
             return TRUE;
         case WM_CTLCOLORSTATIC:
-            // The read-only notes box keeps the window colours of an ordinary text box.
-            if (reinterpret_cast<HWND>(lparam) == self->NotesBox()) {
+            // A read-only text box keeps the window colours of an ordinary one.
+            if (IsReadOnlyTextBox(reinterpret_cast<HWND>(lparam))) {
                 HDC dc = reinterpret_cast<HDC>(wparam);
                 ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
                 ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
@@ -135,6 +181,16 @@ LRESULT CALLBACK FramedWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam
             break;
     }
     return self->HandleMessage(message, wparam, lparam);
+}
+
+void UniqueSubclass::reset(HWND window, SUBCLASSPROC proc, DWORD_PTR data) {
+    if (window_ != nullptr) ::RemoveWindowSubclass(window_, proc_, 0);
+    window_ = nullptr;
+    proc_ = nullptr;
+    if (window == nullptr) return;
+    if (!::SetWindowSubclass(window, proc, 0, data)) RaiseLastError();
+    window_ = window;
+    proc_ = proc;
 }
 
 }  // namespace vexar::win32

@@ -1,4 +1,4 @@
-#include "launcher/show_error.h"
+#include "platform/messages.h"
 
 namespace vexar {
 
