@@ -1,7 +1,6 @@
 #include "launcher/title_file.h"
 
-#include <array>
-#include <cstdint>
+#include <algorithm>
 
 namespace vexar {
 
@@ -23,27 +22,35 @@ std::unique_ptr<platform::RecordFile> OpenForReading(platform::FileSystem& files
 
 }  // namespace
 
-std::string LoadSavedTitle(platform::FileSystem& files, std::string_view path) {
-    const auto file = OpenForReading(files, path);
-    if (!file) return std::string();
-    std::array<std::uint8_t, kTitleRecordLength> record{};
-    const std::size_t size = file->ReadRecord(1, record);
-    if (size == 0) return std::string();
-    if (size < 2) Raise(kErrPastEndOfFile);
-    const std::size_t count = record[0] | (std::size_t{record[1]} << 8);
+std::string TitleOfRecord(std::span<const std::uint8_t> bytes) {
+    if (bytes.empty()) return std::string();
+    if (bytes.size() < 2) Raise(kErrPastEndOfFile);
+    const std::size_t count = bytes[0] | (std::size_t{bytes[1]} << 8);
     if (count > kMaxTitleLength) Raise(kErrBadRecordLength);
-    if (2 + count > size) Raise(kErrPastEndOfFile);
-    return std::string(reinterpret_cast<const char*>(record.data()) + 2, count);
+    if (2 + count > bytes.size()) Raise(kErrPastEndOfFile);
+    return std::string(bytes.begin() + 2, bytes.begin() + 2 + static_cast<std::ptrdiff_t>(count));
 }
 
-void SaveTitle(platform::FileSystem& files, std::string_view path, std::string_view title) {
+TitleRecord RecordOfTitle(std::string_view title) {
     if (title.size() > kMaxTitleLength) Raise(kErrBadRecordLength);
-    std::array<std::uint8_t, kTitleRecordLength> record{};
+    TitleRecord record{};
     record[0] = static_cast<std::uint8_t>(title.size() & 0xFF);
     record[1] = static_cast<std::uint8_t>(title.size() >> 8);
     std::copy(title.begin(), title.end(), record.begin() + 2);
-    const auto file = files.OpenRecords(path, kTitleRecordLength, platform::RecordAccess::kReadWrite);
-    file->WriteRecord(1, record);
+    return record;
+}
+
+std::string LoadSavedTitle(platform::FileSystem& files, std::string_view path) {
+    const auto file = OpenForReading(files, path);
+    if (!file) return std::string();
+    TitleRecord record{};
+    const std::size_t size = file->ReadRecord(1, record);
+    return TitleOfRecord(std::span(record).first(size));
+}
+
+void SaveTitle(platform::FileSystem& files, std::string_view path, std::string_view title) {
+    const TitleRecord record = RecordOfTitle(title);
+    files.OpenRecords(path, kTitleRecordLength, platform::RecordAccess::kReadWrite)->WriteRecord(1, record);
 }
 
 }  // namespace vexar
