@@ -1,66 +1,66 @@
 #include "window_fixture.h"
 
+#include <commctrl.h>
+
+#include "ui/win32/pictures.h"
+
 namespace vexar::testing {
 
-bool PumpMessages(std::initializer_list<win32::FramedWindow*> windows) {
-    bool quit = false;
+void WindowTest::Open(int dpi) {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    window = std::make_unique<win32::MainWindow>(instance, codec, dpi);
+    window->Create();
+    notes_window = std::make_unique<win32::NotesWindow>(instance, window->hwnd(), codec, dpi);
+    notes = std::make_unique<frmNotesView>(*notes_window, fakes.boxes);
+    notes_window->Attach(*notes);
+    form = std::make_unique<frmVexarLaunch>(fakes.services(), *window, LauncherPaths{}, notes.get());
+    window->Attach(*form);
+    form->Form_Initialize();
+    form->Form_Load();
+    window->Show();
+    Pump();
+}
+
+void WindowTest::Pump() {
     MSG message{};
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            quit = true;
+        if (message.message == WM_QUIT) quit = true;
+        if (message.message == WM_QUIT || (window && window->TranslateDialogKey(message)) ||
+            (notes_window && notes_window->TranslateDialogKey(message))) {
             continue;
         }
-        bool handled = false;
-        for (win32::FramedWindow* window : windows) {
-            if (!handled && window != nullptr) handled = window->TranslateDialogKey(message);
-        }
-        if (handled) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
-    return quit;
 }
 
-RECT ClientRectOf(HWND control) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+void WindowTest::Press(UINT key) {
+    HWND focus = ::GetFocus();
+    ::PostMessageW(focus, WM_KEYDOWN, key, 1);
+    ::PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+    Pump();
 }
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    ::GetClassNameW(window, name, 64);
-    return name;
+HWND WindowTest::Focused() const {
+    HWND focus = ::GetFocus();
+    while (focus != nullptr && ::GetParent(focus) != window->hwnd()) focus = ::GetParent(focus);
+    return focus;
 }
 
-std::wstring WideTextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-LOGFONTW FontOf(HWND control) {
-    LOGFONTW font{};
-    auto handle = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
-    EXPECT_NE(handle, nullptr);
-    ::GetObjectW(handle, sizeof font, &font);
-    return font;
-}
-
-void ExpectFixedToolFrame(HWND window) {
-    const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
-    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
-              WS_CAPTION | WS_SYSMENU);
-    EXPECT_EQ(::GetWindowLongPtrW(window, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW),
-              WS_EX_TOOLWINDOW);
-}
-
-void ExpectReadOnlyNotesBox(HWND box) {
-    const LONG_PTR style = ::GetWindowLongPtrW(box, GWL_STYLE);
-    EXPECT_EQ(style & (ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL),
-              ES_MULTILINE | ES_READONLY | WS_VSCROLL);
+void WindowTest::TearDown() {
+    form.reset();
+    notes_window.reset();
+    window.reset();
+    Pump();
 }
 
 }  // namespace vexar::testing
+
+// The window tests' entry: common controls and OLE, as the program sets them up.
+int main(int argc, char** argv) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    const vexar::win32::OleSession ole;
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
