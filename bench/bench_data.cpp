@@ -9,9 +9,9 @@
 namespace vexar::bench {
 
 namespace {
-constexpr std::array<std::string_view, 16> kWords{"Space", "dark",  "Quest", "racer", "Tower", "city",
-                                                  "Ninja", "farm",  "Cave",  "robot", "Zero",  "sky",
-                                                  "Blade", "island", "Moon", "_beta"};
+constexpr std::array<std::string_view, 16> kWords{"Space", "dark",   "Quest", "racer", "Tower", "city",
+                                                  "Ninja", "farm",   "Cave",  "robot", "Zero",  "sky",
+                                                  "Blade", "island", "Moon",  "_beta"};
 }  // namespace
 
 std::vector<std::string> ConfigNames(std::size_t count) {

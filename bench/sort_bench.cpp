@@ -8,14 +8,15 @@
 
 #include "bench_data.h"
 #include "file_utils/mdlGlobalFunctions.h"
-#include "platform/fake/fake_platform.h"
+#include "double/platform_double.h"
 
 namespace {
 
 void BM_QuickSortStrings(benchmark::State& state) {
-    const vexar::fake::FakeCodec codec;
+    const vexar::testing::Cp1252Codec codec;
     const vexar::BinaryCompare compare(codec);
-    const std::vector<std::string> names = vexar::bench::ConfigNames(static_cast<std::size_t>(state.range(0)));
+    const std::vector<std::string> names =
+        vexar::bench::ConfigNames(static_cast<std::size_t>(state.range(0)));
     vexar::Randomizer random;
     for (auto _ : state) {
         state.PauseTiming();
@@ -28,9 +29,10 @@ void BM_QuickSortStrings(benchmark::State& state) {
 }
 
 void BM_StdSort(benchmark::State& state) {
-    const vexar::fake::FakeCodec codec;
+    const vexar::testing::Cp1252Codec codec;
     const vexar::BinaryCompare compare(codec);
-    const std::vector<std::string> names = vexar::bench::ConfigNames(static_cast<std::size_t>(state.range(0)));
+    const std::vector<std::string> names =
+        vexar::bench::ConfigNames(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         std::vector<std::string> list = names;

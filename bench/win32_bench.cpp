@@ -27,8 +27,7 @@
 #include "bench_data.h"
 #include "file_utils/mdlGlobalFunctions.h"
 #include "launcher/frmVexarLaunch.h"
-#include "platform/fake/fake_platform.h"
-#include "platform/fake/fake_views.h"
+#include "double/platform_double.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
@@ -49,11 +48,13 @@ void MakeFolder(const std::string& path) {
     }
 }
 
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 void WriteWholeFile(const std::string& path, const std::string& content) {
-    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr));
+    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) Fail("cannot create " + path);
     DWORD put = 0;
     if (!::WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &put, nullptr) ||
@@ -84,7 +85,8 @@ std::string FillFolder(const std::string& root, std::size_t count) {
     MakeFolder(folder);
     MakeFolder(folder + "\\Configs");
     for (const std::string& name : vexar::bench::ConfigNames(count)) {
-        WriteWholeFile(folder + "\\Configs\\" + name, vexar::bench::ConfigContent(name.substr(0, name.size() - 4)));
+        WriteWholeFile(folder + "\\Configs\\" + name,
+                       vexar::bench::ConfigContent(name.substr(0, name.size() - 4)));
     }
     WriteWholeFile(ready, "");
     return folder;
@@ -95,10 +97,10 @@ std::string FillFolder(const std::string& root, std::size_t count) {
 std::size_t LauncherFill() {
     vexar::win32::Win32Codec codec;
     vexar::win32::Win32FileSystem files;
-    vexar::fake::FakeShell shell;
-    vexar::fake::FakeMessageBoxes boxes;
-    vexar::fake::FakeLauncherView view;
-    vexar::frmVexarLaunch form({files, shell, boxes, codec}, view);
+    vexar::testing::FakeShell shell;
+    vexar::testing::FakeMessageBoxes boxes;
+    vexar::testing::FakeLauncherView view;
+    vexar::frmVexarLaunch form({files, shell, boxes, codec}, view, vexar::LauncherPaths{});
     form.Form_Initialize();
     if (!boxes.shown.empty()) Fail("the fill showed \"" + boxes.shown.front().text + "\"");
     return view.entries.size();
@@ -114,7 +116,9 @@ std::size_t BaselineFill() {
     char buffer[4096];
     std::string path = "Configs\\";
     do {
-        if (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
+        if (data.dwFileAttributes &
+            (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))
+            continue;
         path.resize(8);
         path += data.cFileName;
         UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -198,15 +202,16 @@ int RunDelete(const std::string& root, std::size_t files, std::size_t folders, i
     }
     const double l = Median(launcher);
     const double b = Median(baseline);
-    std::printf("delete files=%zu folders=%zu launcher_ms=%.2f baseline_ms=%.2f ratio=%.2f\n", files, folders, l, b,
-                l / b);
+    std::printf("delete files=%zu folders=%zu launcher_ms=%.2f baseline_ms=%.2f ratio=%.2f\n", files, folders,
+                l, b, l / b);
     return 0;
 }
 
 std::size_t WorkingSet(bool peak) {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
-    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters)) Fail("no memory counters");
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters))
+        Fail("no memory counters");
     return peak ? counters.PeakWorkingSetSize : counters.WorkingSetSize;
 }
 
@@ -215,8 +220,8 @@ int RunMemory(const std::string& root, std::size_t count, bool baseline) {
     const std::size_t before = WorkingSet(false);
     const std::size_t listed = baseline ? BaselineFill() : LauncherFill();
     if (listed != count) Fail("wrong number of games");
-    std::printf("memory n=%zu side=%s start_kib=%zu peak_kib=%zu\n", count, baseline ? "baseline" : "launcher",
-                before / 1024, WorkingSet(true) / 1024);
+    std::printf("memory n=%zu side=%s start_kib=%zu peak_kib=%zu\n", count,
+                baseline ? "baseline" : "launcher", before / 1024, WorkingSet(true) / 1024);
     return 0;
 }
 
@@ -227,15 +232,16 @@ public:
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         std::string line = command;
-        if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                              &info_)) {
+        if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                              &startup, &info_)) {
             Fail("cannot start " + command);
         }
         process_.reset(info_.hProcess);
         thread_.reset(info_.hThread);
     }
     ~ChildProcess() {
-        if (::WaitForSingleObject(process_.get(), 60000) != WAIT_OBJECT_0) ::TerminateProcess(process_.get(), 1);
+        if (::WaitForSingleObject(process_.get(), 60000) != WAIT_OBJECT_0)
+            ::TerminateProcess(process_.get(), 1);
     }
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -246,8 +252,8 @@ public:
 
 private:
     PROCESS_INFORMATION info_{};
-    vexar::win32::UniqueProcess process_;
-    vexar::win32::UniqueProcess thread_;
+    vexar::win32::UniqueHandle process_;
+    vexar::win32::UniqueHandle thread_;
 };
 
 struct WindowSearch {
@@ -295,9 +301,11 @@ int RunStartup(const std::string& root, std::size_t count, int repeats, const st
             HWND window = nullptr;
             while ((window = FilledWindow(child.id(), count)) == nullptr) {
                 if (child.Ended(1)) Fail("the launcher ended before its list was filled");
-                if (std::chrono::steady_clock::now() - start > std::chrono::minutes(10)) Fail("no filled window");
+                if (std::chrono::steady_clock::now() - start > std::chrono::minutes(10))
+                    Fail("no filled window");
             }
-            shown_ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            shown_ms =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
             ::PostMessageA(window, WM_CLOSE, 0, 0);
         }
         const double plain_ms = TimeMs([&] {
@@ -323,13 +331,16 @@ int Usage() {
     return 1;
 }
 
-std::size_t Number(const char* text) { return static_cast<std::size_t>(std::strtoull(text, nullptr, 10)); }
+std::size_t Number(const char* text) {
+    return static_cast<std::size_t>(std::strtoull(text, nullptr, 10));
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 4 && args[0] == "fill") return RunFill(args[1], Number(argv[3]), static_cast<int>(Number(argv[4])));
+    if (args.size() == 4 && args[0] == "fill")
+        return RunFill(args[1], Number(argv[3]), static_cast<int>(Number(argv[4])));
     if (args.size() == 5 && args[0] == "delete") {
         return RunDelete(args[1], Number(argv[3]), Number(argv[4]), static_cast<int>(Number(argv[5])));
     }

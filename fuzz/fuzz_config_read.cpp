@@ -59,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         vexar::testing::StringSource source(bytes);
         vexar::platform::LineSplitter splitter(source);
         vexar::ParseGame(splitter, game);
-        Require(game == vexar::GameConfig{value(3), value(4), value(5), value(6), value(7), value(8), value(9)});
+        Require(game ==
+                vexar::GameConfig{value(3), value(4), value(5), value(6), value(7), value(8), value(9)});
     } catch (const vexar::RuntimeError& raised) {
         error = raised.number();
     }

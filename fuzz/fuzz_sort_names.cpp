@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const vexar::testing::Cp1252Codec cp1252;
     const vexar::testing::Utf8Codec utf8;
-    const vexar::BinaryCompare compare((data[0] & 1) ? static_cast<const vexar::platform::TextCodec&>(utf8) : cp1252);
+    const vexar::BinaryCompare compare((data[0] & 1) ? static_cast<const vexar::platform::TextCodec&>(utf8)
+                                                     : cp1252);
     std::vector<std::string> names;
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     for (std::size_t pos = 0; pos <= bytes.size();) {

@@ -10,11 +10,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         title = vexar::TitleOfRecord(bytes);
     } catch (const vexar::RuntimeError& error) {
-        if (error.number() != vexar::kErrBadRecordLength && error.number() != vexar::kErrPastEndOfFile) std::abort();
+        if (error.number() != vexar::kErrBadRecordLength && error.number() != vexar::kErrPastEndOfFile)
+            std::abort();
         return 0;
     }
     const std::size_t count = bytes.empty() ? 0 : bytes[0] | (std::size_t{bytes[1]} << 8);
-    if (title != std::string(bytes.begin() + (count ? 2 : 0), bytes.begin() + (count ? 2 + count : 0))) std::abort();
+    if (title != std::string(bytes.begin() + (count ? 2 : 0), bytes.begin() + (count ? 2 + count : 0)))
+        std::abort();
     if (vexar::TitleOfRecord(vexar::RecordOfTitle(title)) != title) std::abort();
     return 0;
 }

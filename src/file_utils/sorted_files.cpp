@@ -58,10 +58,13 @@ void QuickSortStrings(std::vector<std::string>& strList, std::int32_t lngFirst, 
     // names (which all go right of the split) never deepen the recursion.
     while (lo < hi) {
         if (lo < 1 || hi > static_cast<std::int64_t>(strList.size())) Raise(kErrSubscript);
-        auto at = [&strList](std::int64_t k) -> std::string& { return strList[static_cast<std::size_t>(k - 1)]; };
+        auto at = [&strList](std::int64_t k) -> std::string& {
+            return strList[static_cast<std::size_t>(k - 1)];
+        };
 
         const double r = random.Next();
-        const auto k = static_cast<std::int64_t>(r * static_cast<double>(hi - lo + 1) + static_cast<double>(lo));
+        const auto k =
+            static_cast<std::int64_t>(r * static_cast<double>(hi - lo + 1) + static_cast<double>(lo));
         std::string pivot = std::move(at(k));
         if (k != lo) at(k) = std::move(at(lo));
 
@@ -85,8 +88,8 @@ void QuickSortStrings(std::vector<std::string>& strList, std::int32_t lngFirst, 
         }
         at(split) = std::move(pivot);
 
-        QuickSortStrings(strList, static_cast<std::int32_t>(lo), static_cast<std::int32_t>(split - 1), compare,
-                         random);
+        QuickSortStrings(strList, static_cast<std::int32_t>(lo), static_cast<std::int32_t>(split - 1),
+                         compare, random);
         lo = split + 1;
     }
 }
@@ -96,9 +99,9 @@ namespace {
 constexpr std::string_view kConfigExtension = ".cfg";
 
 bool HasConfigExtension(std::string_view name) {
-    return name.size() >= kConfigExtension.size() ? name.substr(name.size() - kConfigExtension.size()) ==
-                                                        kConfigExtension
-                                                  : name == kConfigExtension;
+    return name.size() >= kConfigExtension.size()
+               ? name.substr(name.size() - kConfigExtension.size()) == kConfigExtension
+               : name == kConfigExtension;
 }
 
 Randomizer& ProgramRandomizer() {

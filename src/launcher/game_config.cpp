@@ -10,7 +10,9 @@ std::string ExtractValue(std::string_view line) {
     return std::string(line.substr(kLabelLength));
 }
 
-bool HasMarker(std::string_view line) { return line.substr(0, kConfigMarker.size()) == kConfigMarker; }
+bool HasMarker(std::string_view line) {
+    return line.substr(0, kConfigMarker.size()) == kConfigMarker;
+}
 
 std::string InvalidEntryText(std::string_view name) {
     std::string text = "Invalid Config (";
@@ -34,7 +36,7 @@ std::string ParseListEntry(platform::LineReader& lines, std::string_view name) {
 void ParseGame(platform::LineReader& lines, GameConfig& game) {
     lines.ReadLine();
     lines.ReadLine();
-    const std::array fields{&game.strNotes,       &game.strStartLocation, &game.strLaunchFile,
+    const std::array fields{&game.strNotes,         &game.strStartLocation, &game.strLaunchFile,
                             &game.strDefaultParams, &game.strHDParams,      &game.strCDPrelaunch,
                             &game.strCDParams};
     for (std::string* field : fields) {

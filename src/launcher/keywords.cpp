@@ -21,7 +21,8 @@ void frmVexarLaunch::txtCommand_LostFocus() {
     try {
         const std::string text = view_.CommandText();
         if (text == kCopyright) {
-            MsgBox(services_.boxes, kCredits, platform::Icon::kInformation, platform::Buttons::kOk, "Copyright");
+            MsgBox(services_.boxes, kCredits, platform::Icon::kInformation, platform::Buttons::kOk,
+                   "Copyright");
             return;
         }
         if (text.substr(0, kSetTitle.size()) != kSetTitle) return;

@@ -26,8 +26,12 @@ LaunchPlan PlanLaunch(const GameConfig& game, std::string_view typed, LaunchMode
     if (!preview) AppendPiece(plan.command_line, typed);
     if (mode == LaunchMode::kCd) {
         if (!game.strCDPrelaunch.empty()) {
-            plan.preparation = platform::ShellRequest{0, std::string(kOpen), game.strCDPrelaunch, std::string(),
-                                                      game.strStartLocation, platform::ShowCommand::kMinimized};
+            plan.preparation = platform::ShellRequest{0,
+                                                      std::string(kOpen),
+                                                      game.strCDPrelaunch,
+                                                      std::string(),
+                                                      game.strStartLocation,
+                                                      platform::ShowCommand::kMinimized};
         }
         AppendPiece(plan.command_line, game.strCDParams);
     } else {
@@ -37,8 +41,12 @@ LaunchPlan PlanLaunch(const GameConfig& game, std::string_view typed, LaunchMode
         plan.action = Preview{game.strLaunchFile + " " + plan.command_line +
                               "\r\n\r\nStart Location: " + game.strStartLocation};
     } else {
-        plan.action = platform::ShellRequest{0, std::string(kOpen), game.strLaunchFile, plan.command_line,
-                                             game.strStartLocation, platform::ShowCommand::kNormal};
+        plan.action = platform::ShellRequest{0,
+                                             std::string(kOpen),
+                                             game.strLaunchFile,
+                                             plan.command_line,
+                                             game.strStartLocation,
+                                             platform::ShowCommand::kNormal};
     }
     return plan;
 }

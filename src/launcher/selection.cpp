@@ -29,7 +29,9 @@ std::string InvalidConfigurationText(std::string_view name) {
 
 }  // namespace
 
-void frmVexarLaunch::txtLauncher_Click() { SelectGame(); }
+void frmVexarLaunch::txtLauncher_Click() {
+    SelectGame();
+}
 
 void frmVexarLaunch::txtLauncher_LostFocus() {
     try {
@@ -63,12 +65,13 @@ void frmVexarLaunch::SelectGame() {
         const RuntimeError error = TrappedError();
         switch (error.number()) {
             case kErrPastEndOfFile:
-                MsgBox(services_.boxes,
-                       BadLineText(error.number(),
-                                   "You need at least the 9 line labels in the configuration file or you'll get "
-                                   "this error.",
-                                   name),
-                       platform::Icon::kCritical, platform::Buttons::kOk, kErrorTitle);
+                MsgBox(
+                    services_.boxes,
+                    BadLineText(error.number(),
+                                "You need at least the 9 line labels in the configuration file or you'll get "
+                                "this error.",
+                                name),
+                    platform::Icon::kCritical, platform::Buttons::kOk, kErrorTitle);
                 break;
             case kErrInvalidCall:
                 MsgBox(services_.boxes,

@@ -49,7 +49,9 @@ RuntimeError::RuntimeError(int number) : RuntimeError(number, ErrorDescription(n
 RuntimeError::RuntimeError(int number, std::string_view description)
     : std::runtime_error(std::string(description)), number_(number) {}
 
-void Raise(int number) { throw RuntimeError(number); }
+void Raise(int number) {
+    throw RuntimeError(number);
+}
 
 RuntimeError TrappedError() noexcept {
     try {

@@ -43,9 +43,9 @@ enum Attribute : std::uint32_t {
 // Which entries a listing returns. Plain files are always returned; an entry with the directory,
 // hidden or system attribute only when the mask holds every one of those attributes it has.
 enum class ListMask : std::uint32_t {
-    kNormal = 0,                // plain files only
-    kDirectories = 16,          // plain files and directories (not hidden or system ones)
-    kEverything = 2 | 4 | 16,   // plain files, directories, hidden and system entries
+    kNormal = 0,               // plain files only
+    kDirectories = 16,         // plain files and directories (not hidden or system ones)
+    kEverything = 2 | 4 | 16,  // plain files, directories, hidden and system entries
 };
 
 // True when an entry with attributes `attributes` belongs to a listing with `mask`.

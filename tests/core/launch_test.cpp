@@ -5,81 +5,63 @@
 namespace vexar::testing {
 namespace {
 
-using platform::ShellRequest;
-using platform::ShowCommand;
-using Calls = std::vector<ShellRequest>;
+using Calls = std::vector<platform::ShellRequest>;
 
-ShellRequest GameCall(const std::string& parameters) {
-    return {0, "open", "game.exe", parameters, "C:\\start", ShowCommand::kNormal};
+platform::ShellRequest Game(const std::string& parameters) {
+    return {0, "open", "game.exe", parameters, "C:\\start"};
 }
-const ShellRequest kPreparation{0, "open", "prep.exe", "", "C:\\start", ShowCommand::kMinimized};
-
-constexpr std::optional<std::uint32_t> kHardDrive = std::nullopt, kCd = 0u;
+const platform::ShellRequest kPrep{0, "open", "prep.exe", "", "C:\\start", platform::ShowCommand::kMinimized};
+constexpr std::optional<std::uint32_t> kHd, kCd = 0u;
 
 struct LaunchCase {
-    friend void PrintTo(const LaunchCase& row, std::ostream* out) { *out << row.label; }
+    VEXAR_ROW(LaunchCase)
     const char* label;
-    std::optional<std::uint32_t> marker;  // the CD marker's attributes
-    ConfigValues game;  // title "Game", start C:\start, launch file game.exe
-    std::string typed;
+    std::optional<std::uint32_t> marker;        // the CD marker's attributes
+    std::string defaults, hd, prep, cd, typed;  // the game's values; the command box
     Calls calls;
-    std::string notes;  // the notes box afterwards
+    std::string notes = "notes";
 };
-
 class Launch : public LauncherTest, public ::testing::WithParamInterface<LaunchCase> {};
 
 TEST_P(Launch, FollowsTheParameterRule) {
     const LaunchCase& c = GetParam();
-    SCOPED_TRACE(c.label);
-    ConfigValues game = c.game;
-    game.title = "Game";
-    game.notes = "notes";
-    game.start_location = "C:\\start";
-    game.launch_file = "game.exe";
-    AddGame("game.cfg", ConfigText(game));
+    AddGame("game.cfg", ConfigText(ConfigValues{"Game", "notes", "C:\\start", "game.exe", c.defaults, c.hd,
+                                                c.prep, c.cd}));
     Start(c.marker);
     Choose("Game");
     TypeCommand(c.typed);
     form.cmdLaunchGame_Click();
     EXPECT_EQ(fakes.shell.calls, c.calls);
     EXPECT_EQ(view.notes, c.notes);
-    EXPECT_EQ(view.command, c.typed);
     EXPECT_TRUE(fakes.boxes.shown.empty());
 }
 
-const ConfigValues kAll{"", "", "", "", "-d", "-h", "prep.exe", "-c"};
-const std::string kPreview = "game.exe -d -h\r\n\r\nStart Location: C:\\start";
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Launch,
-    ::testing::Values(
-        LaunchCase{"hard drive: default, typed, hard-drive", kHardDrive, kAll, "-o", {GameCall("-d -o -h")}, "notes"},
-        LaunchCase{"typed blanks kept", kHardDrive, kAll, " -o  ", {GameCall("-d  -o   -h")}, "notes"},
-        LaunchCase{"nothing typed", kHardDrive, kAll, "", {GameCall("-d -h")}, "notes"},
-        LaunchCase{"only defaults", kHardDrive, {"", "", "", "", "-d", "", "", ""}, "", {GameCall("-d")}, "notes"},
-        LaunchCase{"no defaults", kHardDrive, {"", "", "", "", "", "-h", "", ""}, "-o", {GameCall(" -o -h")}, "notes"},
-        LaunchCase{"nothing at all", kHardDrive, {}, "", {GameCall("")}, "notes"},
-        LaunchCase{"CD: preparation first, CD parameters", kCd, kAll, "-o", {kPreparation, GameCall("-d -o -c")},
-                   "notes"},
-        LaunchCase{"CD without preparation or CD parameters", kCd, {"", "", "", "", "-d", "-h", "", ""}, "",
-                   {GameCall("-d")}, "notes"},
-        LaunchCase{"keyword in lower case", kHardDrive, kAll, "show parameters", {GameCall("-d show parameters -h")},
-                   "notes"},
-        LaunchCase{"keyword with a blank", kHardDrive, kAll, "Show Parameters ", {GameCall("-d Show Parameters  -h")},
-                   "notes"},
-        LaunchCase{"preview", kHardDrive, kAll, "Show Parameters", {}, kPreview},
-        LaunchCase{"preview on CD opens the preparation", kCd, kAll, "Show Parameters", {kPreparation},
-                   "game.exe -d -c\r\n\r\nStart Location: C:\\start"},
-        LaunchCase{"preview of empty parameters", kHardDrive, {}, "Show Parameters", {},
-                   "game.exe \r\n\r\nStart Location: C:\\start"},
-        LaunchCase{"a hidden marker is no CD", platform::kAttrHidden, kAll, "", {GameCall("-d -h")}, "notes"},
-        LaunchCase{"a system marker is no CD", platform::kAttrSystem, kAll, "", {GameCall("-d -h")}, "notes"},
-        LaunchCase{"a marker folder is no CD", platform::kAttrDirectory, kAll, "", {GameCall("-d -h")}, "notes"}),
-    VEXAR_ROW_NAMES);
+const std::string kPreview = "Show Parameters";
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, Launch, ::testing::Values(
+    LaunchCase{"defaults, typed, hard drive", kHd, "-d", "-h", "prep.exe", "-c", "-o", {Game("-d -o -h")}},
+    LaunchCase{"typed blanks kept", kHd, "-d", "-h", "", "", " -o  ", {Game("-d  -o   -h")}},
+    LaunchCase{"nothing typed", kHd, "-d", "-h", "", "", "", {Game("-d -h")}},
+    LaunchCase{"only defaults", kHd, "-d", "", "", "", "", {Game("-d")}},
+    LaunchCase{"no defaults", kHd, "", "-h", "", "", "-o", {Game(" -o -h")}},
+    LaunchCase{"nothing at all", kHd, "", "", "", "", "", {Game("")}},
+    LaunchCase{"CD: preparation first", kCd, "-d", "-h", "prep.exe", "-c", "-o", {kPrep, Game("-d -o -c")}},
+    LaunchCase{"CD without preparation", kCd, "-d", "-h", "", "", "", {Game("-d")}},
+    LaunchCase{"lower-case keyword", kHd, "-d", "-h", "", "", "show parameters", {Game("-d show parameters -h")}},
+    LaunchCase{"keyword and a blank", kHd, "-d", "-h", "", "", kPreview + " ", {Game("-d Show Parameters  -h")}},
+    LaunchCase{"preview", kHd, "-d", "-h", "", "", kPreview, {}, "game.exe -d -h\r\n\r\nStart Location: C:\\start"},
+    LaunchCase{"preview on CD", kCd, "-d", "-h", "prep.exe", "-c", kPreview, {kPrep},
+               "game.exe -d -c\r\n\r\nStart Location: C:\\start"},
+    LaunchCase{"preview of nothing", kHd, "", "", "", "", kPreview, {}, "game.exe \r\n\r\nStart Location: C:\\start"},
+    LaunchCase{"hidden marker", platform::kAttrHidden, "-d", "-h", "", "-c", "", {Game("-d -h")}},
+    LaunchCase{"system marker", platform::kAttrSystem, "-d", "-h", "", "-c", "", {Game("-d -h")}},
+    LaunchCase{"marker folder", platform::kAttrDirectory, "-d", "-h", "", "-c", "", {Game("-d -h")}}));
+// clang-format on
 
 TEST_F(LauncherTest, NothingHappensWithoutAValidEntry) {
     AddGame("x.cfg", ConfigText({"Title:         X"}, "wrong"));
     Start();
-    for (const std::string list : {"", "Invalid Config (x.cfg)", "Invalid Config"}) {
+    for (const char* list : {"", "Invalid Config (x.cfg)", "Invalid Config"}) {
         view.list = list;
         form.cmdLaunchGame_Click();
     }

@@ -1,7 +1,6 @@
 // The file utilities' own decisions: the sort and its order, and the paths the tree removal refuses.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 
 #include "double/platform_double.h"
@@ -10,34 +9,27 @@
 namespace vexar::testing {
 namespace {
 
-std::vector<std::string> Names(std::size_t count, unsigned seed, int alphabet) {
-    std::mt19937 random(seed);
-    std::vector<std::string> names(count);
-    for (std::string& name : names) {
-        for (std::size_t length = random() % 4; length > 0; --length) name += static_cast<char>('a' + random() % alphabet);
-    }
-    return names;
-}
-
-TEST(QuickSortStrings, SortsAsStdSortDoes) {
+TEST(QuickSortStrings, SortsAsStdSortDoesAndOnlyTheRangeGiven) {
     const Cp1252Codec codec;
-    const BinaryCompare compare(codec);
-    std::vector<std::string> sorted = Names(3000, 1, 26);
-    std::sort(sorted.begin(), sorted.end());
-    std::vector<std::string> reversed(sorted.rbegin(), sorted.rend());
-    for (std::vector<std::string> names : {Names(1000, 2, 26), Names(1000, 3, 2), sorted, reversed,
-                                           std::vector<std::string>(2000, "same"), std::vector<std::string>{"one"}}) {
+    std::mt19937 random(1);
+    std::vector<std::vector<std::string>> inputs(3, std::vector<std::string>(1000));
+    for (std::string& name : inputs[0]) name = std::to_string(random() % 5000);
+    for (std::string& name : inputs[1]) name = std::string(random() % 3, 'a' + random() % 2);
+    inputs.push_back(inputs[0]);
+    std::sort(inputs[2].begin(), inputs[2].end());
+    std::sort(inputs.back().rbegin(), inputs.back().rend());
+    inputs.push_back({"one"});
+    for (std::vector<std::string> names : inputs) {
         std::vector<std::string> want = names;
         std::sort(want.begin(), want.end());
-        Randomizer random;
-        QuickSortStrings(names, 1, static_cast<std::int32_t>(names.size()), compare, random);
+        Randomizer pivots;
+        QuickSortStrings(names, 1, static_cast<std::int32_t>(names.size()), BinaryCompare(codec), pivots);
         EXPECT_EQ(names, want);
     }
-    // Only the range given is sorted.
     std::vector<std::string> names{"d", "c", "b", "a"};
-    Randomizer random;
-    QuickSortStrings(names, 2, 3, compare, random);
-    QuickSortStrings(names, 1, 0, compare, random);
+    Randomizer pivots;
+    QuickSortStrings(names, 2, 3, BinaryCompare(codec), pivots);
+    QuickSortStrings(names, 1, 0, BinaryCompare(codec), pivots);
     EXPECT_EQ(names, (std::vector<std::string>{"d", "b", "c", "a"}));
 }
 
@@ -50,13 +42,14 @@ TEST(BinaryCompare, OrdersByCharacterCodes) {
     };
     for (const Row& row : {Row{cp1252, "Zulu.cfg", "alpha.cfg"}, Row{cp1252, "alpha.cfg", "alpha2.cfg"},
                            Row{cp1252, ".cfg", "0.cfg"}, Row{cp1252, "a", "ab"},
-                           Row{cp1252, "\xFF.cfg", "\x80.cfg"},    // y-diaeresis U+00FF before the euro U+20AC
-                           Row{utf8, "\xC3\xA9", "\xE2\x82\xAC"},   // e-acute before the euro
-                           Row{utf8, "a\xC3\xA9", "a\xC3"},          // a broken sequence reads as U+FFFD,
-                           Row{utf8, "a\xC3", "a\xC3z"}}) {           // which no byte prefix outranks
-        const BinaryCompare compare(row.codec);
-        EXPECT_LT(compare.Compare(row.first, row.second), 0) << row.first << " / " << row.second;
-        EXPECT_GT(compare.Compare(row.second, row.first), 0) << row.first << " / " << row.second;
+                           Row{cp1252, "\xFF", "\x80"},  // y-diaeresis U+00FF before the euro sign U+20AC
+                           Row{utf8, "\xC3\xA9", "\xE2\x82\xAC"},  // e-acute before the euro sign
+                           Row{utf8, "a\xC3\xA9", "a\xC3"},        // a broken sequence reads as U+FFFD, which
+                           Row{utf8, "a\xC3", "a\xC3z"}}) {        // no byte prefix outranks
+        EXPECT_LT(BinaryCompare(row.codec).Compare(row.first, row.second), 0)
+            << row.first << " " << row.second;
+        EXPECT_GT(BinaryCompare(row.codec).Compare(row.second, row.first), 0)
+            << row.first << " " << row.second;
     }
 }
 
@@ -65,12 +58,11 @@ TEST(DeleteFolderTree, UnusablePathsTouchNothing) {
     fakes.files.AddFolder("C:");
     fakes.files.AddFolder("C:\\data");
     fakes.files.AddFile("C:\\data\\file.txt");
-    for (const std::string path : {"", "   ", "C:\\", "C:", "data", "C:\\data\\file.txt", "C:\\missing"}) {
+    for (const char* path : {"", "   ", "C:\\", "C:", "data", "C:\\data\\file.txt", "C:\\missing"}) {
         EXPECT_EQ(DeleteFolderTree(fakes.files, path), -1) << path;
     }
     RemoveDataFolder(fakes.services(), " C:\\missing\\ ");
     EXPECT_TRUE(fakes.files.Exists("C:\\data\\file.txt"));
-
     // Blanks around the path and one trailing backslash are no part of it.
     fakes.files.FailOn("C:\\data\\file.txt", kErrPermissionDenied);
     RemoveDataFolder(fakes.services(), " C:\\data\\ ");

@@ -15,13 +15,14 @@ protected:
         temp.Folder("Configs");
         temp.Folder("start");
         for (const char* program : {"game.exe", "prep.exe"}) {
-            if (!::CopyFileA((ProgramFolder() + "arg_recorder.exe").c_str(), temp.Path(program).c_str(), FALSE)) {
+            if (!::CopyFileA((ProgramFolder() + "arg_recorder.exe").c_str(), temp.Path(program).c_str(),
+                             FALSE)) {
                 throw std::runtime_error("cannot copy the recorder");
             }
         }
-        temp.Write("Configs\\game.cfg", ConfigText(ConfigValues{"Recorder", "notes", temp.Path("start"),
-                                                                 temp.Path("game.exe"), "-d", "-h",
-                                                                 temp.Path("prep.exe"), "-c"}));
+        temp.Write("Configs\\game.cfg",
+                   ConfigText(ConfigValues{"Recorder", "notes", temp.Path("start"), temp.Path("game.exe"),
+                                           "-d", "-h", temp.Path("prep.exe"), "-c"}));
         ::SetEnvironmentVariableA("VEXAR_RECORD_DIR", temp.Folder("records").append("\\").c_str());
     }
     std::string Records() const { return temp.Path("records\\"); }

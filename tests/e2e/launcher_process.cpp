@@ -15,7 +15,8 @@ namespace {
 void WaitUntil(const std::function<bool()>& done, const std::string& what) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error("gave up waiting for " + what);
+        if (std::chrono::steady_clock::now() > deadline)
+            throw std::runtime_error("gave up waiting for " + what);
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
@@ -49,22 +50,25 @@ LauncherProcess::LauncherProcess(const std::string& folder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                          &info)) {
+    if (!::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                          &startup, &info)) {
         throw std::runtime_error("cannot start " + exe);
     }
     process_.reset(info.hProcess);
     win32::UniqueHandle thread(info.hThread);
     id_ = info.dwProcessId;
     // Input goes to the window once it is in front and the game list holds the focus.
-    WaitUntil([&] {
-        main_ = ::GetForegroundWindow();
-        DWORD owner = 0;
-        GUITHREADINFO gui{};
-        gui.cbSize = sizeof gui;
-        return ::GetWindowThreadProcessId(main_, &owner) && owner == id_ && ::GetGUIThreadInfo(0, &gui) &&
-               ::GetDlgCtrlID(::GetParent(gui.hwndFocus)) == static_cast<int>(win32::ControlId::kTxtLauncher);
-    }, "the launcher's window");
+    WaitUntil(
+        [&] {
+            main_ = ::GetForegroundWindow();
+            DWORD owner = 0;
+            GUITHREADINFO gui{};
+            gui.cbSize = sizeof gui;
+            return ::GetWindowThreadProcessId(main_, &owner) && owner == id_ && ::GetGUIThreadInfo(0, &gui) &&
+                   ::GetDlgCtrlID(::GetParent(gui.hwndFocus)) ==
+                       static_cast<int>(win32::ControlId::kTxtLauncher);
+        },
+        "the launcher's window");
 }
 
 LauncherProcess::~LauncherProcess() {
@@ -84,36 +88,42 @@ void LauncherProcess::Type(const std::string& text) const {
 
 std::string LauncherProcess::BoxText() const {
     HWND box = nullptr;
-    WaitUntil([&] {
-        box = ::GetForegroundWindow();
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(box, &owner);
-        return owner == id_ && box != main_ && ::GetDlgItem(box, 0xFFFF) != nullptr;
-    }, "a message box");
+    WaitUntil(
+        [&] {
+            box = ::GetForegroundWindow();
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(box, &owner);
+            return owner == id_ && box != main_ && ::GetDlgItem(box, 0xFFFF) != nullptr;
+        },
+        "a message box");
     return TextOf(::GetDlgItem(box, 0xFFFF));
 }
 
 void LauncherProcess::AwaitCaption(const std::string& caption) const {
-    WaitUntil([&] { return TextOf(main_) == caption; }, "the caption " + caption + " (it is " + TextOf(main_) + ")");
+    WaitUntil([&] { return TextOf(main_) == caption; },
+              "the caption " + caption + " (it is " + TextOf(main_) + ")");
 }
 
 void LauncherProcess::Close() {
     ::PostMessageW(main_, WM_CLOSE, 0, 0);
-    if (::WaitForSingleObject(process_.get(), 20000) != WAIT_OBJECT_0) throw std::runtime_error("the launcher stays");
+    if (::WaitForSingleObject(process_.get(), 20000) != WAIT_OBJECT_0)
+        throw std::runtime_error("the launcher stays");
 }
 
 std::multiset<std::string> WaitForRecords(const std::string& folder, std::size_t count) {
     std::multiset<std::string> records;
-    WaitUntil([&] {
-        records.clear();
-        WIN32_FIND_DATAA entry{};
-        const win32::UniqueFind find(::FindFirstFileA((folder + "*.rec").c_str(), &entry));
-        for (bool more = static_cast<bool>(find); more; more = ::FindNextFileA(find.get(), &entry)) {
-            const std::string name = entry.cFileName;
-            records.insert(name.substr(0, name.find('-')) + "|" + ReadBytes(folder + name).value_or("?"));
-        }
-        return records.size() >= count;
-    }, "the started programs' records");
+    WaitUntil(
+        [&] {
+            records.clear();
+            WIN32_FIND_DATAA entry{};
+            const win32::UniqueFind find(::FindFirstFileA((folder + "*.rec").c_str(), &entry));
+            for (bool more = static_cast<bool>(find); more; more = ::FindNextFileA(find.get(), &entry)) {
+                const std::string name = entry.cFileName;
+                records.insert(name.substr(0, name.find('-')) + "|" + ReadBytes(folder + name).value_or("?"));
+            }
+            return records.size() >= count;
+        },
+        "the started programs' records");
     return records;
 }
 

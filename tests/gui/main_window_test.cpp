@@ -55,10 +55,10 @@ TEST_F(WindowTest, LayoutFitsAndScales) {
         const auto scaled = [dpi](int pixels) { return ::MulDiv(pixels, dpi, 96); };
         ExpectLaidOut(window->hwnd(), scaled(621), scaled(166));
         ExpectLaidOut(notes_window->hwnd(), scaled(697), scaled(278));
-        const std::array<int, 4> heights{FontHeight(Control(ControlId::kTxtLauncher)),
-                                         FontHeight(Control(ControlId::kTxtCommand)),
-                                         FontHeight(Control(ControlId::kTxtShowNotes)),
-                                         FontHeight(notes_window->Control(win32::NotesControlId::kTxtShowNotes))};
+        const std::array<int, 4> heights{
+            FontHeight(Control(ControlId::kTxtLauncher)), FontHeight(Control(ControlId::kTxtCommand)),
+            FontHeight(Control(ControlId::kTxtShowNotes)),
+            FontHeight(notes_window->Control(win32::NotesControlId::kTxtShowNotes))};
         if (dpi == 96) heights96 = heights;
         for (std::size_t k = 0; k < heights.size(); ++k) EXPECT_EQ(heights[k], scaled(heights96[k])) << k;
         TearDown();
@@ -71,7 +71,8 @@ protected:
         fakes.files.AddFolder("Configs");
         for (const char* title : {"Alpha", "Bravo"}) {
             fakes.files.AddFile(std::string("Configs\\") + title + ".cfg",
-                                ConfigText(ConfigValues{title, std::string(title) + " notes", "C:\\", "game.exe", "", "", "", ""}));
+                                ConfigText(ConfigValues{title, std::string(title) + " notes", "C:\\",
+                                                        "game.exe", "", "", "", ""}));
         }
     }
 };

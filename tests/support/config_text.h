@@ -3,7 +3,6 @@
 
 #include <initializer_list>
 #include <string>
-#include <string_view>
 
 namespace vexar::testing {
 
@@ -12,20 +11,18 @@ struct ConfigValues {
     std::string title, notes, start_location, launch_file, default_params, hd_params, cd_prelaunch, cd_params;
 };
 
-// Returns a configuration file's text: `marker`, then `lines` (labels included), CR LF after each.
-inline std::string ConfigText(std::initializer_list<std::string_view> lines,
-                              std::string_view marker = "LABELVEXARLNCH]") {
-    std::string text(marker);
-    text += "\r\n";
-    for (std::string_view line : lines) (text += line) += "\r\n";
-    return text;
+// Returns a configuration file's text: `marker`, then `lines`, CR LF after each.
+inline std::string ConfigText(std::initializer_list<std::string> lines,
+                              std::string marker = "LABELVEXARLNCH]") {
+    for (const std::string& line : lines) marker += "\r\n" + line;
+    return marker + "\r\n";
 }
 
 // Returns the text of a valid configuration file holding `v`, each value after a 15-character label.
 inline std::string ConfigText(const ConfigValues& v) {
-    const auto line = [](const std::string& value) { return "Value:         " + value; };
-    return ConfigText({line(v.title), line(v.notes), line(v.start_location), line(v.launch_file),
-                       line(v.default_params), line(v.hd_params), line(v.cd_prelaunch), line(v.cd_params)});
+    const std::string l = "Value:         ";
+    return ConfigText({l + v.title, l + v.notes, l + v.start_location, l + v.launch_file,
+                       l + v.default_params, l + v.hd_params, l + v.cd_prelaunch, l + v.cd_params});
 }
 
 }  // namespace vexar::testing

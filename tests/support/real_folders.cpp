@@ -24,7 +24,8 @@ std::string Buffered(DWORD (*get)(DWORD, char*)) {
 
 }  // namespace
 
-TempFolder::TempFolder() : previous_(Buffered([](DWORD n, char* b) { return ::GetCurrentDirectoryA(n, b); })) {
+TempFolder::TempFolder()
+    : previous_(Buffered([](DWORD n, char* b) { return ::GetCurrentDirectoryA(n, b); })) {
     static unsigned serial = 0;
     path_ = Buffered([](DWORD n, char* b) { return ::GetTempPathA(n, b); }) + "vexar-" +
             std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(serial++);
@@ -65,19 +66,20 @@ std::string TempFolder::Folder(std::string_view relative, DWORD attributes) cons
 }
 
 std::optional<std::string> ReadBytes(const std::string& path) {
-    win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                         OPEN_EXISTING, 0, nullptr));
+    win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file) return std::nullopt;
     std::string bytes(::GetFileSize(file.get(), nullptr), '\0');
     DWORD got = 0;
-    if (!::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) return std::nullopt;
+    if (!::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr))
+        return std::nullopt;
     bytes.resize(got);
     return bytes;
 }
 
 win32::UniqueFile HoldOpen(const std::string& path, DWORD share) {
-    win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
-                                         0, nullptr));
+    win32::UniqueFile file(
+        ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING, 0, nullptr));
     Check(static_cast<bool>(file), "holding open", path);
     return file;
 }

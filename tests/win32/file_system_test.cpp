@@ -14,7 +14,8 @@ using platform::ListMask;
 
 std::set<std::string> Listed(win32::Win32FileSystem& files, const std::string& pattern, ListMask mask) {
     std::set<std::string> names;
-    for (std::string name = files.ListFirst(pattern, mask); !name.empty(); name = files.ListNext()) names.insert(name);
+    for (std::string name = files.ListFirst(pattern, mask); !name.empty(); name = files.ListNext())
+        names.insert(name);
     return names;
 }
 
@@ -28,7 +29,8 @@ TEST(Win32FileSystem, ListsWhatTheMaskAdmits) {
     win32::Win32FileSystem files;
     using Names = std::set<std::string>;
     EXPECT_EQ(Listed(files, "dir\\", ListMask::kNormal), (Names{"plain.cfg"}));
-    EXPECT_EQ(Listed(files, "dir\\*.*", ListMask::kDirectories), (Names{".", "..", "plain.cfg", "folder.cfg"}));
+    EXPECT_EQ(Listed(files, "dir\\*.*", ListMask::kDirectories),
+              (Names{".", "..", "plain.cfg", "folder.cfg"}));
     EXPECT_EQ(Listed(files, "dir\\*.*", ListMask::kEverything),
               (Names{".", "..", "plain.cfg", "folder.cfg", "hidden.cfg", "system.cfg"}));
     // A single name: present only when the mask admits it; a missing one, or a "folder" that is a file, lists
@@ -62,8 +64,9 @@ TEST(Win32FileSystem, ReadsFilesOthersWriteButNotFilesTheyLock) {
     const auto lines = files.OpenForInput(shared);
     EXPECT_EQ(lines->ReadLine(), "one");
     EXPECT_EQ(lines->ReadLine(), "two");
-    for (const auto& open_locked : {+[](win32::Win32FileSystem& f, const std::string& p) { f.OpenForInput(p); },
-                                    +[](win32::Win32FileSystem& f, const std::string& p) { f.DeleteFileAt(p); }}) {
+    for (const auto& open_locked :
+         {+[](win32::Win32FileSystem&f, const std::string&p) { f.OpenForInput(p); },
+          +[](win32::Win32FileSystem&f, const std::string&p) { f.DeleteFileAt(p); }}) {
         try {
             open_locked(files, locked);
             ADD_FAILURE() << "a locked file was opened";

@@ -29,11 +29,15 @@ Answer ShowAndPress(const std::string& text, Icon icon, Buttons buttons, int but
     std::thread presser([&] {
         HWND box = nullptr;
         for (int i = 0; i < 1000 && box == nullptr; ++i) {
-            ::EnumThreadWindows(shower, [](HWND w, LPARAM found) {
-                wchar_t title[8] = {};
-                if (::GetWindowTextW(w, title, 8) && std::wstring(title) == L"Box") *reinterpret_cast<HWND*>(found) = w;
-                return TRUE;
-            }, reinterpret_cast<LPARAM>(&box));
+            ::EnumThreadWindows(
+                shower,
+                [](HWND w, LPARAM found) {
+                    wchar_t title[8] = {};
+                    if (::GetWindowTextW(w, title, 8) && std::wstring(title) == L"Box")
+                        *reinterpret_cast<HWND*>(found) = w;
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&box));
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         wchar_t shown[256] = {};
@@ -56,8 +60,11 @@ Answer ShowAndPress(const std::string& text, Icon icon, Buttons buttons, int but
     return answer;
 }
 
-// The shared icon the system gives message boxes: 32513 critical, 32514 question, 32515 warning, 32516 information.
-HICON SystemIcon(int id) { return ::LoadIconW(nullptr, MAKEINTRESOURCEW(id)); }
+// The shared icon the system gives message boxes: 32513 critical, 32514 question, 32515 warning, 32516
+// information.
+HICON SystemIcon(int id) {
+    return ::LoadIconW(nullptr, MAKEINTRESOURCEW(id));
+}
 
 TEST(Win32MessageBoxes, ShowTheirButtonsAndIconAndAnswerThePressedOne) {
     struct Row {
@@ -70,11 +77,21 @@ TEST(Win32MessageBoxes, ShowTheirButtonsAndIconAndAnswerThePressedOne) {
     const std::vector<Row> rows = {
         {Icon::kNone, Buttons::kOk, IDOK, Answer::kOk, {L"Caf\u00E9 \u20AC", {IDOK}, nullptr}},
         {Icon::kCritical, Buttons::kOk, IDOK, Answer::kOk, {L"Caf\u00E9 \u20AC", {IDOK}, SystemIcon(32513)}},
-        {Icon::kInformation, Buttons::kOk, IDOK, Answer::kOk, {L"Caf\u00E9 \u20AC", {IDOK}, SystemIcon(32516)}},
+        {Icon::kInformation,
+         Buttons::kOk,
+         IDOK,
+         Answer::kOk,
+         {L"Caf\u00E9 \u20AC", {IDOK}, SystemIcon(32516)}},
         {Icon::kWarning, Buttons::kOk, IDOK, Answer::kOk, {L"Caf\u00E9 \u20AC", {IDOK}, SystemIcon(32515)}},
-        {Icon::kQuestion, Buttons::kYesNo, IDYES, Answer::kYes,
+        {Icon::kQuestion,
+         Buttons::kYesNo,
+         IDYES,
+         Answer::kYes,
          {L"Caf\u00E9 \u20AC", {IDYES, IDNO}, SystemIcon(32514)}},
-        {Icon::kQuestion, Buttons::kYesNo, IDNO, Answer::kNo,
+        {Icon::kQuestion,
+         Buttons::kYesNo,
+         IDNO,
+         Answer::kNo,
          {L"Caf\u00E9 \u20AC", {IDYES, IDNO}, SystemIcon(32514)}},
     };
     for (const Row& row : rows) {
@@ -94,10 +111,12 @@ TEST(Win32MessageBoxes, ABoxThatCouldNotBeShownIsNeverYes) {
 TEST(Win32Codec, ConvertsTextOfAnyLength) {
     const Win32Codec codec;
     ASSERT_TRUE(codec.IsSingleByte()) << "ANSI code page " << ::GetACP();
-    for (const std::string& text : std::vector<std::string>{"", "a", "\x80", "Caf\xE9 \x80 " + std::string(300, 'x')}) {
+    for (const std::string& text :
+         std::vector<std::string>{"", "a", "\x80", "Caf\xE9 \x80 " + std::string(300, 'x')}) {
         const std::u16string wide = codec.ToUtf16(text);
         ASSERT_EQ(wide.size(), text.size());
-        for (std::size_t i = 0; i < text.size(); ++i) EXPECT_EQ(wide[i], codec.Widen(static_cast<unsigned char>(text[i])));
+        for (std::size_t i = 0; i < text.size(); ++i)
+            EXPECT_EQ(wide[i], codec.Widen(static_cast<unsigned char>(text[i])));
         EXPECT_EQ(codec.FromUtf16(wide), text);
     }
     EXPECT_EQ(codec.Widen(0x80), u'\u20AC');

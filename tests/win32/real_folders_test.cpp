@@ -24,7 +24,8 @@ protected:
     void Start() {
         view = FakeLauncherView();
         boxes.shown.clear();
-        form = std::make_unique<frmVexarLaunch>(platform::Services{files, shell, boxes, codec}, view, LauncherPaths{});
+        form = std::make_unique<frmVexarLaunch>(platform::Services{files, shell, boxes, codec}, view,
+                                                LauncherPaths{});
         form->Form_Initialize();
         form->Form_Load();
     }
@@ -69,8 +70,8 @@ struct TitleCase {
     std::string typed;                  // typed into the command box after the start
     std::string caption;                // the caption afterwards
     std::vector<ShownBox> boxes;
-    std::optional<std::string> after;   // Title.cfg's bytes afterwards; none: as before
-    std::string next_caption;           // the caption at the next start
+    std::optional<std::string> after;  // Title.cfg's bytes afterwards; none: as before
+    std::string next_caption;          // the caption at the next start
 };
 
 class TitleFile : public RealFolders, public ::testing::WithParamInterface<TitleCase> {};
@@ -92,29 +93,88 @@ TEST_P(TitleFile, IsWrittenOnlyBySetTitle) {
 
 const std::string kDesigned = "Vexar Launcher v3.0";
 const std::string k98(98, 'x');
-ShownBox Error(const std::string& text, Icon icon = Icon::kCritical) { return {text, "Error !", icon, Buttons::kOk}; }
+ShownBox Error(const std::string& text, Icon icon = Icon::kCritical) {
+    return {text, "Error !", icon, Buttons::kOk};
+}
 INSTANTIATE_TEST_SUITE_P(
     Cases, TitleFile,
     ::testing::Values(
         TitleCase{"a first start leaves an empty file", {}, 0, false, "", kDesigned, {}, "", kDesigned},
-        TitleCase{"a saved title of 98 characters", Record(k98) + "second record", 0, false, "", k98, {}, {}, k98},
-        TitleCase{"a read-only file is read", Record("Mine"), FILE_ATTRIBUTE_READONLY, false, "", "Mine", {}, {}, "Mine"},
+        TitleCase{
+            "a saved title of 98 characters", Record(k98) + "second record", 0, false, "", k98, {}, {}, k98},
+        TitleCase{"a read-only file is read",
+                  Record("Mine"),
+                  FILE_ATTRIBUTE_READONLY,
+                  false,
+                  "",
+                  "Mine",
+                  {},
+                  {},
+                  "Mine"},
         TitleCase{"a locked file is read", Record("Mine"), 0, true, "", "Mine", {}, {}, "Mine"},
-        TitleCase{"one byte", std::string(1, '\x05'), 0, false, "", kDesigned,
-                  {Error("62 Input past end of file in Private Sub SetTitle")}, {}, kDesigned},
-        TitleCase{"a count beyond the record", "c" + std::string(99, '\0'), 0, false, "", kDesigned,
-                  {Error("59 Bad record length in Private Sub SetTitle")}, {}, kDesigned},
-        TitleCase{"a record cut short", Record("abcde", 5), 0, false, "", kDesigned,
-                  {Error("62 Input past end of file in Private Sub SetTitle")}, {}, kDesigned},
-        TitleCase{"SetTitle saves record 1 only", Record("Old") + "second record", 0, false, "SetTitle My Games",
-                  "My Games", {{"Title set to My Games", "Title Set", Icon::kInformation}},
-                  Record("My Games") + "second record", "My Games"},
-        TitleCase{"SetTitle with 98 characters", {}, 0, false, "SetTitle " + k98, k98,
-                  {{"Title set to " + k98, "Title Set", Icon::kInformation}}, Record(k98), k98},
-        TitleCase{"SetTitle alone saves an empty title", Record("Old"), 0, false, "SetTitle ", "",
-                  {{"Title set to ", "Title Set", Icon::kInformation}}, Record(""), kDesigned},
-        TitleCase{"SetTitle on a locked file", Record("Old"), 0, true, "SetTitle New", "Old",
-                  {Error("70 Permission denied in txtCommand_LostFocus", Icon::kWarning)}, {}, "Old"}));
+        TitleCase{"one byte",
+                  std::string(1, '\x05'),
+                  0,
+                  false,
+                  "",
+                  kDesigned,
+                  {Error("62 Input past end of file in Private Sub SetTitle")},
+                  {},
+                  kDesigned},
+        TitleCase{"a count beyond the record",
+                  "c" + std::string(99, '\0'),
+                  0,
+                  false,
+                  "",
+                  kDesigned,
+                  {Error("59 Bad record length in Private Sub SetTitle")},
+                  {},
+                  kDesigned},
+        TitleCase{"a record cut short",
+                  Record("abcde", 5),
+                  0,
+                  false,
+                  "",
+                  kDesigned,
+                  {Error("62 Input past end of file in Private Sub SetTitle")},
+                  {},
+                  kDesigned},
+        TitleCase{"SetTitle saves record 1 only",
+                  Record("Old") + "second record",
+                  0,
+                  false,
+                  "SetTitle My Games",
+                  "My Games",
+                  {{"Title set to My Games", "Title Set", Icon::kInformation}},
+                  Record("My Games") + "second record",
+                  "My Games"},
+        TitleCase{"SetTitle with 98 characters",
+                  {},
+                  0,
+                  false,
+                  "SetTitle " + k98,
+                  k98,
+                  {{"Title set to " + k98, "Title Set", Icon::kInformation}},
+                  Record(k98),
+                  k98},
+        TitleCase{"SetTitle alone saves an empty title",
+                  Record("Old"),
+                  0,
+                  false,
+                  "SetTitle ",
+                  "",
+                  {{"Title set to ", "Title Set", Icon::kInformation}},
+                  Record(""),
+                  kDesigned},
+        TitleCase{"SetTitle on a locked file",
+                  Record("Old"),
+                  0,
+                  true,
+                  "SetTitle New",
+                  "Old",
+                  {Error("70 Permission denied in txtCommand_LostFocus", Icon::kWarning)},
+                  {},
+                  "Old"}));
 
 // The temporary folder holds "data" with files of every kind; folders three levels deep.
 class TreeRemoval : public RealFolders {
@@ -159,7 +219,8 @@ TEST_F(TreeRemoval, StaysInsideTheTree) {
     temp.Write("outside.txt");
     EXPECT_NE(DeleteFolderTree(files, temp.Path("data")), 0);
     EXPECT_TRUE(Exists("outside.txt"));
-    for (int level = 0; level < 3; ++level, deep.erase(deep.find_last_of(L'\\'))) ::RemoveDirectoryW(deep.c_str());
+    for (int level = 0; level < 3; ++level, deep.erase(deep.find_last_of(L'\\')))
+        ::RemoveDirectoryW(deep.c_str());
 
     // Directory links made from the Linux side beside this program: tree\link and toplink lead to target.
     const std::string links = ProgramFolder() + "link-fixture\\";

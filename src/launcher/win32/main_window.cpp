@@ -31,7 +31,9 @@ struct MainControl {
     std::optional<LauncherControl> control;  // none for the pictures
 };
 
-constexpr int Id(ControlId id) { return static_cast<int>(id); }
+constexpr int Id(ControlId id) {
+    return static_cast<int>(id);
+}
 
 // Creation order is the tab order (the z-order), from the game list round to the manual button; the
 // notes box and the two pictures are no tab stops.
@@ -40,27 +42,44 @@ constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kPictureButton = kChild | WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY;
 const MainControl kControls[] = {
     {{Id(ControlId::kTxtLauncher), WC_COMBOBOXW,
-      kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 48, 8, 445, kDropDownHeight},
-     FontKind::kList, L"Select the game you want to play from the list", LauncherControl::kGameList},
-    {{Id(ControlId::kTxtCommand), WC_EDITW, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 16, 136, 590,
-      19},
+      kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 48, 8, 445,
+      kDropDownHeight},
+     FontKind::kList,
+     L"Select the game you want to play from the list",
+     LauncherControl::kGameList},
+    {{Id(ControlId::kTxtCommand), WC_EDITW, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 16, 136,
+      590, 19},
      FontKind::kCommand,
      L"Add extra command line options here.  Current directory is the location of this launcher.",
      LauncherControl::kCommand},
-    {{Id(ControlId::kCmdLaunchGame), WC_BUTTONW, kPictureButton, 0, 500, 8, 74, 93}, FontKind::kNone,
-     L"Click here to launch the game", LauncherControl::kLaunchGame},
-    {{Id(ControlId::kCmdMinimize), WC_BUTTONW, kPictureButton, 0, 500, 104, 25, 26}, FontKind::kNone,
-     L"Minimize the Vexar Launcher", LauncherControl::kMinimize},
-    {{Id(ControlId::kCommand1), WC_BUTTONW, kPictureButton, 0, 527, 104, 23, 26}, FontKind::kNone,
-     L"Close Vexar Launcher", LauncherControl::kClose},
-    {{Id(ControlId::kCmdHelp), WC_BUTTONW, kPictureButton, 0, 552, 104, 22, 26}, FontKind::kNone,
-     L"Open the Vexar Launcher Manual", LauncherControl::kHelp},
-    {{Id(ControlId::kTxtShowNotes), WC_EDITW, kChild | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-      WS_EX_CLIENTEDGE, 48, 40, 446, 89},
-     FontKind::kDefault, L"Selection Notes (Double click to enlarge)", LauncherControl::kNotes},
-    {{Id(ControlId::kImgFire2), WC_STATICW, kChild | SS_OWNERDRAW, 0, 580, 8, 26, 120}, FontKind::kNone, nullptr,
+    {{Id(ControlId::kCmdLaunchGame), WC_BUTTONW, kPictureButton, 0, 500, 8, 74, 93},
+     FontKind::kNone,
+     L"Click here to launch the game",
+     LauncherControl::kLaunchGame},
+    {{Id(ControlId::kCmdMinimize), WC_BUTTONW, kPictureButton, 0, 500, 104, 25, 26},
+     FontKind::kNone,
+     L"Minimize the Vexar Launcher",
+     LauncherControl::kMinimize},
+    {{Id(ControlId::kCommand1), WC_BUTTONW, kPictureButton, 0, 527, 104, 23, 26},
+     FontKind::kNone,
+     L"Close Vexar Launcher",
+     LauncherControl::kClose},
+    {{Id(ControlId::kCmdHelp), WC_BUTTONW, kPictureButton, 0, 552, 104, 22, 26},
+     FontKind::kNone,
+     L"Open the Vexar Launcher Manual",
+     LauncherControl::kHelp},
+    {{Id(ControlId::kTxtShowNotes), WC_EDITW,
+      kChild | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE, 48, 40, 446, 89},
+     FontKind::kDefault,
+     L"Selection Notes (Double click to enlarge)",
      LauncherControl::kNotes},
-    {{Id(ControlId::kImgFire1), WC_STATICW, kChild | SS_OWNERDRAW, 0, 16, 8, 26, 120}, FontKind::kNone, nullptr,
+    {{Id(ControlId::kImgFire2), WC_STATICW, kChild | SS_OWNERDRAW, 0, 580, 8, 26, 120},
+     FontKind::kNone,
+     nullptr,
+     LauncherControl::kNotes},
+    {{Id(ControlId::kImgFire1), WC_STATICW, kChild | SS_OWNERDRAW, 0, 16, 8, 26, 120},
+     FontKind::kNone,
+     nullptr,
      LauncherControl::kNotes},
 };
 
@@ -105,7 +124,9 @@ std::wstring EntryText(HWND list, LRESULT index) {
 // Suspends a control's drawing while it lives; the control is drawn once, afterwards.
 class RedrawSuspended {
 public:
-    explicit RedrawSuspended(HWND control) : control_(control) { ::SendMessageW(control_, WM_SETREDRAW, FALSE, 0); }
+    explicit RedrawSuspended(HWND control) : control_(control) {
+        ::SendMessageW(control_, WM_SETREDRAW, FALSE, 0);
+    }
     ~RedrawSuspended() {
         ::SendMessageW(control_, WM_SETREDRAW, TRUE, 0);
         ::InvalidateRect(control_, nullptr, TRUE);

@@ -15,13 +15,15 @@ namespace {
 constexpr wchar_t kCaption[] = L"Selection Notes";
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-constexpr int Id(NotesControlId id) { return static_cast<int>(id); }
+constexpr int Id(NotesControlId id) {
+    return static_cast<int>(id);
+}
 
 // Creation order is the tab order.
 const ControlLayout kControls[] = {
     {Id(NotesControlId::kTxtShowNotes), WC_EDITW,
-     kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
-     4, 4, 630, 269},
+     kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+     WS_EX_CLIENTEDGE, 4, 4, 630, 269},
     {Id(NotesControlId::kCommand1), WC_BUTTONW, kChild | WS_TABSTOP | BS_OWNERDRAW, 0, 640, 248, 51, 26},
     {Id(NotesControlId::kImgFire1), WC_STATICW, kChild | SS_OWNERDRAW, 0, 640, 28, 47, 216},
 };
@@ -44,7 +46,8 @@ void NotesWindow::Load() {
         SetControlFont(Id(NotesControlId::kTxtShowNotes), notes_font_);
         // Windows hides owned windows with a minimised owner by itself; Wine without a window manager
         // does not, so the owner's size changes are watched as well.
-        if (owner_ != nullptr) owner_watch_.reset(owner_, &NotesWindow::OwnerProc, reinterpret_cast<DWORD_PTR>(this));
+        if (owner_ != nullptr)
+            owner_watch_.reset(owner_, &NotesWindow::OwnerProc, reinterpret_cast<DWORD_PTR>(this));
     } catch (...) {
         DestroyNow();
         throw;
@@ -65,7 +68,8 @@ void NotesWindow::ShowOwned() {
 void NotesWindow::SetText(std::string_view text) {
     if (!hwnd()) Raise(kErrInvalidCall);
     const std::u16string wide = codec_.ToUtf16(text);
-    if (!::SetWindowTextW(Control(NotesControlId::kTxtShowNotes), reinterpret_cast<const wchar_t*>(wide.c_str()))) {
+    if (!::SetWindowTextW(Control(NotesControlId::kTxtShowNotes),
+                          reinterpret_cast<const wchar_t*>(wide.c_str()))) {
         RaiseLastError();
     }
 }
@@ -99,7 +103,8 @@ LRESULT CALLBACK NotesWindow::OwnerProc(HWND hwnd, UINT message, WPARAM wparam, 
 LRESULT NotesWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_COMMAND: {
-            const bool clicked = LOWORD(wparam) == Id(NotesControlId::kCommand1) && HIWORD(wparam) == BN_CLICKED;
+            const bool clicked =
+                LOWORD(wparam) == Id(NotesControlId::kCommand1) && HIWORD(wparam) == BN_CLICKED;
             // Enter on the focused close button presses it, as on any push button.
             const bool entered = LOWORD(wparam) == IDOK && ::GetFocus() == Control(NotesControlId::kCommand1);
             if ((clicked || entered) && form_ != nullptr) form_->Command1_Click();

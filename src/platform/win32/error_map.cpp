@@ -53,6 +53,8 @@ int ErrorNumberFor(DWORD win32_error) noexcept {
     }
 }
 
-void RaiseLastError() { Raise(ErrorNumberFor(::GetLastError())); }
+void RaiseLastError() {
+    Raise(ErrorNumberFor(::GetLastError()));
+}
 
 }  // namespace vexar::win32

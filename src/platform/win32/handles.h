@@ -46,16 +46,34 @@ private:
 };
 
 namespace detail {
-inline void CloseKernelHandle(HANDLE h) noexcept { ::CloseHandle(h); }
-inline void CloseFind(HANDLE h) noexcept { ::FindClose(h); }
-inline void DestroyWindowHandle(HWND h) noexcept { ::DestroyWindow(h); }
-inline void DeleteFont(HFONT h) noexcept { ::DeleteObject(h); }
-inline void DeleteBitmap(HBITMAP h) noexcept { ::DeleteObject(h); }
-inline void DestroyIconHandle(HICON h) noexcept { ::DestroyIcon(h); }
-inline void DeleteDcHandle(HDC h) noexcept { ::DeleteDC(h); }
-inline void FreeGlobal(HGLOBAL h) noexcept { ::GlobalFree(h); }
+inline void CloseKernelHandle(HANDLE h) noexcept {
+    ::CloseHandle(h);
+}
+inline void CloseFind(HANDLE h) noexcept {
+    ::FindClose(h);
+}
+inline void DestroyWindowHandle(HWND h) noexcept {
+    ::DestroyWindow(h);
+}
+inline void DeleteFont(HFONT h) noexcept {
+    ::DeleteObject(h);
+}
+inline void DeleteBitmap(HBITMAP h) noexcept {
+    ::DeleteObject(h);
+}
+inline void DestroyIconHandle(HICON h) noexcept {
+    ::DestroyIcon(h);
+}
+inline void DeleteDcHandle(HDC h) noexcept {
+    ::DeleteDC(h);
+}
+inline void FreeGlobal(HGLOBAL h) noexcept {
+    ::GlobalFree(h);
+}
 template <typename Interface>
-inline void ReleaseCom(Interface* p) noexcept { p->Release(); }
+inline void ReleaseCom(Interface* p) noexcept {
+    p->Release();
+}
 }  // namespace detail
 
 // A kernel handle whose "none" is INVALID_HANDLE_VALUE: a file from CreateFile.

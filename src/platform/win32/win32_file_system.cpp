@@ -13,10 +13,14 @@ namespace {
 // One Win32 call reads or writes at most this many bytes.
 constexpr std::size_t kMaxTransfer = std::size_t{1} << 30;
 
-[[noreturn]] void RaiseFor(DWORD win32_error) { Raise(ErrorNumberFor(win32_error)); }
+[[noreturn]] void RaiseFor(DWORD win32_error) {
+    Raise(ErrorNumberFor(win32_error));
+}
 
 // The Win32 calls take NUL-terminated paths.
-std::string Terminated(std::string_view path) { return std::string(path); }
+std::string Terminated(std::string_view path) {
+    return std::string(path);
+}
 
 // The bytes of an open file, read front to back with ReadFile; the handle stays the caller's.
 class FileByteSource : public platform::ByteSource {

@@ -43,8 +43,9 @@ platform::Answer Win32MessageBoxes::Show(std::string_view text, std::string_view
     const std::u16string wide_text = codec_.ToUtf16(text);
     const std::u16string wide_title = codec_.ToUtf16(title);
     const UINT style = IconStyle(icon) | (buttons == platform::Buttons::kYesNo ? MB_YESNO : MB_OK);
-    const int pressed = ::MessageBoxW(::GetActiveWindow(), reinterpret_cast<const wchar_t*>(wide_text.c_str()),
-                                      reinterpret_cast<const wchar_t*>(wide_title.c_str()), style);
+    const int pressed =
+        ::MessageBoxW(::GetActiveWindow(), reinterpret_cast<const wchar_t*>(wide_text.c_str()),
+                      reinterpret_cast<const wchar_t*>(wide_title.c_str()), style);
     return AnswerOf(pressed, buttons);
 }
 

@@ -8,7 +8,7 @@ namespace vexar::win32 {
 // Hands each request to ShellExecuteA with every text as an ANSI string (empty, never null) and does not
 // examine the result: starting the program and reporting its failure are left to the shell.
 class Win32Shell : public platform::Shell {
-  public:
+public:
     // Returns once ShellExecuteA has returned; the outcome is not reported.
     void Open(const platform::ShellRequest& request) override;
 };

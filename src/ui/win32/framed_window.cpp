@@ -39,7 +39,8 @@ FramedWindow::~FramedWindow() {
 }
 
 HWND FramedWindow::Control(int id) const {
-    const auto found = std::find_if(controls_.begin(), controls_.end(), [id](const auto& c) { return c.first == id; });
+    const auto found =
+        std::find_if(controls_.begin(), controls_.end(), [id](const auto& c) { return c.first == id; });
     return found == controls_.end() ? nullptr : found->second;
 }
 
@@ -78,11 +79,10 @@ HWND FramedWindow::CreateFrame(const wchar_t* class_name, const wchar_t* caption
 
 void FramedWindow::CreateControls(std::span<const ControlLayout> layouts) {
     for (const ControlLayout& layout : layouts) {
-        HWND control = ::CreateWindowExW(layout.ex_style, layout.window_class, L"", layout.style,
-                                         Scale(layout.left), Scale(layout.top), Scale(layout.width),
-                                         Scale(layout.height), hwnd_.get(),
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance_,
-                                         nullptr);
+        HWND control =
+            ::CreateWindowExW(layout.ex_style, layout.window_class, L"", layout.style, Scale(layout.left),
+                              Scale(layout.top), Scale(layout.width), Scale(layout.height), hwnd_.get(),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance_, nullptr);
         if (control == nullptr) RaiseLastError();
         controls_.emplace_back(layout.id, control);
         if ((layout.style & ES_MULTILINE) != 0 && IsReadOnlyTextBox(control) &&
@@ -125,8 +125,8 @@ void FramedWindow::DrawStretched(const DRAWITEMSTRUCT& item, const Picture& pict
     DrawPicture(item.hDC, picture, item.rcItem);
 }
 
-LRESULT CALLBACK FramedWindow::ReadOnlyBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                               DWORD_PTR) {
+LRESULT CALLBACK FramedWindow::ReadOnlyBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                               UINT_PTR, DWORD_PTR) {
     switch (message) {
         case WM_GETDLGCODE:
             // A multi-line box would keep Tab for itself and turn Esc into closing the window: the dialog

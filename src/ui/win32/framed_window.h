@@ -87,8 +87,8 @@ private:
     // text boxes and of buttons itself; forwards the rest to HandleMessage.
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     // A read-only text box's own messages: dialog keys and double-clicks.
-    static LRESULT CALLBACK ReadOnlyBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                            DWORD_PTR data);
+    static LRESULT CALLBACK ReadOnlyBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                            UINT_PTR id, DWORD_PTR data);
 
     HINSTANCE instance_;
     int dpi_;

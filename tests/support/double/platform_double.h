@@ -4,18 +4,15 @@
 // that only Windows can answer are tested on real folders under Wine, not modelled here.
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <deque>
 #include <map>
 #include <ostream>
-#include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "launcher/launcher_view.h"
 #include "platform/line_splitter.h"
-#include "platform/platform.h"
 
 namespace vexar::testing {
 
@@ -25,8 +22,7 @@ public:
     explicit StringSource(std::string content) : content_(std::move(content)) {}
     std::size_t ReadSome(std::span<char> out) override {
         const std::size_t n = std::min(out.size(), content_.size() - pos_);
-        std::memcpy(out.data(), content_.data() + pos_, n);
-        pos_ += n;
+        std::memcpy(out.data(), content_.data() + std::exchange(pos_, pos_ + n), n);
         return n;
     }
 
@@ -35,39 +31,41 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Paths are compared as written, with backslashes. Listings take "folder\", "folder\*.*" or one name.
-// Record files cannot be opened (raise 53), as on a medium without Title.cfg that cannot create one.
+// Paths are compared as written. Listings take "folder\", "folder\*.*" or one name. Record files cannot
+// be opened (53), as on a medium without Title.cfg that cannot create one.
 class FakeFileSystem : public platform::FileSystem {
 public:
-    // Adds (or replaces) the file `path` holding `content`; its folders must have been added.
-    void AddFile(const std::string& path, std::string content = {}, std::uint32_t attributes = 0);
-    void AddFolder(const std::string& path, std::uint32_t attributes = platform::kAttrDirectory);
-    // Makes every operation that opens or changes `path` (or lists it, for a pattern) raise `number`
-    // from now on, as for a file another program holds open; its attributes can still be read.
+    void AddFile(const std::string& path, std::string content = {}, std::uint32_t attributes = 0) {
+        entries_[path] = {std::move(content), attributes};
+    }
+    void AddFolder(const std::string& path, std::uint32_t attributes = 0) {
+        entries_[path] = {{}, attributes | platform::kAttrDirectory};
+    }
+    // Makes every operation that opens, lists or changes `path` raise `number`, as for a file another
+    // program holds open; its attributes can still be read.
     void FailOn(const std::string& path, int number) { failures_[path] = number; }
     bool Exists(const std::string& path) const { return entries_.contains(path); }
 
     std::string ListFirst(std::string_view pattern, platform::ListMask mask) override;
     std::string ListNext() override;
     std::uint32_t ReadAttributes(std::string_view path) override;
-    void ResetAttributes(std::string_view path) override { At(path).attributes &= platform::kAttrDirectory; }
+    void ResetAttributes(std::string_view path) override { At(path).second &= platform::kAttrDirectory; }
     void DeleteFileAt(std::string_view path) override;
     void RemoveEmptyDirectory(std::string_view path) override;
     std::unique_ptr<platform::LineReader> OpenForInput(std::string_view path) override;
-    std::unique_ptr<platform::RecordFile> OpenRecords(std::string_view path, std::size_t,
-                                                      platform::RecordAccess) override;
+    std::unique_ptr<platform::RecordFile> OpenRecords(std::string_view, std::size_t,
+                                                      platform::RecordAccess) override {
+        Raise(kErrFileNotFound);
+    }
 
 private:
-    struct Entry {
-        std::string content;
-        std::uint32_t attributes = 0;
-    };
     // Raises the failure set for `path`, or 53 when it does not exist.
-    Entry& At(std::string_view path);
+    std::pair<std::string, std::uint32_t>& At(std::string_view path);
 
-    std::map<std::string, Entry> entries_;
-    std::map<std::string, int> failures_;
-    std::vector<std::string> listing_;
+    std::map<std::string, std::pair<std::string, std::uint32_t>, std::less<>>
+        entries_;  // content, attributes
+    std::map<std::string, int, std::less<>> failures_;
+    std::vector<std::string> listing_;  // handed out from the back
 };
 
 class FakeShell : public platform::Shell {
@@ -77,14 +75,14 @@ public:
 };
 
 struct ShownBox {
-    std::string text;
-    std::string title;
+    std::string text, title;
     platform::Icon icon = platform::Icon::kNone;
     platform::Buttons buttons = platform::Buttons::kOk;
-
     friend bool operator==(const ShownBox&, const ShownBox&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const ShownBox& box) {
+        return out << '"' << box.text << "\" \"" << box.title << "\" " << int(box.icon) << int(box.buttons);
+    }
 };
-std::ostream& operator<<(std::ostream& out, const ShownBox& box);
 
 class FakeMessageBoxes : public platform::MessageBoxes {
 public:
@@ -93,32 +91,36 @@ public:
     std::vector<ShownBox> shown;
 
     platform::Answer Show(std::string_view text, std::string_view title, platform::Icon icon,
-                          platform::Buttons buttons) override;
+                          platform::Buttons buttons) override {
+        shown.push_back({std::string(text), std::string(title), icon, buttons});
+        if (buttons == platform::Buttons::kOk) return platform::Answer::kOk;
+        const platform::Answer answer = answers.empty() ? platform::Answer::kNo : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
+    }
 };
 
-// Windows-1252, the ANSI code page of western Windows systems.
+// A single-byte code page: Latin-1 with the euro sign at 0x80, as in Windows-1252.
 class Cp1252Codec : public platform::TextCodec {
 public:
     bool IsSingleByte() const override { return true; }
-    char16_t Widen(unsigned char byte) const override;
+    char16_t Widen(unsigned char byte) const override { return byte == 0x80 ? u'\u20AC' : byte; }
     std::u16string ToUtf16(std::string_view text) const override;
     std::string FromUtf16(std::u16string_view) const override { return {}; }
 };
 
-// A multi-byte code page: UTF-8, with every byte that starts no valid sequence read as U+FFFD.
-class Utf8Codec : public platform::TextCodec {
+// A multi-byte code page: UTF-8, every byte that starts no valid sequence read as U+FFFD.
+class Utf8Codec : public Cp1252Codec {
 public:
     bool IsSingleByte() const override { return false; }
-    char16_t Widen(unsigned char byte) const override { return byte < 0x80 ? byte : u'\uFFFD'; }
     std::u16string ToUtf16(std::string_view text) const override;
-    std::string FromUtf16(std::u16string_view) const override { return {}; }
 };
 
-// The main window's controls as plain values, and the user's actions on them.
+// The main window's controls as plain values.
 class FakeLauncherView : public LauncherView {
 public:
     void AddListEntries(std::span<const std::string> added) override {
-        entries.insert(entries.end(), added.begin(), added.end());
+        entries.assign(added.begin(), added.end());
     }
     std::string ListText() const override { return list; }
     void SetListText(std::string_view text) override { list = text; }
@@ -127,12 +129,11 @@ public:
     std::string CommandText() const override { return command; }
     void SetCommandText(std::string_view text) override { command = text; }
     void SetCaption(std::string_view text) override { caption = text; }
-    void Minimize() override { minimized = true; }
-    void Unload() override { unloaded = true; }
+    void Minimize() override {}
+    void Unload() override {}
 
     std::vector<std::string> entries;
     std::string list, notes, command, caption = "Vexar Launcher v3.0";
-    bool minimized = false, unloaded = false;
 };
 
 // All the doubles, ready to hand to the launcher's logic.
