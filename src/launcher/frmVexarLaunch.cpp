@@ -87,9 +87,6 @@ void frmVexarLaunch::ControlFocused(LauncherControl control) {
     const std::optional<LauncherControl> previous = std::exchange(focused_, control);
     if (previous == LauncherControl::kGameList) txtLauncher_LostFocus();
     if (previous == LauncherControl::kCommand) txtCommand_LostFocus();
-    // A lose-focus handler that moved the focus on (a box's round trip does not) has had that move
-    // handled already.
-    if (focused_ != control) return;
     if (control == LauncherControl::kGameList) txtLauncher_GotFocus();
 }
 

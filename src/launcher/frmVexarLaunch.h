@@ -57,8 +57,8 @@ public:
 
     // The focus has entered `control`. Only a move from one control of the window to another counts:
     // it runs the lose-focus handler of the control that had the focus, then the get-focus handler of
-    // `control` (unless that handler moved the focus on). The focus coming back to the control that had
-    // it - after a message box or another window - runs nothing.
+    // `control`. The focus coming back to the control that had it - after a message box or another
+    // window - runs nothing.
     void ControlFocused(LauncherControl control);
     // The user chose entry `position` (0-based) of the game list, which now shows it: runs the click.
     void ListEntryChosen(int position);

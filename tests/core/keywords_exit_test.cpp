@@ -1,32 +1,81 @@
-// The command box's keywords, the manual button, and the CD-mode clean-up when the window is unloaded.
+// The command box's keywords and the saved title, the other buttons, the notes window's logic, every
+// handler's own error box, and the CD-mode clean-up when the window is unloaded.
+#include <functional>
+
+#include "launcher/title_file.h"
 #include "launcher_fixture.h"
 
 namespace vexar::testing {
 namespace {
 
 using platform::Icon;
+const std::string kDesigned = "Vexar Launcher v3.0";
 
-// Title.cfg itself is tested on real files: the double cannot save it, as on a read-only medium.
-TEST_F(LauncherTest, OnlyTheExactKeywordsAct) {
-    const ShownBox credits{"", "Copyright", Icon::kInformation};
-    const auto warning = [](const std::string& text) { return ShownBox{text, "Error !", Icon::kWarning}; };
-    const std::vector<std::pair<std::string, std::vector<ShownBox>>> rows = {
-        {"Copyright", {credits}},
-        {"copyright", {}},
-        {"Copyright ", {}},
-        {"SetTitle", {}},
-        {"settitle A", {}},
-        {" SetTitle A", {}},
-        {"SetTitle " + std::string(99, 'x'), {warning("59 Bad record length in txtCommand_LostFocus")}},
-        {"SetTitle A", {warning("53 File not found in txtCommand_LostFocus")}}};
+std::string Record(const std::string& title) {
+    const TitleRecord record = RecordOfTitle(title);
+    return std::string(record.begin(), record.end());
+}
+
+struct KeywordCase {
+    VEXAR_ROW(KeywordCase)
+    std::string label;             // what is typed
+    std::vector<ShownBox> boxes;   // the credits box is compared by title and icon only
+    std::string caption, command;  // afterwards
+    std::string saved, next;       // Title.cfg afterwards; the caption at the next start
+};
+class Keyword : public LauncherTest, public ::testing::WithParamInterface<KeywordCase> {};
+
+TEST_P(Keyword, OnlyTheExactKeywordsAct) {
+    const KeywordCase& c = GetParam();
     Start();
-    for (const auto& [typed, boxes] : rows) {
-        fakes.boxes.shown.clear();
-        TypeCommand(typed);
-        for (ShownBox& box : fakes.boxes.shown) box.text = box.title == "Copyright" ? "" : box.text;
-        EXPECT_EQ(fakes.boxes.shown, boxes) << typed;
-        EXPECT_EQ(view.command, typed);
-        EXPECT_EQ(view.caption, "Vexar Launcher v3.0");
+    TypeCommand(c.label);
+    for (ShownBox& box : fakes.boxes.shown) box.text = box.title == "Copyright" ? "" : box.text;
+    EXPECT_EQ(fakes.boxes.shown, c.boxes);
+    EXPECT_EQ(view.caption, c.caption);
+    EXPECT_EQ(view.command, c.command);
+    EXPECT_EQ(fakes.files.Content("Title.cfg"), c.saved);
+    frmVexarLaunch next(fakes.services(), view, LauncherPaths{});
+    view.caption = kDesigned;
+    next.Form_Initialize();
+    EXPECT_EQ(view.caption, c.next);
+}
+
+const ShownBox kCredits{"", "Copyright", Icon::kInformation};
+ShownBox Set(const std::string& title) {
+    return {"Title set to " + title, "Title Set", Icon::kInformation};
+}
+const std::string k98(98, 'x');
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, Keyword, ::testing::Values(
+    KeywordCase{"Copyright", {kCredits}, kDesigned, "Copyright", "", kDesigned},
+    KeywordCase{"copyright", {}, kDesigned, "copyright", "", kDesigned},
+    KeywordCase{"Copyright ", {}, kDesigned, "Copyright ", "", kDesigned},
+    KeywordCase{"SetTitle", {}, kDesigned, "SetTitle", "", kDesigned},
+    KeywordCase{"settitle A", {}, kDesigned, "settitle A", "", kDesigned},
+    KeywordCase{" SetTitle A", {}, kDesigned, " SetTitle A", "", kDesigned},
+    KeywordCase{"SetTitle My Games", {Set("My Games")}, "My Games", "", Record("My Games"), "My Games"},
+    KeywordCase{"SetTitle " + k98, {Set(k98)}, k98, "", Record(k98), k98},
+    KeywordCase{"SetTitle ", {Set("")}, "", "", Record(""), kDesigned},
+    KeywordCase{"SetTitle " + k98 + "x", {{"59 Bad record length in txtCommand_LostFocus", "Error !", Icon::kWarning}},
+                kDesigned, "SetTitle " + k98 + "x", "", kDesigned}));
+// clang-format on
+
+TEST(TitleRecord, HoldsACountAndTheCharacters) {
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> rows = {  // what the file holds of record 1 -> title or error
+        {"", ""}, {std::string(100, '\0'), ""}, {Record("Mine"), "Mine"}, {Record(k98), k98}, {"\x05", "62"},
+        {std::string("\x05\0abcd", 6), "62"}, {std::string("\x63\0", 2) + std::string(98, 'x'), "59"},
+        {std::string("\x01\x01", 2) + std::string(98, 'x'), "59"}};
+    // clang-format on
+    for (const auto& [bytes, title] : rows) {
+        std::string loaded;
+        try {
+            loaded =
+                TitleOfRecord(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+        } catch (const RuntimeError& error) {
+            loaded = std::to_string(error.number());
+        }
+        EXPECT_EQ(loaded, title);
     }
 }
 
@@ -50,6 +99,45 @@ TEST_F(LauncherTest, ManualOpenedOrExplained) {
               (std::vector<platform::ShellRequest>{{0, "open", "VLManual\\index.html", "", ""}}));
 }
 
+TEST_F(LauncherTest, DoubleClickShowsTheNotesEnlargedUntilClosed) {
+    Start();
+    view.notes = "notes";
+    form.txtShowNotes_DblClick();
+    EXPECT_TRUE(notes_view.shown);
+    EXPECT_EQ(notes_view.text, "notes");
+    notes.Command1_Click();
+    EXPECT_FALSE(notes_view.loaded);
+    EXPECT_TRUE(fakes.boxes.shown.empty());
+}
+
+TEST_F(LauncherTest, EachHandlerReportsItsOwnErrors) {
+    AddGame("game.cfg", ConfigText(ConfigValues{"Game", "", "", "game.exe", "", "-h", "", "-c"}));
+    fakes.files.FailOn("IsCD.txt", kErrPermissionDenied);
+    Start(0);  // the marker cannot be read: hard-drive mode
+    Choose("Game");
+    form.cmdLaunchGame_Click();
+    EXPECT_EQ(fakes.shell.calls.at(0).parameters, " -h");
+    fakes.files.FailOn("VLManual\\index.html", kErrPermissionDenied);
+    for (const auto& action : std::vector<std::function<void()>>{
+             [&] { form.cmdHelp_Click(); }, [&] { form.cmdMinimize_Click(); }, [&] { form.Command1_Click(); },
+             [&] { form.cmdLaunchGame_Click(); }, [&] { form.txtShowNotes_DblClick(); },
+             [&] { notes.Open("notes"); }, [&] { notes.Command1_Click(); }}) {
+        view.failure = kErrPermissionDenied;
+        notes_view.failure = kErrPermissionDenied;
+        action();
+    }
+    const ShownBox error{"70 Permission denied", "Error !", Icon::kCritical};
+    EXPECT_EQ(fakes.boxes.shown,
+              (std::vector<ShownBox>{{"70 Permission denied in Form_Load", "Error !", Icon::kCritical},
+                                     error,
+                                     error,
+                                     error,
+                                     error,
+                                     error,
+                                     error,
+                                     error}));
+}
+
 // What C:\vexardat or C:\gvexardat is: absent, a plain file, or a folder with these attributes.
 constexpr std::uint32_t kAbsent = ~0u, kFile = 0, kDir = platform::kAttrDirectory;
 
@@ -59,9 +147,9 @@ struct ExitCase {
     bool cd;
     std::uint32_t first, second;  // C:\vexardat and C:\gvexardat
     platform::Answer answer;
-    bool first_fails;  // a file in C:\vexardat cannot be deleted
+    int first_fails;  // the error number a file in C:\vexardat raises
     bool asked, first_left, second_left;
-    std::vector<std::string> reports;  // the boxes after the question
+    std::vector<ShownBox> reports;  // the boxes after the question
 };
 class ExitCleanUp : public LauncherTest, public ::testing::WithParamInterface<ExitCase> {};
 
@@ -70,9 +158,11 @@ TEST_P(ExitCleanUp, AsksInCdModeAndRemovesOnlyWhatIsPresent) {
     for (const auto& [folder, kind] :
          {std::pair{"C:\\vexardat", c.first}, std::pair{"C:\\gvexardat", c.second}}) {
         if (kind != kAbsent) fakes.files.AddFile(folder, "", kind);
-        if (kind != kAbsent && kind != kFile) fakes.files.AddFile(folder + std::string("\\data.ini"));
+        if (kind != kAbsent && kind != kFile) fakes.files.AddFile(folder + std::string("\\data.ini"), "", 1);
     }
-    if (c.first_fails) fakes.files.FailOn("C:\\vexardat\\data.ini", kErrPermissionDenied);
+    if (c.first_fails)
+        fakes.files.FailOn(c.first_fails == kErrPathNotFound ? "C:\\vexardat" : "C:\\vexardat\\data.ini",
+                           c.first_fails);
     fakes.boxes.answers = {c.answer};
     Start(c.cd ? std::optional(kFile) : std::nullopt);
     bool cancel = false;
@@ -85,7 +175,7 @@ TEST_P(ExitCleanUp, AsksInCdModeAndRemovesOnlyWhatIsPresent) {
              "delete these files now?",
              "Remove Files?", Icon::kQuestion, platform::Buttons::kYesNo});
     }
-    for (const std::string& report : c.reports) boxes.push_back({report, "VexarLaunch"});
+    boxes.insert(boxes.end(), c.reports.begin(), c.reports.end());
     EXPECT_EQ(fakes.boxes.shown, boxes);
     EXPECT_EQ(fakes.files.Exists("C:\\vexardat"), c.first_left);
     EXPECT_EQ(fakes.files.Exists("C:\\gvexardat"), c.second_left);
@@ -95,16 +185,18 @@ TEST_P(ExitCleanUp, AsksInCdModeAndRemovesOnlyWhatIsPresent) {
 using platform::Answer;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, ExitCleanUp, ::testing::Values(
-    ExitCase{"hard drive never asks", false, kDir, kDir, Answer::kYes, false, false, true, true, {}},
-    ExitCase{"nothing present", true, kAbsent, kAbsent, Answer::kYes, false, false, false, false, {}},
-    ExitCase{"only the second present", true, kAbsent, kDir, Answer::kYes, false, true, false, false, {}},
-    ExitCase{"No removes nothing", true, kDir, kDir, Answer::kNo, false, true, true, true, {}},
-    ExitCase{"Yes removes both", true, kDir, kDir, Answer::kYes, false, true, false, false, {}},
-    ExitCase{"a hidden folder is absent", true, kDir | platform::kAttrHidden, kAbsent, Answer::kYes, false, false, true, false, {}},
-    ExitCase{"a system folder is absent", true, kDir | platform::kAttrSystem, kDir, Answer::kYes, false, true, true, false, {}},
-    ExitCase{"a plain file counts", true, kFile, kDir, Answer::kYes, false, true, true, false, {"Invalid DirectoryC:\\vexardat"}},
-    ExitCase{"the second goes after the first fails", true, kDir, kDir, Answer::kYes, true, true, true, false,
-             {"An Error was occured"}}));
+    ExitCase{"hard drive never asks", false, kDir, kDir, Answer::kYes, 0, false, true, true, {}},
+    ExitCase{"nothing present", true, kAbsent, kAbsent, Answer::kYes, 0, false, false, false, {}},
+    ExitCase{"only the second present", true, kAbsent, kDir, Answer::kYes, 0, true, false, false, {}},
+    ExitCase{"No removes nothing", true, kDir, kDir, Answer::kNo, 0, true, true, true, {}},
+    ExitCase{"Yes removes both", true, kDir, kDir, Answer::kYes, 0, true, false, false, {}},
+    ExitCase{"a hidden folder is absent", true, kDir | platform::kAttrHidden, kAbsent, Answer::kYes, 0, false, true, false, {}},
+    ExitCase{"a system folder is absent", true, kDir | platform::kAttrSystem, kDir, Answer::kYes, 0, true, true, false, {}},
+    ExitCase{"a plain file counts", true, kFile, kDir, Answer::kYes, 0, true, true, false, {{"Invalid DirectoryC:\\vexardat", "VexarLaunch"}}},
+    ExitCase{"the second goes after the first fails", true, kDir, kDir, Answer::kYes, 70, true, true, false,
+             {{"An Error was occured", "VexarLaunch"}}},
+    ExitCase{"drive C cannot be read", true, kDir, kDir, Answer::kYes, 76, false, true, true,
+             {{"76 Path not found in Form_Unload", "Error !", Icon::kCritical}}}));
 // clang-format on
 
 }  // namespace

@@ -7,10 +7,11 @@ namespace {
 
 using Calls = std::vector<platform::ShellRequest>;
 
+// The shell's show commands: 1 normal, 2 minimised.
 platform::ShellRequest Game(const std::string& parameters) {
-    return {0, "open", "game.exe", parameters, "C:\\start"};
+    return {0, "open", "game.exe", parameters, "C:\\start", platform::ShowCommand{1}};
 }
-const platform::ShellRequest kPrep{0, "open", "prep.exe", "", "C:\\start", platform::ShowCommand::kMinimized};
+const platform::ShellRequest kPrep{0, "open", "prep.exe", "", "C:\\start", platform::ShowCommand{2}};
 constexpr std::optional<std::uint32_t> kHd, kCd = 0u;
 
 struct LaunchCase {

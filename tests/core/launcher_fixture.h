@@ -9,6 +9,7 @@
 #include "config_text.h"
 #include "double/platform_double.h"
 #include "launcher/frmVexarLaunch.h"
+#include "notes_window/frmNotesView.h"
 
 namespace vexar::testing {
 
@@ -38,7 +39,9 @@ protected:
 
     FakePlatform fakes;
     FakeLauncherView view;
-    frmVexarLaunch form{fakes.services(), view, LauncherPaths{}};
+    FakeNotesView notes_view;
+    frmNotesView notes{notes_view, fakes.boxes};
+    frmVexarLaunch form{fakes.services(), view, LauncherPaths{}, &notes};
 };
 
 // Prints a table's row by its label in test reports.

@@ -126,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, BrokenConfiguration, ::testing::Values(
                "Broken", {Error(k5)}},
     BrokenCase{"a file gone since start-up", kY, Act::kChooseDeleted, "Broken", "earlier notes", "Broken",
                {Error("53 File not found in txtLauncher_Click")}},
+    BrokenCase{"an entry the list does not hold", kY, Act::kChoose, "Nope", "Please choose only items from the list.", "", {}},
     BrokenCase{"typed text", kY, Act::kTypeAndLeave, "Broken ", "Please choose only items from the list.", "", {}},
     BrokenCase{"an entry's text typed", kY, Act::kTypeAndLeave, "Broken", "Please choose only items from the list.", "", {}},
     BrokenCase{"a cleared list", kY, Act::kTypeAndLeave, "", "", "", {}}));

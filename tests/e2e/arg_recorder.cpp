@@ -1,7 +1,7 @@
 // A stand-in for a game and a CD preparation program: records how it was started, then exits. It writes
 // "<own name>-<process id>.rec" into the folder VEXAR_RECORD_DIR names (ending in a backslash), holding
-// "<the command line after the program name and its one blank>|<current directory>|<show command>", the
-// show command -1 when none was given. The record appears under its final name only once complete.
+// "<the command line after the program name and its one blank>|<current directory>|<show command or -1>".
+// The record appears under its final name only once complete.
 #include <windows.h>
 
 #include <string>
@@ -13,19 +13,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     char buffer[MAX_PATH + 1] = {};
     line += "|" + std::string(buffer, ::GetCurrentDirectoryA(sizeof buffer, buffer));
     STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
     ::GetStartupInfoA(&startup);
     line += "|" + std::to_string((startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1);
 
     std::string name(buffer, ::GetModuleFileNameA(nullptr, buffer, sizeof buffer));
     name = name.substr(name.find_last_of('\\') + 1);
-    name = name.substr(0, name.find('.')) + "-" + std::to_string(::GetCurrentProcessId());
-    std::string folder(buffer, ::GetEnvironmentVariableA("VEXAR_RECORD_DIR", buffer, sizeof buffer));
-    const std::string temporary = folder + name + ".tmp";
-    HANDLE file = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const std::string base =
+        std::string(buffer, ::GetEnvironmentVariableA("VEXAR_RECORD_DIR", buffer, sizeof buffer)) +
+        name.substr(0, name.find('.')) + "-" + std::to_string(::GetCurrentProcessId());
+    HANDLE file =
+        ::CreateFileA((base + ".tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
-    const bool ok = file != INVALID_HANDLE_VALUE &&
-                    ::WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
-    return ok && ::MoveFileA(temporary.c_str(), (folder + name + ".rec").c_str()) ? 0 : 1;
+    ::WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    ::CloseHandle(file);
+    return ::MoveFileA((base + ".tmp").c_str(), (base + ".rec").c_str()) ? 0 : 1;
 }

@@ -3,26 +3,13 @@
 
 #include <commctrl.h>
 
-#include <array>
-
 #include "config_text.h"
+#include "ui/win32/pictures.h"
 
 namespace vexar::testing {
 namespace {
 
 using win32::ControlId;
-
-// The rectangles of `window`'s child controls in its client area.
-std::vector<RECT> ChildRects(HWND window) {
-    std::vector<RECT> rects;
-    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        RECT rect{};
-        ::GetWindowRect(child, &rect);
-        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-        rects.push_back(rect);
-    }
-    return rects;
-}
 
 // Expects `window`'s client area to be `width` x `height` and to hold every control, none overlapping.
 void ExpectLaidOut(HWND window, int width, int height) {
@@ -30,37 +17,38 @@ void ExpectLaidOut(HWND window, int width, int height) {
     ::GetClientRect(window, &client);
     EXPECT_EQ(client.right, width);
     EXPECT_EQ(client.bottom, height);
-    const std::vector<RECT> rects = ChildRects(window);
-    for (std::size_t a = 0; a < rects.size(); ++a) {
-        RECT inside{};
-        ::IntersectRect(&inside, &rects[a], &client);
-        EXPECT_TRUE(::EqualRect(&inside, &rects[a])) << "control " << a << " leaves the client area";
-        for (std::size_t b = a + 1; b < rects.size(); ++b) {
-            EXPECT_FALSE(::IntersectRect(&inside, &rects[a], &rects[b])) << "controls " << a << " and " << b;
-        }
+    std::vector<RECT> rects;
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{}, inside{};
+        ::GetWindowRect(child, &rect);
+        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_TRUE(::IntersectRect(&inside, &rect, &client) && ::EqualRect(&inside, &rect)) << rects.size();
+        for (const RECT& other : rects) EXPECT_FALSE(::IntersectRect(&inside, &rect, &other)) << rects.size();
+        rects.push_back(rect);
     }
 }
 
-int FontHeight(HWND control) {
-    LOGFONTW font{};
-    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-    return font.lfHeight;
-}
-
 TEST_F(WindowTest, LayoutFitsAndScales) {
-    std::array<int, 4> heights96{};
+    std::vector<LONG> heights96;
     for (const int dpi : {96, 144}) {
         Open(dpi);
         form->txtShowNotes_DblClick();
         const auto scaled = [dpi](int pixels) { return ::MulDiv(pixels, dpi, 96); };
         ExpectLaidOut(window->hwnd(), scaled(621), scaled(166));
         ExpectLaidOut(notes_window->hwnd(), scaled(697), scaled(278));
-        const std::array<int, 4> heights{
-            FontHeight(Control(ControlId::kTxtLauncher)), FontHeight(Control(ControlId::kTxtCommand)),
-            FontHeight(Control(ControlId::kTxtShowNotes)),
-            FontHeight(notes_window->Control(win32::NotesControlId::kTxtShowNotes))};
-        if (dpi == 96) heights96 = heights;
-        for (std::size_t k = 0; k < heights.size(); ++k) EXPECT_EQ(heights[k], scaled(heights96[k])) << k;
+        std::vector<LONG> heights;
+        for (HWND control : {Control(ControlId::kTxtLauncher), Control(ControlId::kTxtCommand),
+                             Control(ControlId::kTxtShowNotes),
+                             notes_window->Control(win32::NotesControlId::kTxtShowNotes)}) {
+            LOGFONTW font{};
+            ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+                         &font);
+            heights.push_back(font.lfHeight);
+            if (dpi == 144) {
+                EXPECT_EQ(font.lfHeight, scaled(heights96[heights.size() - 1]));
+            }
+        }
+        heights96 = heights;
         TearDown();
     }
 }
@@ -68,11 +56,10 @@ TEST_F(WindowTest, LayoutFitsAndScales) {
 class LauncherWindowTest : public WindowTest {
 protected:
     LauncherWindowTest() {
-        fakes.files.AddFolder("Configs");
-        for (const char* title : {"Alpha", "Bravo"}) {
-            fakes.files.AddFile(std::string("Configs\\") + title + ".cfg",
-                                ConfigText(ConfigValues{title, std::string(title) + " notes", "C:\\",
-                                                        "game.exe", "", "", "", ""}));
+        for (const std::string title : {"Alpha", "Bravo"}) {
+            fakes.files.AddFile(
+                "Configs\\" + title + ".cfg",
+                ConfigText(ConfigValues{title, title + " notes", "C:\\", "game.exe", "", "", "", ""}));
         }
     }
 };
@@ -95,8 +82,7 @@ TEST_F(LauncherWindowTest, TabWalksTheControlsAndEnterOrEscPressesNothing) {
     }
     EXPECT_TRUE(fakes.shell.calls.empty());
     ASSERT_NE(window->hwnd(), nullptr) << "Esc closed the window";
-    // A focused button is pressed by Enter as usual.
-    ::SetFocus(Control(ControlId::kCmdLaunchGame));
+    ::SetFocus(Control(ControlId::kCmdLaunchGame));  // a focused button is pressed by Enter as usual
     Press(VK_RETURN);
     EXPECT_EQ(fakes.shell.calls.size(), 1u);
 }
@@ -112,10 +98,7 @@ TEST_F(LauncherWindowTest, ChoicesEditsAndFocusMovesReachTheLauncher) {
     Pump();
     EXPECT_EQ(window->NotesText(), "kept");
     // Typing makes the text no choice: leaving the list asks for an entry.
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
-    ::GetComboBoxInfo(Control(ControlId::kTxtLauncher), &info);
-    ::SendMessageW(info.hwndItem, WM_CHAR, L'x', 1);
+    ::SendMessageW(::GetFocus(), WM_CHAR, L'x', 1);
     Press(VK_TAB);
     EXPECT_EQ(window->NotesText(), "Please choose only items from the list.");
     // Leaving the command box runs its keywords; a double-click on the notes opens them enlarged.
@@ -131,8 +114,7 @@ TEST_F(WindowTest, TheCloseBoxRunsTheUnloadHandlerBeforeTheWindowGoes) {
     fakes.files.AddFolder("C:\\vexardat");
     Open();
     ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
-    ASSERT_EQ(fakes.boxes.shown.size(), 1u);
-    EXPECT_EQ(fakes.boxes.shown[0].title, "Remove Files?");
+    EXPECT_EQ(fakes.boxes.shown.at(0).title, "Remove Files?");
     EXPECT_EQ(window->hwnd(), nullptr);
     Pump();
     EXPECT_TRUE(quit) << "the message loop ends with the window";
@@ -140,3 +122,12 @@ TEST_F(WindowTest, TheCloseBoxRunsTheUnloadHandlerBeforeTheWindowGoes) {
 
 }  // namespace
 }  // namespace vexar::testing
+
+// The window tests' entry: common controls and OLE, as the program sets them up.
+int main(int argc, char** argv) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    const vexar::win32::OleSession ole;
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

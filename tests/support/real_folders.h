@@ -5,42 +5,94 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <optional>
+#include <stdexcept>
 #include <string>
-#include <string_view>
 
 #include "platform/win32/handles.h"
 
 namespace vexar::testing {
 
+inline void Check(bool done, const std::string& what) {
+    if (!done) throw std::runtime_error(what + ": error " + std::to_string(::GetLastError()));
+}
+
+// Returns the folder of the running test program, ending in a backslash.
+inline std::string ProgramFolder() {
+    char path[MAX_PATH + 1] = {};
+    Check(::GetModuleFileNameA(nullptr, path, MAX_PATH) > 0, "GetModuleFileNameA");
+    return std::string(path).erase(std::string(path).find_last_of('\\') + 1);
+}
+
 class TempFolder {
 public:
     // Creates a unique folder under the temporary directory and makes it the current directory.
-    TempFolder();
+    TempFolder() {
+        static unsigned serial = 0;
+        char buffer[MAX_PATH + 1] = {};
+        previous_.assign(buffer, ::GetCurrentDirectoryA(MAX_PATH, buffer));
+        path_.assign(buffer, ::GetTempPathA(MAX_PATH, buffer));
+        path_ += "vexar-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(serial++);
+        Check(::CreateDirectoryA(path_.c_str(), nullptr) && ::SetCurrentDirectoryA(path_.c_str()), path_);
+        path_ += '\\';
+    }
     // Restores the previous current directory and removes the folder with everything below it.
-    ~TempFolder();
+    ~TempFolder() {
+        ::SetCurrentDirectoryA(previous_.c_str());
+        const std::string from =
+            path_.substr(0, path_.size() - 1) + '\0';  // a list that ends in an empty name
+        SHFILEOPSTRUCTA remove{nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI, FALSE, nullptr, nullptr};
+        ::SHFileOperationA(&remove);
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
     // Returns the full path of `relative` in the folder; of the folder itself, ending in a backslash.
-    std::string Path(std::string_view relative = {}) const { return path_ + std::string(relative); }
+    std::string Path(const std::string& relative = {}) const { return path_ + relative; }
     // Creates (or replaces) the file `relative` holding `bytes` with `attributes`; returns its full path.
-    std::string Write(std::string_view relative, std::string_view bytes = {}, DWORD attributes = 0) const;
+    std::string Write(const std::string& relative, const std::string& bytes = {},
+                      DWORD attributes = 0) const {
+        const std::string path = Path(relative);
+        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        win32::UniqueFile file(
+            ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        DWORD written = 0;
+        Check(file && ::WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr), path);
+        file.reset();
+        Check(attributes == 0 || ::SetFileAttributesA(path.c_str(), attributes), path);
+        return path;
+    }
     // Creates the folder `relative` (its parent must exist) with `attributes`; returns its full path.
-    std::string Folder(std::string_view relative, DWORD attributes = 0) const;
+    std::string Folder(const std::string& relative, DWORD attributes = 0) const {
+        const std::string path = Path(relative);
+        Check(::CreateDirectoryA(path.c_str(), nullptr), path);
+        Check(attributes == 0 || ::SetFileAttributesA(path.c_str(), attributes), path);
+        return path;
+    }
 
 private:
-    std::string path_;
-    std::string previous_;
+    std::string path_, previous_;
 };
 
 // Returns the bytes of `path`; nothing when it cannot be read.
-std::optional<std::string> ReadBytes(const std::string& path);
+inline std::optional<std::string> ReadBytes(const std::string& path) {
+    const win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                               nullptr, OPEN_EXISTING, 0, nullptr));
+    std::string bytes(file ? ::GetFileSize(file.get(), nullptr) : 0, '\0');
+    DWORD got = 0;
+    if (!file || !::ReadFile(file.get(), bytes.data(), DWORD(bytes.size()), &got, nullptr))
+        return std::nullopt;
+    return bytes.substr(0, got);
+}
 
 // Returns `path` opened for reading and writing, shared with others only as `share` says.
-win32::UniqueFile HoldOpen(const std::string& path, DWORD share);
-
-// Returns the folder of the running test program, ending in a backslash.
-std::string ProgramFolder();
+inline win32::UniqueFile HoldOpen(const std::string& path, DWORD share) {
+    win32::UniqueFile file(
+        ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING, 0, nullptr));
+    Check(static_cast<bool>(file), path);
+    return file;
+}
 
 }  // namespace vexar::testing

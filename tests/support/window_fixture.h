@@ -20,15 +20,51 @@ namespace vexar::testing {
 class WindowTest : public ::testing::Test {
 protected:
     // Creates both windows at `dpi`, starts the launcher and shows the main window.
-    void Open(int dpi = 96);
+    void Open(int dpi = 96) {
+        const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+        window = std::make_unique<win32::MainWindow>(instance, codec, dpi);
+        window->Create();
+        notes_window = std::make_unique<win32::NotesWindow>(instance, window->hwnd(), codec, dpi);
+        notes = std::make_unique<frmNotesView>(*notes_window, fakes.boxes);
+        notes_window->Attach(*notes);
+        form = std::make_unique<frmVexarLaunch>(fakes.services(), *window, LauncherPaths{}, notes.get());
+        window->Attach(*form);
+        form->Form_Initialize();
+        form->Form_Load();
+        window->Show();
+        Pump();
+    }
     // Handles every waiting message as the program's loop does; notes a quit message.
-    void Pump();
+    void Pump() {
+        for (MSG message{}; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+            quit |= message.message == WM_QUIT;
+            if (quit || (window && window->TranslateDialogKey(message)) ||
+                (notes_window && notes_window->TranslateDialogKey(message))) {
+                continue;
+            }
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
     // Presses and releases `key` on the focused control.
-    void Press(UINT key);
+    void Press(UINT key) {
+        ::PostMessageW(::GetFocus(), WM_KEYDOWN, key, 1);
+        ::PostMessageW(::GetFocus(), WM_KEYUP, key, 0xC0000001);
+        Pump();
+    }
     HWND Control(win32::ControlId id) const { return window->Control(id); }
     // Returns the main window's control that holds the focus (the game list for its text field).
-    HWND Focused() const;
-    void TearDown() override;
+    HWND Focused() const {
+        HWND focus = ::GetFocus();
+        while (focus != nullptr && ::GetParent(focus) != window->hwnd()) focus = ::GetParent(focus);
+        return focus;
+    }
+    void TearDown() override {
+        form.reset();
+        notes_window.reset();
+        window.reset();
+        Pump();
+    }
 
     FakePlatform fakes;
     win32::Win32Codec codec;  // the windows' texts cross the real code page

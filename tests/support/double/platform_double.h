@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "launcher/launcher_view.h"
+#include "notes_window/notes_view.h"
 #include "platform/line_splitter.h"
 
 namespace vexar::testing {
@@ -31,36 +32,99 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Paths are compared as written. Listings take "folder\", "folder\*.*" or one name. Record files cannot
-// be opened (53), as on a medium without Title.cfg that cannot create one.
+// Paths are compared as written. Listings take "folder\", "folder\*.*" or one name.
 class FakeFileSystem : public platform::FileSystem {
 public:
     void AddFile(const std::string& path, std::string content = {}, std::uint32_t attributes = 0) {
         entries_[path] = {std::move(content), attributes};
     }
-    void AddFolder(const std::string& path, std::uint32_t attributes = 0) {
-        entries_[path] = {{}, attributes | platform::kAttrDirectory};
-    }
+    void AddFolder(const std::string& path) { AddFile(path, {}, platform::kAttrDirectory); }
     // Makes every operation that opens, lists or changes `path` raise `number`, as for a file another
     // program holds open; its attributes can still be read.
     void FailOn(const std::string& path, int number) { failures_[path] = number; }
     bool Exists(const std::string& path) const { return entries_.contains(path); }
 
-    std::string ListFirst(std::string_view pattern, platform::ListMask mask) override;
-    std::string ListNext() override;
-    std::uint32_t ReadAttributes(std::string_view path) override;
-    void ResetAttributes(std::string_view path) override { At(path).second &= platform::kAttrDirectory; }
-    void DeleteFileAt(std::string_view path) override;
-    void RemoveEmptyDirectory(std::string_view path) override;
-    std::unique_ptr<platform::LineReader> OpenForInput(std::string_view path) override;
-    std::unique_ptr<platform::RecordFile> OpenRecords(std::string_view, std::size_t,
-                                                      platform::RecordAccess) override {
-        Raise(kErrFileNotFound);
+    std::string ListFirst(std::string_view pattern, platform::ListMask mask) override {
+        Check(pattern);
+        listing_.clear();
+        for (const auto& [path, entry] : entries_) {
+            const bool whole_folder = pattern.ends_with('\\') || pattern.ends_with("\\*.*");
+            if ((whole_folder ? Folder(path) == Folder(pattern) : path == pattern) &&
+                platform::ListMaskAdmits(mask, entry.second)) {
+                listing_.insert(listing_.begin(), path.substr(path.find_last_of('\\') + 1));
+            }
+        }
+        return ListNext();
     }
+    std::string ListNext() override {
+        if (listing_.empty()) return {};
+        std::string name = std::move(listing_.back());
+        listing_.pop_back();
+        return name;
+    }
+    std::uint32_t ReadAttributes(std::string_view path) override {
+        const auto found = entries_.find(path);
+        if (found == entries_.end()) Raise(kErrFileNotFound);
+        return found->second.second;
+    }
+    void ResetAttributes(std::string_view path) override { At(path).second &= platform::kAttrDirectory; }
+    void DeleteFileAt(std::string_view path) override {
+        if (At(path).second & platform::kAttrDirectory) Raise(kErrPathFileAccess);
+        entries_.erase(entries_.find(path));
+    }
+    void RemoveEmptyDirectory(std::string_view path) override {
+        At(path);
+        for (const auto& entry : entries_) {
+            if (Folder(entry.first) == path) Raise(kErrPathFileAccess);
+        }
+        entries_.erase(entries_.find(path));
+    }
+    std::unique_ptr<platform::LineReader> OpenForInput(std::string_view path) override {
+        struct Reader : platform::LineReader {  // owns the source its splitter reads
+            explicit Reader(std::string content) : source(std::move(content)) {}
+            std::string ReadLine() override { return lines.ReadLine(); }
+            StringSource source;
+            platform::LineSplitter lines{source};
+        };
+        return std::make_unique<Reader>(At(path).first);
+    }
+    std::unique_ptr<platform::RecordFile> OpenRecords(std::string_view path, std::size_t length,
+                                                      platform::RecordAccess access) override {
+        struct Records : platform::RecordFile {  // the file's content, `length` bytes a record
+            Records(std::string& b, std::size_t l) : bytes(b), length(l) {}
+            std::size_t ReadRecord(std::uint32_t number, std::span<std::uint8_t> out) override {
+                const std::string record =
+                    bytes.substr(std::min(bytes.size(), (number - 1) * length), length);
+                return std::copy(record.begin(), record.end(), out.begin()) - out.begin();
+            }
+            void WriteRecord(std::uint32_t number, std::span<const std::uint8_t> in) override {
+                bytes.resize(std::max(bytes.size(), (number - 1) * length + in.size()));
+                std::copy(in.begin(), in.end(), bytes.begin() + (number - 1) * length);
+            }
+            std::string& bytes;
+            std::size_t length;
+        };
+        if (access == platform::RecordAccess::kReadWrite && !entries_.contains(path))
+            AddFile(std::string(path));
+        return std::make_unique<Records>(At(path).first, length);
+    }
+    std::string Content(const std::string& path) const { return entries_.at(path).first; }
 
 private:
+    // The folder part of `path`; "" for a bare name.
+    static std::string_view Folder(std::string_view path) {
+        const auto slash = path.find_last_of('\\');
+        return slash == path.npos ? std::string_view() : path.substr(0, slash);
+    }
+    void Check(std::string_view path) const {
+        if (const auto failure = failures_.find(path); failure != failures_.end()) Raise(failure->second);
+    }
     // Raises the failure set for `path`, or 53 when it does not exist.
-    std::pair<std::string, std::uint32_t>& At(std::string_view path);
+    std::pair<std::string, std::uint32_t>& At(std::string_view path) {
+        Check(path);
+        ReadAttributes(path);
+        return entries_.find(path)->second;
+    }
 
     std::map<std::string, std::pair<std::string, std::uint32_t>, std::less<>>
         entries_;  // content, attributes
@@ -105,35 +169,74 @@ class Cp1252Codec : public platform::TextCodec {
 public:
     bool IsSingleByte() const override { return true; }
     char16_t Widen(unsigned char byte) const override { return byte == 0x80 ? u'\u20AC' : byte; }
-    std::u16string ToUtf16(std::string_view text) const override;
+    std::u16string ToUtf16(std::string_view text) const override {
+        std::u16string wide;
+        for (const char c : text) wide.push_back(Widen(static_cast<unsigned char>(c)));
+        return wide;
+    }
     std::string FromUtf16(std::u16string_view) const override { return {}; }
 };
 
-// A multi-byte code page: UTF-8, every byte that starts no valid sequence read as U+FFFD.
+// A multi-byte code page: UTF-8 up to three bytes, every byte that starts no valid sequence read as U+FFFD.
 class Utf8Codec : public Cp1252Codec {
 public:
     bool IsSingleByte() const override { return false; }
-    std::u16string ToUtf16(std::string_view text) const override;
+    std::u16string ToUtf16(std::string_view text) const override {
+        std::u16string wide;
+        for (std::size_t i = 0; i < text.size();) {
+            const auto lead = static_cast<unsigned char>(text[i]);
+            const std::size_t length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3 : 0;
+            char32_t code = length == 1 ? lead : lead & (0xFF >> (length + 1));
+            bool valid = length > 0 && i + length <= text.size();
+            for (std::size_t k = 1; valid && k < length; ++k) {
+                valid = static_cast<unsigned char>(text[i + k]) >> 6 == 2;
+                code = code << 6 | (text[i + k] & 0x3F);
+            }
+            wide.push_back(valid ? static_cast<char16_t>(code) : u'\uFFFD');
+            i += valid ? length : 1;
+        }
+        return wide;
+    }
 };
 
-// The main window's controls as plain values.
+// The main window's controls as plain values; every one raises `failure` while it is set.
 class FakeLauncherView : public LauncherView {
 public:
     void AddListEntries(std::span<const std::string> added) override {
         entries.assign(added.begin(), added.end());
     }
-    std::string ListText() const override { return list; }
-    void SetListText(std::string_view text) override { list = text; }
-    std::string NotesText() const override { return notes; }
-    void SetNotesText(std::string_view text) override { notes = text; }
-    std::string CommandText() const override { return command; }
-    void SetCommandText(std::string_view text) override { command = text; }
-    void SetCaption(std::string_view text) override { caption = text; }
-    void Minimize() override {}
-    void Unload() override {}
+    std::string ListText() const override { return Checked(list); }
+    void SetListText(std::string_view text) override { list = Checked(text); }
+    std::string NotesText() const override { return Checked(notes); }
+    void SetNotesText(std::string_view text) override { notes = Checked(text); }
+    std::string CommandText() const override { return Checked(command); }
+    void SetCommandText(std::string_view text) override { command = Checked(text); }
+    void SetCaption(std::string_view text) override { caption = Checked(text); }
+    void Minimize() override { Checked(""); }
+    void Unload() override { Checked(""); }
 
     std::vector<std::string> entries;
     std::string list, notes, command, caption = "Vexar Launcher v3.0";
+    int failure = 0;
+
+private:
+    std::string Checked(std::string_view text) const {
+        if (failure) Raise(failure);
+        return std::string(text);
+    }
+};
+
+// The notes window as plain values; loading and unloading raise `failure` while it is set.
+class FakeNotesView : public NotesView {
+public:
+    void Load() override { loaded = failure ? Raise(failure), false : true; }
+    void ShowOwned() override { shown = loaded; }
+    void SetText(std::string_view value) override { text = value; }
+    void Unload() override { loaded = shown = failure ? Raise(failure), true : false; }
+
+    bool loaded = false, shown = false;
+    std::string text;
+    int failure = 0;
 };
 
 // All the doubles, ready to hand to the launcher's logic.
