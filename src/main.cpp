@@ -37,7 +37,7 @@ int Run(HINSTANCE instance) {
     }
 
     // The notes window, owned by the main window and destroyed with it.
-    vexar::win32::NotesWindow notes_window(instance, window.hwnd(), codec, window.dpi());
+    vexar::win32::NotesWindow notes_window(instance, window.hwnd(), codec);
     vexar::frmNotesView notes(notes_window, boxes);
     notes_window.Attach(notes);
 

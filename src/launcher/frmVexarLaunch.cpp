@@ -9,6 +9,15 @@
 
 namespace vexar {
 
+namespace {
+
+// What the notes box says when the list fill finds no configuration file.
+constexpr std::string_view kNoGamesHint =
+    "No games found. Put one .cfg file per game into the folder Configs beside this launcher, then start it "
+    "again. The ? button opens the manual, which explains what a .cfg file holds.";
+
+}  // namespace
+
 frmVexarLaunch::frmVexarLaunch(platform::Services services, LauncherView& view, LauncherPaths paths,
                                frmNotesView* notes)
     : services_(services), view_(view), paths_(std::move(paths)), notes_(notes) {}
@@ -43,7 +52,11 @@ void frmVexarLaunch::PopulateList() {
     state_.strGameTitles.assign(1, std::string());
     state_.lngListFiles.clear();
     state_.lngConfigCount = 0;
-    if (count <= 0) return;
+    if (count <= 0) {
+        // The list stays empty; a first-time user learns where the games go, without a box.
+        view_.SetNotesText(kNoGamesHint);
+        return;
+    }
 
     state_.lngConfigCount = count;
     state_.strConfigFiles.resize(static_cast<std::size_t>(count) + 1);

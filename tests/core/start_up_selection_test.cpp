@@ -28,6 +28,7 @@ struct FillCase {
     std::vector<File> files;
     std::vector<std::string> entries;
     Boxes boxes;
+    bool hint = false;  // the notes box tells where the games go
 };
 class ListFill : public LauncherTest, public ::testing::WithParamInterface<FillCase> {};
 
@@ -39,6 +40,11 @@ TEST_P(ListFill, ShowsTitlesAndInvalidEntriesInSortedOrder) {
     Start();
     EXPECT_EQ(view.entries, GetParam().entries);
     EXPECT_EQ(fakes.boxes.shown, GetParam().boxes);
+    EXPECT_EQ(view.notes, GetParam().hint
+                              ? "No games found. Put one .cfg file per game into the folder Configs beside "
+                                "this launcher, then start it again. The ? button opens the manual, which "
+                                "explains what a .cfg file holds."
+                              : "");
 }
 
 // clang-format off
@@ -56,7 +62,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, ListFill, ::testing::Values(
     FillCase{"a name that cannot be opened is invalid", {{"a.cfg", Game("A"), 0, 52}, {"b.cfg", Game("B")}},
              {"Invalid Config (a.cfg)", "B"}, {}},
     FillCase{"a listing that fails lists nothing", {{"a.cfg", Game("A")}, {"", "", 0, 70}},
-             {}, {{"70 Permission denied in SortedFiles", "VexarLaunch"}}}));
+             {}, {{"70 Permission denied in SortedFiles", "VexarLaunch"}}, true},
+    FillCase{"no configuration file", {{"GAME.CFG", Game("A")}, {"a.cfg.txt", Game("B")}}, {}, {}, true},
+    FillCase{"only empty titles", {{"a.cfg", ConfigText({kLabel})}}, {}, {}, false}));
 // clang-format on
 
 TEST_F(LauncherTest, ChosenEntryReadsTheFileItWasListedFrom) {

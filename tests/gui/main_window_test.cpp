@@ -11,31 +11,42 @@ namespace {
 
 using win32::ControlId;
 
-// Expects `window`'s client area to be `width` x `height` and to hold every control, none overlapping.
-void ExpectLaidOut(HWND window, int width, int height) {
-    RECT client{};
+// Returns the frame's and every control's rectangle on the screen, after expecting the client area to be
+// `width` x `height` at 96 dpi scaled to `dpi` and to hold every control, none overlapping.
+std::vector<RECT> LaidOut(HWND window, int width, int height, int dpi) {
+    RECT client{}, frame{};
     ::GetClientRect(window, &client);
-    EXPECT_EQ(client.right, width);
-    EXPECT_EQ(client.bottom, height);
-    std::vector<RECT> rects;
+    EXPECT_EQ(client.right, ::MulDiv(width, dpi, 96));
+    EXPECT_EQ(client.bottom, ::MulDiv(height, dpi, 96));
+    ::GetWindowRect(window, &frame);
+    std::vector<RECT> rects{frame};
     for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         RECT rect{}, inside{};
         ::GetWindowRect(child, &rect);
+        for (auto other = rects.begin() + 1; other != rects.end(); ++other) {
+            EXPECT_FALSE(::IntersectRect(&inside, &rect, &*other)) << rects.size();
+        }
+        rects.push_back(rect);
         ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
         EXPECT_TRUE(::IntersectRect(&inside, &rect, &client) && ::EqualRect(&inside, &rect)) << rects.size();
-        for (const RECT& other : rects) EXPECT_FALSE(::IntersectRect(&inside, &rect, &other)) << rects.size();
-        rects.push_back(rect);
     }
+    return rects;
 }
 
-TEST_F(WindowTest, LayoutFitsAndScales) {
-    std::vector<LONG> heights96;
-    for (const int dpi : {96, 144}) {
-        Open(dpi);
-        form->txtShowNotes_DblClick();
-        const auto scaled = [dpi](int pixels) { return ::MulDiv(pixels, dpi, 96); };
-        ExpectLaidOut(window->hwnd(), scaled(621), scaled(166));
-        ExpectLaidOut(notes_window->hwnd(), scaled(697), scaled(278));
+// Tells `window` that its monitor's dpi is now `dpi`, suggesting a frame around the scaled client area.
+void ChangeDpi(HWND window, int width, int height, int dpi) {
+    RECT frame{}, client{};
+    ::GetWindowRect(window, &frame);
+    ::GetClientRect(window, &client);
+    frame.right += ::MulDiv(width, dpi, 96) - client.right;
+    frame.bottom += ::MulDiv(height, dpi, 96) - client.bottom;
+    ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+}
+
+TEST_F(WindowTest, LayoutFitsAndScalesBackAndForth) {
+    Open();
+    form->txtShowNotes_DblClick();
+    const auto font_heights = [this] {
         std::vector<LONG> heights;
         for (HWND control : {Control(ControlId::kTxtLauncher), Control(ControlId::kTxtCommand),
                              Control(ControlId::kTxtShowNotes),
@@ -44,12 +55,38 @@ TEST_F(WindowTest, LayoutFitsAndScales) {
             ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
                          &font);
             heights.push_back(font.lfHeight);
-            if (dpi == 144) {
-                EXPECT_EQ(font.lfHeight, scaled(heights96[heights.size() - 1]));
-            }
         }
-        heights96 = heights;
-        TearDown();
+        return heights;
+    };
+    const std::vector<RECT> main96 = LaidOut(window->hwnd(), 621, 166, 96);
+    const std::vector<RECT> notes96 = LaidOut(notes_window->hwnd(), 697, 278, 96);
+    const std::vector<LONG> heights96 = font_heights();
+    for (const int dpi : {144, 96}) {
+        ChangeDpi(window->hwnd(), 621, 166, dpi);
+        ChangeDpi(notes_window->hwnd(), 697, 278, dpi);
+        const std::vector<RECT> main = LaidOut(window->hwnd(), 621, 166, dpi);
+        const std::vector<RECT> enlarged = LaidOut(notes_window->hwnd(), 697, 278, dpi);
+        const std::vector<LONG> heights = font_heights();
+        for (std::size_t k = 0; k < heights.size(); ++k)
+            EXPECT_EQ(heights[k], ::MulDiv(heights96[k], dpi, 96));
+        if (dpi == 96) {  // back in the exact designed geometry
+            for (std::size_t k = 0; k < main.size(); ++k) EXPECT_TRUE(::EqualRect(&main[k], &main96[k])) << k;
+            for (std::size_t k = 0; k < enlarged.size(); ++k)
+                EXPECT_TRUE(::EqualRect(&enlarged[k], &notes96[k])) << k;
+        }
+    }
+}
+
+TEST_F(WindowTest, PushButtonsHaveNames) {
+    Open();
+    form->txtShowNotes_DblClick();
+    for (HWND frame : {window->hwnd(), notes_window->hwnd()}) {
+        for (HWND child = ::GetWindow(frame, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t name[64] = {};
+            const bool button = (::GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW &&
+                                ::GetClassNameW(child, name, 64) && std::wstring(name) == L"Button";
+            EXPECT_TRUE(!button || ::GetWindowTextW(child, name, 64) > 0) << ::GetDlgCtrlID(child);
+        }
     }
 }
 
@@ -85,6 +122,12 @@ TEST_F(LauncherWindowTest, TabWalksTheControlsAndEnterOrEscPressesNothing) {
     ::SetFocus(Control(ControlId::kCmdLaunchGame));  // a focused button is pressed by Enter as usual
     Press(VK_RETURN);
     EXPECT_EQ(fakes.shell.calls.size(), 1u);
+    // A double click is two presses, as on any push button.
+    for (const UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        ::SendMessageW(Control(ControlId::kCmdLaunchGame), mouse, mouse == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                       MAKELPARAM(5, 5));
+    }
+    EXPECT_EQ(fakes.shell.calls.size(), 3u);
 }
 
 TEST_F(LauncherWindowTest, ChoicesEditsAndFocusMovesReachTheLauncher) {

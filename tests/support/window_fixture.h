@@ -19,12 +19,12 @@ namespace vexar::testing {
 
 class WindowTest : public ::testing::Test {
 protected:
-    // Creates both windows at `dpi`, starts the launcher and shows the main window.
-    void Open(int dpi = 96) {
+    // Creates both windows, starts the launcher and shows the main window.
+    void Open() {
         const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-        window = std::make_unique<win32::MainWindow>(instance, codec, dpi);
+        window = std::make_unique<win32::MainWindow>(instance, codec);
         window->Create();
-        notes_window = std::make_unique<win32::NotesWindow>(instance, window->hwnd(), codec, dpi);
+        notes_window = std::make_unique<win32::NotesWindow>(instance, window->hwnd(), codec);
         notes = std::make_unique<frmNotesView>(*notes_window, fakes.boxes);
         notes_window->Attach(*notes);
         form = std::make_unique<frmVexarLaunch>(fakes.services(), *window, LauncherPaths{}, notes.get());

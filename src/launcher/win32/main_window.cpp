@@ -10,7 +10,6 @@
 #include "platform/errors.h"
 #include "platform/win32/error_map.h"
 #include "resource_ids.h"
-#include "ui/win32/gdi.h"
 
 namespace vexar::win32 {
 
@@ -41,46 +40,46 @@ constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 // BS_NOTIFY: the buttons report getting the focus, which is how the text boxes learn they lost it.
 constexpr DWORD kPictureButton = kChild | WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY;
 const MainControl kControls[] = {
-    {{Id(ControlId::kTxtLauncher), WC_COMBOBOXW,
+    {{Id(ControlId::kTxtLauncher), WC_COMBOBOXW, L"", L"Games",
       kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 48, 8, 445,
       kDropDownHeight},
      FontKind::kList,
      L"Select the game you want to play from the list",
      LauncherControl::kGameList},
-    {{Id(ControlId::kTxtCommand), WC_EDITW, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 16, 136,
-      590, 19},
+    {{Id(ControlId::kTxtCommand), WC_EDITW, L"", L"Extra command line options",
+      kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 16, 136, 590, 19},
      FontKind::kCommand,
      L"Add extra command line options here.  Current directory is the location of this launcher.",
      LauncherControl::kCommand},
-    {{Id(ControlId::kCmdLaunchGame), WC_BUTTONW, kPictureButton, 0, 500, 8, 74, 93},
+    {{Id(ControlId::kCmdLaunchGame), WC_BUTTONW, L"Launch game", nullptr, kPictureButton, 0, 500, 8, 74, 93},
      FontKind::kNone,
      L"Click here to launch the game",
      LauncherControl::kLaunchGame},
-    {{Id(ControlId::kCmdMinimize), WC_BUTTONW, kPictureButton, 0, 500, 104, 25, 26},
+    {{Id(ControlId::kCmdMinimize), WC_BUTTONW, L"Minimize", nullptr, kPictureButton, 0, 500, 104, 25, 26},
      FontKind::kNone,
      L"Minimize the Vexar Launcher",
      LauncherControl::kMinimize},
-    {{Id(ControlId::kCommand1), WC_BUTTONW, kPictureButton, 0, 527, 104, 23, 26},
+    {{Id(ControlId::kCommand1), WC_BUTTONW, L"Close", nullptr, kPictureButton, 0, 527, 104, 23, 26},
      FontKind::kNone,
      L"Close Vexar Launcher",
      LauncherControl::kClose},
-    {{Id(ControlId::kCmdHelp), WC_BUTTONW, kPictureButton, 0, 552, 104, 22, 26},
+    {{Id(ControlId::kCmdHelp), WC_BUTTONW, L"Manual", nullptr, kPictureButton, 0, 552, 104, 22, 26},
      FontKind::kNone,
      L"Open the Vexar Launcher Manual",
      LauncherControl::kHelp},
-    {{Id(ControlId::kTxtShowNotes), WC_EDITW,
+    {{Id(ControlId::kTxtShowNotes), WC_EDITW, L"", L"Selection notes",
       kChild | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE, 48, 40, 446, 89},
      FontKind::kDefault,
      L"Selection Notes (Double click to enlarge)",
      LauncherControl::kNotes},
-    {{Id(ControlId::kImgFire2), WC_STATICW, kChild | SS_OWNERDRAW, 0, 580, 8, 26, 120},
+    {{Id(ControlId::kImgFire2), WC_STATICW, L"", nullptr, kChild | SS_OWNERDRAW, 0, 580, 8, 26, 120},
      FontKind::kNone,
      nullptr,
-     LauncherControl::kNotes},
-    {{Id(ControlId::kImgFire1), WC_STATICW, kChild | SS_OWNERDRAW, 0, 16, 8, 26, 120},
+     std::nullopt},
+    {{Id(ControlId::kImgFire1), WC_STATICW, L"", nullptr, kChild | SS_OWNERDRAW, 0, 16, 8, 26, 120},
      FontKind::kNone,
      nullptr,
-     LauncherControl::kNotes},
+     std::nullopt},
 };
 
 const MainControl* Designed(int id) {
@@ -140,20 +139,11 @@ private:
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, const platform::TextCodec& codec, int dpi)
-    : FramedWindow(instance, dpi), codec_(codec) {}
-
-int MainWindow::SystemDpi() {
-    const ScreenDc screen;
-    const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
-    return dpi > 0 ? dpi : 96;
-}
+MainWindow::MainWindow(HINSTANCE instance, const platform::TextCodec& codec)
+    : FramedWindow(instance), codec_(codec) {}
 
 void MainWindow::Create() {
     if (hwnd()) return;
-    list_font_ = MakeFont(L"MS Sans Serif", 1200, FW_BOLD);
-    command_font_ = MakeFont(L"MS Sans Serif", 825, FW_BOLD);
-    default_font_ = MakeFont(L"MS Sans Serif", 825, FW_NORMAL);
     close_glyph_ = LoadJpegPicture(instance(), VEXAR_IDR_CLOSE_GLYPH);
     minimize_glyph_ = LoadJpegPicture(instance(), VEXAR_IDR_MINIMIZE_GLYPH);
     help_glyph_ = LoadBitmapPicture(instance(), VEXAR_IDB_HELP_GLYPH);
@@ -161,8 +151,8 @@ void MainWindow::Create() {
     pressed_emblem_ = LoadBitmapPicture(instance(), VEXAR_IDB_PRESSED_EMBLEM);
     fire_column_ = LoadBitmapPicture(instance(), VEXAR_IDB_FIRE_COLUMN);
 
-    HWND created =
-        CreateFrame(kClassName, kCaption, kClientWidth, kClientHeight, nullptr, Placement::kCentred);
+    HWND created = CreateFrame(kClassName, kCaption, kClientWidth, kClientHeight, nullptr,
+                               Placement::kCentred, WindowDpi(nullptr));
     phase_ = Phase::kCreated;
 
     // The one 48 x 48 image as the big icon, scaled down by the system for the small one.
@@ -175,18 +165,41 @@ void MainWindow::Create() {
     ::SendMessageW(created, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
     ::SendMessageW(created, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
 
-    CreateControls();
+    for (const MainControl& designed : kControls)
+        FramedWindow::CreateControls(std::span(&designed.layout, 1));
+    OnScaled();
+    ::SendMessageW(Control(ControlId::kTxtCommand), EM_SETLIMITTEXT, 0, 0);
+
+    tooltips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, instance(), nullptr);
+    if (tooltips_ == nullptr) RaiseLastError();
+    HWND list = Control(ControlId::kTxtLauncher);
+    for (const MainControl& designed : kControls) {
+        if (designed.tip == nullptr) continue;
+        HWND control = FramedWindow::Control(designed.layout.id);
+        AddToolTip(control, designed.tip);
+        // The mouse over the game list's text field is over the field's own window.
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (control == list && ::GetComboBoxInfo(control, &info) && info.hwndItem != nullptr) {
+            AddToolTip(info.hwndItem, designed.tip);
+        }
+    }
+    // Where the system tells each window's dpi, the window takes that of its monitor.
+    ScaleTo(WindowDpi(created));
 }
 
-void MainWindow::CreateControls() {
+void MainWindow::OnScaled() {
+    list_font_ = MakeFont(L"MS Sans Serif", 1200, FW_BOLD);
+    command_font_ = MakeFont(L"MS Sans Serif", 825, FW_BOLD);
+    default_font_ = MakeFont(L"MS Sans Serif", 825, FW_NORMAL);
     for (const MainControl& designed : kControls) {
-        FramedWindow::CreateControls(std::span(&designed.layout, 1));
         const int id = designed.layout.id;
         if (designed.font == FontKind::kList) SetControlFont(id, list_font_);
         if (designed.font == FontKind::kCommand) SetControlFont(id, command_font_);
         if (designed.font == FontKind::kDefault) SetControlFont(id, default_font_);
     }
-
     // The game list's closed height follows from its item height plus borders that differ between
     // control versions (and the height read back need not be the one set): set, measure, correct.
     HWND list = Control(ControlId::kTxtLauncher);
@@ -199,23 +212,6 @@ void MainWindow::CreateControls() {
         const int difference = wanted - (closed.bottom - closed.top);
         if (difference == 0) break;
         item_height += difference;
-    }
-    ::SendMessageW(Control(ControlId::kTxtCommand), EM_SETLIMITTEXT, 0, 0);
-
-    tooltips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, instance(), nullptr);
-    if (tooltips_ == nullptr) RaiseLastError();
-    for (const MainControl& designed : kControls) {
-        if (designed.tip == nullptr) continue;
-        HWND control = FramedWindow::Control(designed.layout.id);
-        AddToolTip(control, designed.tip);
-        // The mouse over the game list's text field is over the field's own window.
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        if (control == list && ::GetComboBoxInfo(control, &info) && info.hwndItem != nullptr) {
-            AddToolTip(info.hwndItem, designed.tip);
-        }
     }
 }
 
@@ -288,6 +284,8 @@ void MainWindow::OnCommand(int id, int code) {
         form->ControlFocused(*designed->control);
         return;
     }
+    // An owner-drawn button reports the second click of a double click as a double click: a press too.
+    const bool pressed = code == BN_CLICKED || code == BN_DOUBLECLICKED;
     switch (static_cast<ControlId>(id)) {
         case ControlId::kTxtLauncher:
             if (code == CBN_EDITCHANGE && !list_updating_) form->ListTextEdited();
@@ -303,16 +301,16 @@ void MainWindow::OnCommand(int id, int code) {
             }
             break;
         case ControlId::kCmdLaunchGame:
-            if (code == BN_CLICKED) form->cmdLaunchGame_Click();
+            if (pressed) form->cmdLaunchGame_Click();
             break;
         case ControlId::kCmdMinimize:
-            if (code == BN_CLICKED) form->cmdMinimize_Click();
+            if (pressed) form->cmdMinimize_Click();
             break;
         case ControlId::kCommand1:
-            if (code == BN_CLICKED) form->Command1_Click();
+            if (pressed) form->Command1_Click();
             break;
         case ControlId::kCmdHelp:
-            if (code == BN_CLICKED) form->cmdHelp_Click();
+            if (pressed) form->cmdHelp_Click();
             break;
         default:
             break;

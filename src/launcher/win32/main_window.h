@@ -41,14 +41,10 @@ public:
     static constexpr int kClientHeight = 166;
     static constexpr wchar_t kClassName[] = L"VexarLauncherMainWindow";
 
-    // `dpi` scales geometry, fonts and pictures (96 gives the designed pixel sizes).
-    MainWindow(HINSTANCE instance, const platform::TextCodec& codec, int dpi = SystemDpi());
+    MainWindow(HINSTANCE instance, const platform::TextCodec& codec);
 
-    // Returns the system's dots per inch (96 when it cannot be read).
-    static int SystemDpi();
-
-    // Creates the window and its controls, hidden and centred on the screen; raises a run-time error
-    // when the window, a control or a picture cannot be made.
+    // Creates the window and its controls, hidden, centred on the screen and scaled to its monitor's dpi;
+    // raises a run-time error when the window, a control or a picture cannot be made.
     void Create();
     // Routes the controls' events to `form` from now on.
     void Attach(frmVexarLaunch& form) { form_ = &form; }
@@ -74,6 +70,8 @@ private:
 
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    // Makes the fonts for the dpi and sets the game list's closed height.
+    void OnScaled() override;
     void OnDoubleClick(int id) override;
     void OnDestroyed() override;
     // Passes notification `code` of control `id` to the form.
@@ -81,7 +79,6 @@ private:
     // Returns the form while its handlers may run (not while the window is being unloaded).
     frmVexarLaunch* Form() const { return phase_ == Phase::kCreated ? form_ : nullptr; }
 
-    void CreateControls();
     void AddToolTip(HWND control, const wchar_t* text);
     // Returns the UTF-16 text of `window`, as an ANSI string.
     std::string TextOf(HWND window) const;

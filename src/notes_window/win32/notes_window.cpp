@@ -21,29 +21,31 @@ constexpr int Id(NotesControlId id) {
 
 // Creation order is the tab order.
 const ControlLayout kControls[] = {
-    {Id(NotesControlId::kTxtShowNotes), WC_EDITW,
+    {Id(NotesControlId::kTxtShowNotes), WC_EDITW, L"", L"Selection notes",
      kChild | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
      WS_EX_CLIENTEDGE, 4, 4, 630, 269},
-    {Id(NotesControlId::kCommand1), WC_BUTTONW, kChild | WS_TABSTOP | BS_OWNERDRAW, 0, 640, 248, 51, 26},
-    {Id(NotesControlId::kImgFire1), WC_STATICW, kChild | SS_OWNERDRAW, 0, 640, 28, 47, 216},
+    {Id(NotesControlId::kCommand1), WC_BUTTONW, L"Close", nullptr, kChild | WS_TABSTOP | BS_OWNERDRAW, 0, 640,
+     248, 51, 26},
+    {Id(NotesControlId::kImgFire1), WC_STATICW, L"", nullptr, kChild | SS_OWNERDRAW, 0, 640, 28, 47, 216},
 };
 
 }  // namespace
 
-NotesWindow::NotesWindow(HINSTANCE instance, HWND owner, const platform::TextCodec& codec, int dpi)
-    : FramedWindow(instance, dpi), owner_(owner), codec_(codec) {}
+NotesWindow::NotesWindow(HINSTANCE instance, HWND owner, const platform::TextCodec& codec)
+    : FramedWindow(instance), owner_(owner), codec_(codec) {}
 
 void NotesWindow::Load() {
     if (hwnd()) return;
-    if (!notes_font_) notes_font_ = MakeFont(L"MS Sans Serif", 1200, FW_BOLD);
     if (!close_glyph_.bitmap) close_glyph_ = LoadJpegPicture(instance(), VEXAR_IDR_CLOSE_GLYPH);
     if (!fire_column_.bitmap) fire_column_ = LoadBitmapPicture(instance(), VEXAR_IDB_FIRE_COLUMN);
 
-    CreateFrame(kClassName, kCaption, kClientWidth, kClientHeight, owner_, Placement::kSystemDefault);
+    // Made at its owner's dpi: the monitor where the launcher is.
+    CreateFrame(kClassName, kCaption, kClientWidth, kClientHeight, owner_, Placement::kSystemDefault,
+                WindowDpi(owner_));
     fresh_ = true;
     try {
         CreateControls(kControls);
-        SetControlFont(Id(NotesControlId::kTxtShowNotes), notes_font_);
+        OnScaled();
         // Windows hides owned windows with a minimised owner by itself; Wine without a window manager
         // does not, so the owner's size changes are watched as well.
         if (owner_ != nullptr)
@@ -78,6 +80,11 @@ void NotesWindow::Unload() {
     DestroyNow();
 }
 
+void NotesWindow::OnScaled() {
+    notes_font_ = MakeFont(L"MS Sans Serif", 1200, FW_BOLD);
+    SetControlFont(Id(NotesControlId::kTxtShowNotes), notes_font_);
+}
+
 void NotesWindow::OnDestroyed() {
     owner_watch_.reset();
     hidden_with_owner_ = false;
@@ -103,8 +110,8 @@ LRESULT CALLBACK NotesWindow::OwnerProc(HWND hwnd, UINT message, WPARAM wparam, 
 LRESULT NotesWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_COMMAND: {
-            const bool clicked =
-                LOWORD(wparam) == Id(NotesControlId::kCommand1) && HIWORD(wparam) == BN_CLICKED;
+            const bool clicked = LOWORD(wparam) == Id(NotesControlId::kCommand1) &&
+                                 (HIWORD(wparam) == BN_CLICKED || HIWORD(wparam) == BN_DOUBLECLICKED);
             // Enter on the focused close button presses it, as on any push button.
             const bool entered = LOWORD(wparam) == IDOK && ::GetFocus() == Control(NotesControlId::kCommand1);
             if ((clicked || entered) && form_ != nullptr) form_->Command1_Click();

@@ -32,9 +32,8 @@ public:
     static constexpr int kClientHeight = 278;
     static constexpr wchar_t kClassName[] = L"VexarLauncherNotesWindow";
 
-    // `owner` is the main window, which the notes window follows; `dpi` scales geometry, font and
-    // pictures (96 gives the designed pixel sizes).
-    NotesWindow(HINSTANCE instance, HWND owner, const platform::TextCodec& codec, int dpi = 96);
+    // `owner` is the main window, which the notes window follows and whose dpi it takes when made.
+    NotesWindow(HINSTANCE instance, HWND owner, const platform::TextCodec& codec);
 
     // Routes the close button and the close box to `form` from now on.
     void Attach(frmNotesView& form) { form_ = &form; }
@@ -55,6 +54,8 @@ private:
                                       DWORD_PTR self);
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    // Makes the font for the dpi.
+    void OnScaled() override;
     // Stops following the owner.
     void OnDestroyed() override;
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/win32/error_map.h"
+#include "ui/win32/gdi.h"
 
 namespace vexar::win32 {
 
@@ -32,16 +33,30 @@ FramedWindow* WindowOf(HWND hwnd) {
 
 }  // namespace
 
-FramedWindow::FramedWindow(HINSTANCE instance, int dpi) : instance_(instance), dpi_(dpi > 0 ? dpi : 96) {}
+int WindowDpi(HWND window) {
+    // Windows 10 (1607) and later tell each window's dpi; earlier systems have one for all.
+    using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
+    static const auto get_dpi_for_window = reinterpret_cast<GetDpiForWindowCall>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    int dpi = 0;
+    if (window != nullptr && get_dpi_for_window != nullptr) {
+        dpi = static_cast<int>(get_dpi_for_window(window));
+    } else if (const ScreenDc screen; screen) {
+        dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
+    }
+    return dpi > 0 ? dpi : 96;
+}
 
 FramedWindow::~FramedWindow() {
-    if (hwnd_) ::SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, 0);
+    if (!hwnd_) return;
+    ::SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, 0);
+    ClearAnnotations();
 }
 
 HWND FramedWindow::Control(int id) const {
     const auto found =
-        std::find_if(controls_.begin(), controls_.end(), [id](const auto& c) { return c.first == id; });
-    return found == controls_.end() ? nullptr : found->second;
+        std::find_if(controls_.begin(), controls_.end(), [id](const Child& c) { return c.layout.id == id; });
+    return found == controls_.end() ? nullptr : found->window;
 }
 
 bool FramedWindow::TranslateDialogKey(MSG& message) {
@@ -49,7 +64,9 @@ bool FramedWindow::TranslateDialogKey(MSG& message) {
 }
 
 HWND FramedWindow::CreateFrame(const wchar_t* class_name, const wchar_t* caption, int client_width,
-                               int client_height, HWND owner, Placement placement) {
+                               int client_height, HWND owner, Placement placement, int dpi) {
+    dpi_ = dpi;
+    client_ = {client_width, client_height};
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = &FramedWindow::WindowProc;
@@ -79,15 +96,64 @@ HWND FramedWindow::CreateFrame(const wchar_t* class_name, const wchar_t* caption
 
 void FramedWindow::CreateControls(std::span<const ControlLayout> layouts) {
     for (const ControlLayout& layout : layouts) {
-        HWND control =
-            ::CreateWindowExW(layout.ex_style, layout.window_class, L"", layout.style, Scale(layout.left),
-                              Scale(layout.top), Scale(layout.width), Scale(layout.height), hwnd_.get(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance_, nullptr);
+        HWND control = ::CreateWindowExW(
+            layout.ex_style, layout.window_class, layout.text, layout.style, Scale(layout.left),
+            Scale(layout.top), Scale(layout.width), Scale(layout.height), hwnd_.get(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance_, nullptr);
         if (control == nullptr) RaiseLastError();
-        controls_.emplace_back(layout.id, control);
+        controls_.push_back({layout, control});
         if ((layout.style & ES_MULTILINE) != 0 && IsReadOnlyTextBox(control) &&
             !::SetWindowSubclass(control, &FramedWindow::ReadOnlyBoxProc, kReadOnlyBoxSubclass, 0)) {
             RaiseLastError();
+        }
+        if (layout.accessible_name != nullptr) Annotate(control, layout.accessible_name);
+    }
+}
+
+void FramedWindow::ScaleTo(int dpi, const RECT* suggested) {
+    if (!hwnd_ || dpi == dpi_) return;
+    dpi_ = dpi;
+    RECT frame{0, 0, Scale(client_.cx), Scale(client_.cy)};
+    if (suggested != nullptr) {
+        frame = *suggested;
+    } else {
+        ::AdjustWindowRectEx(&frame, kFrameStyle, FALSE, kFrameExStyle);
+        RECT now{};
+        ::GetWindowRect(hwnd_.get(), &now);
+        ::OffsetRect(&frame, now.left - frame.left, now.top - frame.top);
+    }
+    constexpr UINT kMoveOnly = SWP_NOZORDER | SWP_NOACTIVATE;
+    ::SetWindowPos(hwnd_.get(), nullptr, frame.left, frame.top, frame.right - frame.left,
+                   frame.bottom - frame.top, kMoveOnly);
+    for (const Child& child : controls_) {
+        const ControlLayout& l = child.layout;
+        ::SetWindowPos(child.window, nullptr, Scale(l.left), Scale(l.top), Scale(l.width), Scale(l.height),
+                       kMoveOnly);
+    }
+    OnScaled();
+    ::RedrawWindow(hwnd_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void FramedWindow::Annotate(HWND control, const wchar_t* name) {
+    if (!annotations_) {
+        void* services = nullptr;
+        if (FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_IAccPropServices, &services))) {
+            return;
+        }
+        annotations_.reset(static_cast<IAccPropServices*>(services));
+    }
+    static_cast<void>(annotations_.get()->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
+                                                         const_cast<wchar_t*>(name)));
+}
+
+void FramedWindow::ClearAnnotations() {
+    if (!annotations_) return;
+    MSAAPROPID name = PROPID_ACC_NAME;
+    for (const Child& child : controls_) {
+        if (child.layout.accessible_name != nullptr) {
+            static_cast<void>(
+                annotations_.get()->ClearHwndProps(child.window, OBJID_CLIENT, CHILDID_SELF, &name, 1));
         }
     }
 }
@@ -159,10 +225,15 @@ LRESULT CALLBACK FramedWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam
     switch (message) {
         case WM_NCDESTROY:
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            self->ClearAnnotations();
             self->hwnd_.release();
             self->controls_.clear();
             self->OnDestroyed();
             return ::DefWindowProcW(hwnd, message, wparam, lparam);
+        case WM_DPICHANGED:
+            // Everything is scaled anew from the designed sizes, so that changes back and forth never drift.
+            self->ScaleTo(LOWORD(wparam), reinterpret_cast<const RECT*>(lparam));
+            return 0;
         case WM_DRAWITEM:
             self->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
             return TRUE;

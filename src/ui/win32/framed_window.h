@@ -1,15 +1,16 @@
 #pragma once
 // FramedWindow: what the launcher's windows share - the fixed black tool-window frame around a client
-// area scaled to the dpi, "this" kept with the window from WM_NCCREATE on, child controls made from a
-// layout table, fonts, owner-drawn pictures, and the colours and dialog keys of read-only text boxes.
-// Which controls there are and what their notifications mean are the derived window's.
+// area scaled to the window's dpi (and scaled again when the dpi changes), "this" kept with the window
+// from WM_NCCREATE on, child controls made from a layout table with their names, fonts, owner-drawn
+// pictures, and the colours and dialog keys of read-only text boxes. Which controls there are and what
+// their notifications mean are the derived window's.
 
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <span>
-#include <utility>
 #include <vector>
 
 #include "platform/win32/handles.h"
@@ -17,14 +18,19 @@
 
 namespace vexar::win32 {
 
-// One control as designed: its identifier, class and styles, and its rectangle in pixels at 96 dpi.
+// One control as designed: its identifier, class, name and styles, and its rectangle in pixels at 96 dpi.
 struct ControlLayout {
     int id;
     const wchar_t* window_class;
+    const wchar_t* text;             // its window text: a button's name (a picture button never paints it)
+    const wchar_t* accessible_name;  // for a control that shows content rather than its name; null: none
     DWORD style;
     DWORD ex_style;
     int left, top, width, height;
 };
+
+// Returns the dpi of `window` (of the system while the platform cannot tell one window's).
+int WindowDpi(HWND window);
 
 class FramedWindow {
 public:
@@ -43,8 +49,7 @@ public:
 protected:
     enum class Placement { kCentred, kSystemDefault };
 
-    // `dpi` scales geometry, fonts and pictures (96, or a value below 1, gives the designed sizes).
-    FramedWindow(HINSTANCE instance, int dpi);
+    explicit FramedWindow(HINSTANCE instance) : instance_(instance) {}
     // Detaches the object from its window before destroying it, so that the going window reaches no
     // handler of an object that is partly gone.
     virtual ~FramedWindow();
@@ -53,6 +58,9 @@ protected:
     virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) = 0;
     // Paints the owner-drawn control `item`.
     virtual void OnDrawItem(const DRAWITEMSTRUCT& item) = 0;
+    // The window and its controls have been scaled to a new dpi: what else depends on it (fonts, sizes
+    // the controls set themselves) is the derived window's to make anew.
+    virtual void OnScaled() {}
     // The read-only text box `id` was double-clicked.
     virtual void OnDoubleClick(int /*id*/) {}
     // The window is gone, however it went (never while the object itself is being destroyed).
@@ -60,14 +68,17 @@ protected:
 
     HINSTANCE instance() const { return instance_; }
     // Registers the class `class_name` (once) and creates the hidden frame with `caption` around a
-    // client area of `client_width` x `client_height` at 96 dpi, owned by `owner`; returns it. Raises a
-    // run-time error when either step fails.
+    // client area of `client_width` x `client_height` at 96 dpi scaled to `dpi`, owned by `owner`;
+    // returns it. Raises a run-time error when either step fails.
     HWND CreateFrame(const wchar_t* class_name, const wchar_t* caption, int client_width, int client_height,
-                     HWND owner, Placement placement);
+                     HWND owner, Placement placement, int dpi);
     // Creates the controls of `layouts` in their order (which is the tab order); a multi-line read-only
     // text box gives up Tab and Esc to the dialog keys and reports double-clicks. Raises a run-time error
     // when a control cannot be made.
     void CreateControls(std::span<const ControlLayout> layouts);
+    // Scales the frame, every control and (through OnScaled) the rest from the designed sizes to `dpi`;
+    // the frame takes `suggested` when the system gives one. Nothing happens at the dpi the window has.
+    void ScaleTo(int dpi, const RECT* suggested = nullptr);
     // Returns a font of `face`, `points_x100` hundredths of a point high at the window's dpi, of
     // `weight`; raises a run-time error when it cannot be made.
     UniqueFont MakeFont(const wchar_t* face, int points_x100, int weight) const;
@@ -83,17 +94,29 @@ protected:
     static void DrawStretched(const DRAWITEMSTRUCT& item, const Picture& picture);
 
 private:
-    // Stores "this" at WM_NCCREATE; answers WM_DRAWITEM (through OnDrawItem), the colours of read-only
-    // text boxes and of buttons itself; forwards the rest to HandleMessage.
+    struct Child {
+        ControlLayout layout;
+        HWND window;
+    };
+
+    // Stores "this" at WM_NCCREATE; answers WM_DRAWITEM (through OnDrawItem), WM_DPICHANGED, the colours
+    // of read-only text boxes and of buttons itself; forwards the rest to HandleMessage.
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     // A read-only text box's own messages: dialog keys and double-clicks.
     static LRESULT CALLBACK ReadOnlyBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
                                             UINT_PTR id, DWORD_PTR data);
+    // Gives `control` `name` for assistive technology; best effort: where the system's annotation
+    // service is missing the control keeps the name the system derives.
+    void Annotate(HWND control, const wchar_t* name);
+    // Removes the names given, before the controls go.
+    void ClearAnnotations();
 
     HINSTANCE instance_;
-    int dpi_;
+    int dpi_ = 96;
+    SIZE client_{};  // at 96 dpi
     UniqueWindow hwnd_;
-    std::vector<std::pair<int, HWND>> controls_;
+    std::vector<Child> controls_;
+    UniqueCom<IAccPropServices> annotations_;
 };
 
 // Keeps a window subclassed while it lives (comctl32's SetWindowSubclass); removed on reset.
