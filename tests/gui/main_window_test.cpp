@@ -46,34 +46,30 @@ void ChangeDpi(HWND window, int width, int height, int dpi) {
 TEST_F(WindowTest, LayoutFitsAndScalesBackAndForth) {
     Open();
     form->txtShowNotes_DblClick();
-    const auto font_heights = [this] {
-        std::vector<LONG> heights;
-        for (HWND control : {Control(ControlId::kTxtLauncher), Control(ControlId::kTxtCommand),
-                             Control(ControlId::kTxtShowNotes),
-                             notes_window->Control(win32::NotesControlId::kTxtShowNotes)}) {
-            LOGFONTW font{};
-            ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
-                         &font);
-            heights.push_back(font.lfHeight);
-        }
-        return heights;
-    };
+    // The text boxes' fonts in hundredths of a point: 12 bold list, 8.25 command and notes, 12 enlarged
+    // notes.
+    const std::vector<std::pair<HWND, int>> fonts{
+        {Control(ControlId::kTxtLauncher), 1200},
+        {Control(ControlId::kTxtCommand), 825},
+        {Control(ControlId::kTxtShowNotes), 825},
+        {notes_window->Control(win32::NotesControlId::kTxtShowNotes), 1200}};
     const std::vector<RECT> main96 = LaidOut(window->hwnd(), 621, 166, 96);
     const std::vector<RECT> notes96 = LaidOut(notes_window->hwnd(), 697, 278, 96);
-    const std::vector<LONG> heights96 = font_heights();
     for (const int dpi : {144, 96}) {
         ChangeDpi(window->hwnd(), 621, 166, dpi);
         ChangeDpi(notes_window->hwnd(), 697, 278, dpi);
         const std::vector<RECT> main = LaidOut(window->hwnd(), 621, 166, dpi);
         const std::vector<RECT> enlarged = LaidOut(notes_window->hwnd(), 697, 278, dpi);
-        const std::vector<LONG> heights = font_heights();
-        for (std::size_t k = 0; k < heights.size(); ++k)
-            EXPECT_EQ(heights[k], ::MulDiv(heights96[k], dpi, 96));
-        if (dpi == 96) {  // back in the exact designed geometry
-            for (std::size_t k = 0; k < main.size(); ++k) EXPECT_TRUE(::EqualRect(&main[k], &main96[k])) << k;
-            for (std::size_t k = 0; k < enlarged.size(); ++k)
-                EXPECT_TRUE(::EqualRect(&enlarged[k], &notes96[k])) << k;
+        for (const auto& [control, points] : fonts) {
+            LOGFONTW font{};
+            ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+                         &font);
+            EXPECT_EQ(font.lfHeight, -::MulDiv(points, dpi, 7200)) << points;
         }
+        for (std::size_t k = 0; dpi == 96 && k < main.size(); ++k)
+            EXPECT_TRUE(::EqualRect(&main[k], &main96[k]));
+        for (std::size_t k = 0; dpi == 96 && k < enlarged.size(); ++k)
+            EXPECT_TRUE(::EqualRect(&enlarged[k], &notes96[k]));
     }
 }
 
@@ -150,6 +146,16 @@ TEST_F(LauncherWindowTest, ChoicesEditsAndFocusMovesReachTheLauncher) {
     EXPECT_EQ(fakes.boxes.shown.size(), 1u);
     ::SendMessageW(Control(ControlId::kTxtShowNotes), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_TRUE(::IsWindowVisible(notes_window->hwnd()));
+}
+
+TEST_F(WindowTest, ButtonsReachTheirHandlers) {
+    Open();
+    ::SendMessageW(Control(ControlId::kCmdHelp), BM_CLICK, 0, 0);  // no manual in the double's folder
+    EXPECT_EQ(window->NotesText().substr(0, 24), "Manual is not installed.");
+    ::SendMessageW(Control(ControlId::kCmdMinimize), BM_CLICK, 0, 0);
+    EXPECT_TRUE(::IsIconic(window->hwnd()));
+    ::SendMessageW(Control(ControlId::kCommand1), BM_CLICK, 0, 0);
+    EXPECT_EQ(window->hwnd(), nullptr);
 }
 
 TEST_F(WindowTest, TheCloseBoxRunsTheUnloadHandlerBeforeTheWindowGoes) {
