@@ -73,6 +73,48 @@ TEST_F(WindowTest, LayoutFitsAndScalesBackAndForth) {
     }
 }
 
+// Returns a hash of the pixels of `window`'s client area as shown on the screen.
+std::uint32_t PixelHash(HWND window) {
+    ::UpdateWindow(window);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    HDC screen = ::GetDC(window);
+    HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
+                    {}};
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (const auto* byte = static_cast<const unsigned char*>(bits);
+         byte != static_cast<const unsigned char*>(bits) + 4 * client.right * client.bottom; ++byte) {
+        hash = (hash ^ *byte) * 16777619u;
+    }
+    ::SelectObject(memory, previous);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(window, screen);
+    return hash;
+}
+
+// The windows drawn as designed - pictures, colours, the pressed emblem and the focus rectangle - at 96 and
+// at 144 dpi. A change of look that is meant shows the new hashes in the failure message.
+TEST_F(WindowTest, TheWindowsLookAsDesigned) {
+    fakes.files.AddFile("Configs\\a.cfg",
+                        ConfigText(ConfigValues{"Alpha", "Notes of Alpha", "", "", "", "", "", ""}));
+    Open();
+    Press(VK_DOWN);
+    form->txtShowNotes_DblClick();
+    ::SetFocus(Control(ControlId::kCmdLaunchGame));
+    ::SendMessageW(Control(ControlId::kCmdLaunchGame), BM_SETSTATE, TRUE, 0);
+    Pump();
+    std::vector<std::uint32_t> hashes{PixelHash(window->hwnd()), PixelHash(notes_window->hwnd())};
+    ChangeDpi(window->hwnd(), 621, 166, 144);
+    hashes.push_back(PixelHash(window->hwnd()));
+    EXPECT_EQ(hashes, (std::vector<std::uint32_t>{212854972u, 2931598613u, 3031250787u}));
+}
+
 TEST_F(WindowTest, PushButtonsHaveNames) {
     Open();
     form->txtShowNotes_DblClick();
