@@ -115,7 +115,7 @@ void frmVexarLaunch::ListTextEdited() {
 int frmVexarLaunch::ChosenPosition(std::string_view text) const {
     if (!chosen_ || *chosen_ < 0 || static_cast<std::size_t>(*chosen_) >= state_.lngListFiles.size())
         return -1;
-    const auto file = static_cast<std::size_t>(state_.lngListFiles[static_cast<std::size_t>(*chosen_)]);
+    const auto file = static_cast<std::size_t>(state_.lngListFiles.at(static_cast<std::size_t>(*chosen_)));
     // The choice counts only while the list still shows the chosen entry.
     return state_.strGameTitles[file] == text ? *chosen_ : -1;
 }
