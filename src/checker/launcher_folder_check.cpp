@@ -124,8 +124,7 @@ private:
         if (CdModeSelected(files_, paths_)) {
             Add(marker, 0, Severity::kNote,
                 "CD mode is on: each game's CD preparation program (line 8) is opened before the game, and "
-                "its "
-                "CD parameters (line 9) are passed");
+                "its CD parameters (line 9) are passed");
             return;
         }
         const std::string reason = NotPlainReason(marker);
@@ -294,8 +293,7 @@ private:
                     Add(file, line, Severity::kError,
                         named +
                             " is not found: not in the start folder, Windows' folders, the search path "
-                            "(PATH) "
-                            "or the launcher folder");
+                            "(PATH) or the launcher folder");
                 }
                 return;
             case ProgramPlace::kAsGiven:

@@ -4,20 +4,21 @@ namespace vexar {
 
 namespace {
 
-// Line input that counts the lines it has given.
-class CountingReader final : public platform::LineReader {
+// One reading of the text file opened last, from its first line: lines read before come from memory, the
+// rest from the file. Counts the lines it has given.
+class Rereader final : public platform::LineReader {
 public:
-    CountingReader(std::unique_ptr<platform::LineReader> lines, int& count)
-        : lines_(std::move(lines)), count_(count) {}
+    Rereader(ReadOnlyFiles::OpenText& text, int& count) : text_(text), count_(count) {}
 
     std::string ReadLine() override {
-        std::string line = lines_->ReadLine();
+        const auto next = static_cast<std::size_t>(count_);
+        if (next == text_.read.size()) text_.read.push_back(text_.lines->ReadLine());
         ++count_;
-        return line;
+        return text_.read[next];
     }
 
 private:
-    std::unique_ptr<platform::LineReader> lines_;
+    ReadOnlyFiles::OpenText& text_;
     int& count_;
 };
 
@@ -49,9 +50,13 @@ void ReadOnlyFiles::RemoveEmptyDirectory(std::string_view /*path*/) {
 
 std::unique_ptr<platform::LineReader> ReadOnlyFiles::OpenForInput(std::string_view path) {
     lines_read_ = -1;
-    auto lines = files_.OpenForInput(path);
+    if (!last_.lines || last_.path != path) {
+        last_ = OpenText{};
+        last_.lines = files_.OpenForInput(path);
+        last_.path = path;
+    }
     lines_read_ = 0;
-    return std::make_unique<CountingReader>(std::move(lines), lines_read_);
+    return std::make_unique<Rereader>(last_, lines_read_);
 }
 
 std::unique_ptr<platform::RecordFile> ReadOnlyFiles::OpenRecords(std::string_view path,

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -12,6 +13,11 @@ namespace vexar {
 // Passes every read to `files` and refuses every change, so that a check leaves the folder exactly as it
 // found it: a write is refused as on a write-protected medium (70), where the launcher reads its files
 // the same way. Counts the lines read from the file opened last, so that a failed read can name its line.
+//
+// A text file opened again right after it was read (the list read, then the full read of a game) is read
+// on from where the first reading stopped, its earlier lines given again from memory: one open per file,
+// and both readings see the same content. The file stays open until another one is opened; there is one
+// reading at a time, as in the launcher.
 class ReadOnlyFiles final : public platform::FileSystem {
 public:
     explicit ReadOnlyFiles(platform::FileSystem& files) : files_(files) {}
@@ -35,8 +41,16 @@ public:
     // being read (for 62 the first missing one); 0 when the file could not be opened.
     int LineOf(const RuntimeError& error) const;
 
+    // The text file opened last: the lines read from it so far, kept while it stays open.
+    struct OpenText {
+        std::string path;
+        std::unique_ptr<platform::LineReader> lines;
+        std::vector<std::string> read;
+    };
+
 private:
     platform::FileSystem& files_;
+    OpenText last_;
     int lines_read_ = -1;
 };
 
