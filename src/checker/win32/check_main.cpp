@@ -7,6 +7,8 @@
 #include <shellapi.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "checker/launcher_folder_check.h"
 #include "checker/win32/console_output.h"
