@@ -8,8 +8,9 @@
 #   clean     a folder without a problem, checked as the current directory; data/check_clean.txt, exit 0
 #   refused   a wrong argument and a missing folder: nothing on stdout, one line on stderr, exit 2
 #
-# The example of a program found only on the search path lies in WORK_DIR, whose Windows path stands as
-# <work> in the expected output.
+# The examples of a program found only on the search path and of one found only through its App Paths
+# registration (made in the build's own Wine prefix for the run, and removed again) lie in WORK_DIR,
+# whose Windows path stands as <work> in the expected output.
 set -eu
 case_name=$1
 exe=$2
@@ -49,8 +50,9 @@ findings)
     folder=$work/launcher
     clean_game "$folder"
     c=$folder/Configs
-    mkdir -p "$work/OnPath" "$c/Folder.cfg"
+    mkdir -p "$work/OnPath" "$work/Registered" "$c/Folder.cfg"
     printf 'MZ' >"$work/OnPath/pathonly.exe"
+    printf 'MZ' >"$work/Registered/vexar-registered.exe"
     printf 'MZ' >"$folder/beside.exe"
     printf 'This is not a launcher configuration.\r\nIt has no marker line.\r\n' >"$c/Broken.cfg"
     : >"$c/Empty.cfg"
@@ -68,6 +70,7 @@ findings)
     config "$c/Beside.cfg" 'Game Title:    Beside' 'Games\Clean' beside.exe ''
     config "$c/OnPath.cfg" 'Game Title:    On Path' 'Games\Clean' pathonly ''
     config "$c/WindowsOwn.cfg" 'Game Title:    Windows Own' 'Games\Clean' hostname.exe ''
+    config "$c/Registered.cfg" 'Game Title:    Registered' 'Games\Clean' vexar-registered.exe ''
     config "$c/UPPER.CFG" 'Game Title:    Upper' 'Games\Clean' clean.exe ''
     config "$c/Game.cfg.txt" 'Game Title:    Text' 'Games\Clean' clean.exe ''
     config "$c/Hidden.cfg" 'Game Title:    Hidden' 'Games\Clean' clean.exe ''
@@ -78,9 +81,12 @@ findings)
     printf 'c\000' >"$folder/Title.cfg"
 
     work_win=$(win_path "$work")
+    app_key='HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\vexar-registered.exe'
+    "$wine_run" reg add "$app_key" /ve /d "$work_win\\Registered\\vexar-registered.exe" /f >/dev/null 2>&1
     status=0
     WINEPATH="$work_win\\OnPath" "$wine_run" "$exe" "$(win_path "$folder")" >"$work/raw.txt" 2>"$work/stderr.txt" ||
         status=$?
+    "$wine_run" reg delete "$app_key" /f >/dev/null 2>&1
     # The folder's Windows path becomes <work>, the rest stays byte for byte.
     WORK_WIN=$work_win perl -pe 's/\Q$ENV{WORK_WIN}\E/<work>/g' "$work/raw.txt" >"$work/stdout.txt"
     compare "$data/check_findings.txt" 1 "$work/stdout.txt" "$status"

@@ -58,11 +58,11 @@ std::vector<std::string> Win32ShellFolders::PathFolders() const {
 std::string Win32ShellFolders::AppPath(std::string_view name) const {
     const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + std::string(name);
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-        // The key's default value; REG_EXPAND_SZ values come back expanded.
+        // The key's default value; asked for as REG_SZ, a REG_EXPAND_SZ value comes back expanded.
         std::string value = Fetched([&](char* out, DWORD size) -> DWORD {
             DWORD bytes = size;
-            const LSTATUS status = ::RegGetValueA(root, key.c_str(), nullptr,
-                                                  RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr, out, &bytes);
+            const LSTATUS status =
+                ::RegGetValueA(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, out, &bytes);
             if (status == ERROR_MORE_DATA) return bytes + 1;
             if (status != ERROR_SUCCESS || bytes == 0) return 0;
             return bytes - 1;  // without the terminating NUL
