@@ -81,7 +81,7 @@ findings)
     printf 'c\000' >"$folder/Title.cfg"
 
     work_win=$(win_path "$work")
-    app_key='HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\vexar-registered.exe'
+    app_key='HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\vexar-registered.exe'
     "$wine_run" reg add "$app_key" /ve /d "$work_win\\Registered\\vexar-registered.exe" /f >/dev/null 2>&1
     status=0
     WINEPATH="$work_win\\OnPath" "$wine_run" "$exe" "$(win_path "$folder")" >"$work/raw.txt" 2>"$work/stderr.txt" ||
