@@ -8,6 +8,8 @@
 //   memory ROOT N [baseline]      the process's peak working set after one list fill (or one baseline)
 //   startup ROOT N REPEATS EXE    the launcher EXE from its start to its window shown with all N games
 //                                 listed, vs a process that does the plain listing and reading and exits
+//   check ROOT N REPEATS          the game-file checker (VexarCheck's whole check) on N configs vs the
+//                                 launcher's start-up list fill on the same folder
 //
 // Test data is made under ROOT on first use and kept for later runs. Every measurement is repeated,
 // the two sides alternating, and the median is printed as one "key=value" line per measurement.
@@ -25,6 +27,8 @@
 #include <vector>
 
 #include "bench_data.h"
+#include "checker/launcher_folder_check.h"
+#include "checker/win32/win32_shell_folders.h"
 #include "file_utils/mdlGlobalFunctions.h"
 #include "launcher/frmVexarLaunch.h"
 #include "double/platform_double.h"
@@ -131,6 +135,15 @@ std::size_t BaselineFill() {
     return read;
 }
 
+// VexarCheck's check of the current folder: each file read in full, each start folder and program looked
+// up; returns the number of games it finds listed.
+std::size_t CheckerRun() {
+    vexar::win32::Win32Codec codec;
+    vexar::win32::Win32FileSystem files;
+    const vexar::win32::Win32ShellFolders shell;
+    return static_cast<std::size_t>(vexar::CheckLauncherFolder(files, codec, shell).games_listed);
+}
+
 void EnterFolder(const std::string& folder) {
     if (!::SetCurrentDirectoryA(folder.c_str())) Fail("cannot enter " + folder);
 }
@@ -149,6 +162,22 @@ int RunFill(const std::string& root, std::size_t count, int repeats) {
     const double l = Median(launcher);
     const double b = Median(baseline);
     std::printf("fill n=%zu launcher_ms=%.2f baseline_ms=%.2f ratio=%.2f\n", count, l, b, l / b);
+    return 0;
+}
+
+int RunCheck(const std::string& root, std::size_t count, int repeats) {
+    EnterFolder(FillFolder(root, count));
+    if (CheckerRun() != count) Fail("the checker found a wrong number of games");
+    if (LauncherFill() != count) Fail("the launcher listed a wrong number of games");
+    std::vector<double> checker;
+    std::vector<double> launcher;
+    for (int r = 0; r < repeats; ++r) {
+        checker.push_back(TimeMs([] { CheckerRun(); }));
+        launcher.push_back(TimeMs([] { LauncherFill(); }));
+    }
+    const double c = Median(checker);
+    const double l = Median(launcher);
+    std::printf("check n=%zu checker_ms=%.2f launcher_ms=%.2f ratio=%.2f\n", count, c, l, c / l);
     return 0;
 }
 
@@ -327,7 +356,8 @@ int Usage() {
                  "usage: vexar_bench_win32 fill ROOT N REPEATS\n"
                  "       vexar_bench_win32 delete ROOT FILES FOLDERS REPEATS\n"
                  "       vexar_bench_win32 memory ROOT N [baseline]\n"
-                 "       vexar_bench_win32 startup ROOT N REPEATS EXE\n");
+                 "       vexar_bench_win32 startup ROOT N REPEATS EXE\n"
+                 "       vexar_bench_win32 check ROOT N REPEATS\n");
     return 1;
 }
 
@@ -341,6 +371,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 4 && args[0] == "fill")
         return RunFill(args[1], Number(argv[3]), static_cast<int>(Number(argv[4])));
+    if (args.size() == 4 && args[0] == "check")
+        return RunCheck(args[1], Number(argv[3]), static_cast<int>(Number(argv[4])));
     if (args.size() == 5 && args[0] == "delete") {
         return RunDelete(args[1], Number(argv[3]), Number(argv[4]), static_cast<int>(Number(argv[5])));
     }

@@ -2,9 +2,9 @@
 # Builds and runs every benchmark and prints one table:
 #   - natively (preset "bench", Google Benchmark): QuickSortStrings against std::sort;
 #   - cross-built and run under Wine: the start-up list fill, DeleteFolderTree and the peak working set,
-#     each against plain Win32 calls doing the same job in the same run; and the whole launcher from its
+#     each against plain Win32 calls doing the same job in the same run; the whole launcher from its
 #     start to its window shown with the list filled (on a virtual display), against a process that only
-#     lists and reads the same files.
+#     lists and reads the same files; and the game-file checker against the list fill on the same folder.
 #
 #   scripts/bench.sh            full sizes (100 to 100,000 configs; about an hour the first time, since
 #                               Wine creates files slowly in big folders; the test files are kept)
@@ -65,6 +65,7 @@ if [ $quick -eq 1 ]; then
     run memory "$data" 100 baseline
     run memory "$data" 100
     run startup "$data" 100 1 "$launcher"
+    run check "$data" 100 3
 else
     run fill "$data" 100 9
     run fill "$data" 1000 7
@@ -75,6 +76,8 @@ else
     run memory "$data" 100000
     run startup "$data" 1000 5 "$launcher"
     run startup "$data" 100000 1 "$launcher"
+    run check "$data" 1000 5
+    run check "$data" 10000 3
 fi
 
 # The table.
@@ -85,6 +88,8 @@ awk '
                             v("quicksort_us"), v("stdsort_us"), v("ratio"), "-" }
     $1 == "fill"   { printf "%-34s %9.1f ms %9.1f ms %7.2f %8s   %.1f us/config\n", "list fill n=" v("n"),
                             v("launcher_ms"), v("baseline_ms"), v("ratio"), "<= 1.3", 1000 * v("launcher_ms") / v("n") }
+    $1 == "check"  { printf "%-34s %9.1f ms %9.1f ms %7.2f %8s\n", "checker vs list fill n=" v("n"),
+                            v("checker_ms"), v("launcher_ms"), v("ratio"), "-" }
     $1 == "startup" { printf "%-34s %9.1f ms %9.1f ms %7.2f %8s\n", "start to filled window n=" v("n"),
                             v("launcher_ms"), v("baseline_ms"), v("ratio"), "-" }
     $1 == "delete" { printf "%-34s %9.1f ms %9.1f ms %7.2f %8s\n",

@@ -1,5 +1,6 @@
 // The manual, minimise and close buttons, and the notes box's double-click.
 #include "launcher/frmVexarLaunch.h"
+#include "launcher/launcher_rules.h"
 #include "notes_window/frmNotesView.h"
 #include "platform/messages.h"
 
@@ -23,7 +24,7 @@ void frmVexarLaunch::txtShowNotes_DblClick() {
 
 void frmVexarLaunch::cmdHelp_Click() {
     try {
-        if (Present(paths_.manual, platform::ListMask::kNormal)) {
+        if (ManualInstalled(services_.files, paths_)) {
             services_.shell.Open(
                 {0, "open", paths_.manual, std::string(), std::string(), platform::ShowCommand::kNormal});
         } else {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "file_utils/mdlGlobalFunctions.h"
+#include "launcher/launcher_rules.h"
 #include "platform/messages.h"
 
 namespace vexar {
@@ -33,7 +34,7 @@ void frmVexarLaunch::Form_Initialize() {
 
 void frmVexarLaunch::Form_Load() {
     try {
-        state_.blnIsCD = Present(paths_.cd_marker, platform::ListMask::kNormal);
+        state_.blnIsCD = CdModeSelected(services_.files, paths_);
     } catch (...) {
         ShowError(services_.boxes, TrappedError(), " in Form_Load");
     }
@@ -70,15 +71,8 @@ void frmVexarLaunch::PopulateList() {
             const auto index = static_cast<std::size_t>(i);
             state_.strConfigFiles[index] = std::move(names[index - 1]);
             std::string& title = state_.strGameTitles[index];
-            try {
-                title = ListRead(services_.files, paths_.config_folder, state_.strConfigFiles[index]);
-            } catch (const RuntimeError& error) {
-                // A file that ends too early, or whose name cannot be opened (a character outside the
-                // ANSI code page comes back from the listing as '?'), is listed as invalid and the fill
-                // goes on: one odd file must not hide the games after it.
-                if (error.number() != kErrPastEndOfFile && error.number() != kErrBadFileName) throw;
-                title = InvalidEntryText(state_.strConfigFiles[index]);
-            }
+            title =
+                ReadListFillEntry(services_.files, paths_.config_folder, state_.strConfigFiles[index]).text;
             if (!title.empty()) {
                 entries.push_back(title);
                 state_.lngListFiles.push_back(i);
@@ -87,7 +81,7 @@ void frmVexarLaunch::PopulateList() {
     } catch (...) {
         const RuntimeError error = TrappedError();
         view_.AddListEntries(entries);
-        ShowError(services_.boxes, error, " in Private Sub PopulateList");
+        ShowListFillError(services_.boxes, error);
         return;
     }
     view_.AddListEntries(entries);

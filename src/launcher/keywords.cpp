@@ -1,5 +1,6 @@
 // The command box's keywords and the saved title.
 #include "launcher/frmVexarLaunch.h"
+#include "launcher/launcher_rules.h"
 #include "launcher/title_file.h"
 #include "platform/messages.h"
 
@@ -42,7 +43,7 @@ void frmVexarLaunch::SetTitle() {
         const std::string title = LoadSavedTitle(services_.files, paths_.title_file);
         if (!title.empty()) view_.SetCaption(title);
     } catch (...) {
-        ShowError(services_.boxes, TrappedError(), " in Private Sub SetTitle");
+        ShowSavedTitleError(services_.boxes, TrappedError());
     }
 }
 

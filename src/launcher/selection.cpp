@@ -1,21 +1,11 @@
 // Choosing a game: the full read of its configuration file and its notes.
 #include "launcher/frmVexarLaunch.h"
+#include "launcher/launcher_rules.h"
 #include "platform/messages.h"
 
 namespace vexar {
 
 namespace {
-
-// The box for a configuration file with a missing (62) or short (5) line.
-std::string BadLineText(int number, std::string_view advice, std::string_view name) {
-    std::string text = "Invalid Procedure error " + std::to_string(number) +
-                       ".  This may mean your config file is missing a line.  ";
-    text += advice;
-    text += "  Check the config file named  '";
-    text += name;
-    text += " '";
-    return text;
-}
 
 std::string InvalidConfigurationText(std::string_view name) {
     std::string text = "Invalid Configuration in (";
@@ -63,30 +53,12 @@ void frmVexarLaunch::SelectGame() {
         if (view_.ListText().empty()) view_.SetNotesText("");
     } catch (...) {
         const RuntimeError error = TrappedError();
-        switch (error.number()) {
-            case kErrPastEndOfFile:
-                MsgBox(
-                    services_.boxes,
-                    BadLineText(error.number(),
-                                "You need at least the 9 line labels in the configuration file or you'll get "
-                                "this error.",
-                                name),
-                    platform::Icon::kCritical, platform::Buttons::kOk, kErrorTitle);
-                break;
-            case kErrInvalidCall:
-                MsgBox(services_.boxes,
-                       BadLineText(error.number(),
-                                   "You at least need the 15 space label or the program will error.", name),
-                       platform::Icon::kCritical, platform::Buttons::kOk, kErrorTitle);
-                break;
-            case kErrSubscript:
-                chosen_.reset();
-                view_.SetListText("");
-                view_.SetNotesText("Please choose only items from the list.");
-                break;
-            default:
-                ShowError(services_.boxes, error, " in txtLauncher_Click");
-                break;
+        if (error.number() == kErrSubscript) {
+            chosen_.reset();
+            view_.SetListText("");
+            view_.SetNotesText("Please choose only items from the list.");
+        } else {
+            ShowSelectionError(services_.boxes, error, name);
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "launcher/frmVexarLaunch.h"
+#include "launcher/launcher_rules.h"
 #include "platform/errors.h"
 #include "platform/win32/error_map.h"
 #include "resource_ids.h"
@@ -15,7 +16,6 @@ namespace vexar::win32 {
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"Vexar Launcher v3.0";
 // How far the game list drops down, at 96 dpi; its closed height is set to 28 once it exists.
 constexpr int kDropDownHeight = 200;
 constexpr int kClosedListHeight = 28;
@@ -151,8 +151,9 @@ void MainWindow::Create() {
     pressed_emblem_ = LoadBitmapPicture(instance(), VEXAR_IDB_PRESSED_EMBLEM);
     fire_column_ = LoadBitmapPicture(instance(), VEXAR_IDB_FIRE_COLUMN);
 
-    HWND created = CreateFrame(kClassName, kCaption, kClientWidth, kClientHeight, nullptr,
-                               Placement::kCentred, WindowDpi(nullptr));
+    const std::u16string caption = codec_.ToUtf16(kDesignedCaption);
+    HWND created = CreateFrame(kClassName, reinterpret_cast<const wchar_t*>(caption.c_str()), kClientWidth,
+                               kClientHeight, nullptr, Placement::kCentred, WindowDpi(nullptr));
     phase_ = Phase::kCreated;
 
     // The one 48 x 48 image as the big icon, scaled down by the system for the small one.

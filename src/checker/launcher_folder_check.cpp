@@ -1,0 +1,422 @@
+#include "checker/launcher_folder_check.h"
+
+#include <algorithm>
+#include <optional>
+#include <unordered_set>
+#include <utility>
+
+#include "checker/read_only_files.h"
+#include "file_utils/mdlGlobalFunctions.h"
+#include "launcher/game_config.h"
+#include "launcher/launcher_rules.h"
+#include "launcher/title_file.h"
+
+namespace vexar {
+
+namespace {
+
+// A stop of the list fill names at most this many of the games it hides.
+constexpr std::size_t kHiddenNamesShown = 10;
+
+// A message box that is never shown: the checker reports its text.
+class BoxRecorder final : public platform::MessageBoxes {
+public:
+    platform::Answer Show(std::string_view text, std::string_view /*title*/, platform::Icon /*icon*/,
+                          platform::Buttons /*buttons*/) override {
+        texts_.emplace_back(text);
+        return platform::Answer::kOk;
+    }
+
+    bool Empty() const { return texts_.empty(); }
+    // The text of the box shown last, which it forgets.
+    std::string Take() {
+        std::string text = texts_.empty() ? std::string() : std::move(texts_.back());
+        texts_.clear();
+        return text;
+    }
+
+private:
+    std::vector<std::string> texts_;
+};
+
+// The checker starts no program.
+class NoShell final : public platform::Shell {
+public:
+    void Open(const platform::ShellRequest& /*request*/) override { Raise(kErrPermissionDenied); }
+};
+
+std::string Quoted(std::string_view text) {
+    std::string quoted = "\"";
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
+// True when `name` holds ".cfg" in any mix of case: a file meant to be a game, by its name.
+bool MentionsConfigExtension(std::string_view name) {
+    constexpr std::string_view kExtension = ".cfg";
+    for (std::size_t at = 0; at + kExtension.size() <= name.size(); ++at) {
+        bool same = true;
+        for (std::size_t k = 0; k < kExtension.size() && same; ++k) {
+            char c = name[at + k];
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            same = c == kExtension[k];
+        }
+        if (same) return true;
+    }
+    return false;
+}
+
+std::string Plural(std::int64_t count, std::string_view word) {
+    std::string text = std::to_string(count) + " ";
+    text += word;
+    if (count != 1) text += 's';
+    return text;
+}
+
+// One listed file, as far as the rest of the check needs it.
+struct ListedFile {
+    std::string entry;  // its list text, "" when not listed
+    // The index of its finding when it stops the list fill.
+    std::optional<std::size_t> stop_finding;
+};
+
+class FolderCheck {
+public:
+    FolderCheck(platform::FileSystem& files, const platform::TextCodec& codec, const ShellFolders& shell,
+                const LauncherPaths& paths)
+        : files_(files), codec_(codec), paths_(paths), programs_(files_, shell) {}
+
+    CheckReport Run() {
+        CheckCdMode();
+        CheckSavedTitle();
+        CheckManual();
+        const std::vector<std::string> names = ListConfigs();
+        CheckGames(names);
+        CheckUnlisted(names);
+        return std::move(report_);
+    }
+
+private:
+    void Add(const std::string& file, int line, Severity severity, std::string text) {
+        report_.findings.push_back({file, line, severity, std::move(text)});
+    }
+
+    // The attributes of `path`, or none when nothing is there.
+    std::optional<std::uint32_t> Attributes(std::string_view path) {
+        try {
+            return files_.ReadAttributes(path);
+        } catch (const RuntimeError&) {
+            return std::nullopt;
+        }
+    }
+
+    // Why a file or folder `path` that is there does not count where the launcher looks for a plain file.
+    std::string NotPlainReason(std::string_view path) {
+        const std::optional<std::uint32_t> attributes = Attributes(path);
+        if (!attributes) return std::string();
+        if (*attributes & platform::kAttrDirectory) return "a folder";
+        return "a hidden or system file";
+    }
+
+    void CheckCdMode() {
+        const std::string& marker = paths_.cd_marker;
+        if (CdModeSelected(files_, paths_)) {
+            Add(marker, 0, Severity::kNote,
+                "CD mode is on: each game's CD preparation program (line 8) is opened before the game, and "
+                "its CD parameters (line 9) are passed");
+            return;
+        }
+        const std::string reason = NotPlainReason(marker);
+        if (reason.empty()) {
+            Add(marker, 0, Severity::kNote, "CD mode is off: there is no " + marker);
+        } else {
+            Add(marker, 0, Severity::kWarning,
+                "CD mode is off: " + marker + " is " + reason + ", which the launcher does not count");
+        }
+    }
+
+    void CheckSavedTitle() {
+        const std::string& file = paths_.title_file;
+        try {
+            const std::string title = LoadSavedTitle(files_, file);
+            if (title.empty()) {
+                Add(file, 0, Severity::kNote, "caption " + Quoted(kDesignedCaption) + ": no title is saved");
+            } else {
+                Add(file, 0, Severity::kNote, "caption " + Quoted(title) + ": the saved title");
+            }
+        } catch (...) {
+            ShowSavedTitleError(boxes_, TrappedError());
+            Add(file, 0, Severity::kError,
+                "at start the launcher shows the box " + Quoted(boxes_.Take()) + " and keeps the caption " +
+                    Quoted(kDesignedCaption));
+        }
+    }
+
+    void CheckManual() {
+        const std::string& manual = paths_.manual;
+        if (ManualInstalled(files_, paths_)) {
+            Add(manual, 0, Severity::kNote, "the manual is there: the ? button opens it");
+            return;
+        }
+        const std::string reason = NotPlainReason(manual);
+        Add(manual, 0, Severity::kNote,
+            (reason.empty() ? std::string("there is no manual")
+                            : "the manual is " + reason + ", which does not count") +
+                ": the ? button says that it is not installed");
+    }
+
+    // The configuration files in the order of the game list, as the list fill gets them.
+    std::vector<std::string> ListConfigs() {
+        NoShell no_shell;
+        std::int32_t count = 0;
+        std::vector<std::string> names;
+        SortedFiles({files_, no_shell, boxes_, codec_}, paths_.config_folder, count, names, SkipDot::kYes,
+                    SkipDotDot::kYes);
+        // After a failed listing the list fill goes on with the names taken so far.
+        names.resize(static_cast<std::size_t>(std::max(count, 0)));
+        const std::string& folder = paths_.config_folder;
+        if (!boxes_.Empty()) {
+            Add(folder, 0, Severity::kError, "at start the launcher shows the box " + Quoted(boxes_.Take()));
+        } else if (names.empty()) {
+            const std::optional<std::uint32_t> attributes = Attributes(folder.substr(0, folder.size() - 1));
+            const bool is_folder = attributes && (*attributes & platform::kAttrDirectory);
+            Add(folder, 0, Severity::kWarning,
+                std::string(is_folder ? "no file name ends in \".cfg\"" : "there is no such folder") +
+                    ": the game list is empty");
+        }
+        return names;
+    }
+
+    void CheckGames(const std::vector<std::string>& names) {
+        std::vector<ListedFile> listed;
+        listed.reserve(names.size());
+        for (const std::string& name : names) listed.push_back(CheckGame(name));
+
+        // The list fill ends at the first stop; every stop hides the entries after it.
+        bool stopped = false;
+        for (std::size_t i = 0; i < listed.size(); ++i) {
+            if (listed[i].stop_finding) {
+                stopped = true;
+                NameHiddenGames(listed, i);
+            } else if (!stopped && !listed[i].entry.empty()) {
+                ++report_.games_listed;
+            }
+        }
+    }
+
+    ListedFile CheckGame(const std::string& name) {
+        const std::string file = paths_.config_folder + name;
+        ListedFile listed;
+        ListFillEntry entry;
+        try {
+            entry = ReadListFillEntry(files_, paths_.config_folder, name);
+        } catch (...) {
+            const RuntimeError error = TrappedError();
+            ShowListFillError(boxes_, error);
+            listed.stop_finding = report_.findings.size();
+            Add(file, files_.LineOf(error), Severity::kError,
+                "stops the game list at start with the box " + Quoted(boxes_.Take()));
+            return listed;
+        }
+        listed.entry = entry.text;
+        const std::string listed_as = "listed as " + Quoted(entry.text) + ": ";
+        if (entry.text.empty()) {
+            Add(file, 2, Severity::kWarning, "not listed: its title (line 2) is empty");
+        } else if (entry.error == kErrPastEndOfFile) {
+            const int line = files_.LinesRead() + 1;
+            Add(file, line, Severity::kError,
+                listed_as + (line == 1 ? std::string("the file is empty")
+                                       : "the file ends before line " + std::to_string(line)));
+        } else if (entry.error != 0) {
+            Add(file, 0, Severity::kError,
+                listed_as + "the file cannot be opened under this name (" +
+                    ErrorText(RuntimeError(entry.error)) +
+                    "): a character of its name is not in the ANSI code page");
+        } else if (entry.text == InvalidEntryText(name)) {
+            Add(file, 1, Severity::kError, listed_as + "line 1 does not begin with " + Quoted(kConfigMarker));
+        } else if (StartsWithInvalidPrefix(entry.text)) {
+            Add(file, 2, Severity::kError,
+                "its title " + Quoted(entry.text) +
+                    " is taken for a broken file's entry: choosing it shows no notes and launches nothing");
+        } else {
+            CheckChoice(name, entry.text);
+        }
+        return listed;
+    }
+
+    // What choosing the game shows, then whether its launch would find what it needs.
+    void CheckChoice(const std::string& name, const std::string& title) {
+        const std::string file = paths_.config_folder + name;
+        GameConfig game;
+        try {
+            FullRead(files_, paths_.config_folder, name, game);
+        } catch (...) {
+            const RuntimeError error = TrappedError();
+            ShowSelectionError(boxes_, error, name);
+            Add(file, files_.LineOf(error), Severity::kError,
+                "choosing " + Quoted(title) + " shows the box " + Quoted(boxes_.Take()));
+            return;
+        }
+        if (!game.strStartLocation.empty()) {
+            const std::optional<std::uint32_t> attributes = Attributes(game.strStartLocation);
+            if (!attributes) {
+                Add(file, 4, Severity::kError,
+                    "the start location " + Quoted(game.strStartLocation) + " is not an existing folder");
+            } else if (!(*attributes & platform::kAttrDirectory)) {
+                Add(file, 4, Severity::kError,
+                    "the start location " + Quoted(game.strStartLocation) + " is a file, not a folder");
+            }
+        }
+        if (game.strLaunchFile.empty()) {
+            Add(file, 5, Severity::kError, "the launch file is empty: the launch opens nothing");
+        } else {
+            CheckProgram(file, 5, "the launch file", game.strLaunchFile, game.strStartLocation);
+        }
+        if (!game.strCDPrelaunch.empty()) {
+            CheckProgram(file, 8, "the CD preparation program", game.strCDPrelaunch, game.strStartLocation);
+        }
+    }
+
+    void CheckProgram(const std::string& file, int line, std::string_view what, const std::string& program,
+                      const std::string& start) {
+        const ProgramLocation found = programs_.Find(program, start);
+        std::string named(what);
+        named += ' ' + Quoted(program);
+        const std::string searched = ProgramSearch::SearchedName(program);
+        if (searched != program) named += " (looked for as " + Quoted(searched) + ")";
+        switch (found.place) {
+            case ProgramPlace::kNowhere:
+                if (ProgramSearch::TakenAsGiven(program)) {
+                    Add(file, line, Severity::kError, named + " does not exist");
+                } else {
+                    Add(file, line, Severity::kError,
+                        named +
+                            " is not found: not in the start folder, Windows' folders, the search path "
+                            "(PATH) or the launcher folder");
+                }
+                return;
+            case ProgramPlace::kAsGiven:
+            case ProgramPlace::kStartFolder:
+                break;
+            case ProgramPlace::kWindowsFolder:
+                Add(file, line, Severity::kNote,
+                    named + " is not in the start folder: the shell takes " + found.path +
+                        " from Windows' own folders");
+                break;
+            case ProgramPlace::kSearchPath:
+                Add(file, line, Severity::kWarning,
+                    named + " is found only on the search path (PATH), as " + found.path +
+                        ": another computer may not have it");
+                break;
+            case ProgramPlace::kLauncherFolder:
+                Add(file, line, Severity::kWarning,
+                    named +
+                        " is found only in the launcher folder, which the shell searches last (Windows does "
+                        "not document it)");
+                break;
+            case ProgramPlace::kAppPaths:
+                Add(file, line, Severity::kWarning,
+                    named + " is found only through its App Paths registration, as " + found.path +
+                        ": another computer may not have it");
+                break;
+        }
+        if (found.folder) Add(file, line, Severity::kError, named + " is a folder, not a program");
+    }
+
+    // Adds to the stop finding of file `stop` the games the stop hides: every entry after it.
+    void NameHiddenGames(const std::vector<ListedFile>& listed, std::size_t stop) {
+        std::vector<const std::string*> hidden;
+        for (std::size_t j = stop + 1; j < listed.size(); ++j) {
+            if (!listed[j].stop_finding && !listed[j].entry.empty()) hidden.push_back(&listed[j].entry);
+        }
+        std::string& text = report_.findings[*listed[stop].stop_finding].text;
+        if (hidden.empty()) {
+            text += "; it hides no game";
+            return;
+        }
+        text += "; it hides " + Plural(static_cast<std::int64_t>(hidden.size()), "game") + ": ";
+        const std::size_t shown = std::min(hidden.size(), kHiddenNamesShown);
+        for (std::size_t k = 0; k < shown; ++k) {
+            if (k > 0) text += ", ";
+            text += Quoted(*hidden[k]);
+        }
+        if (shown < hidden.size()) text += " and " + std::to_string(hidden.size() - shown) + " more";
+    }
+
+    // The files of the configuration folder that look meant to be games but are not listed.
+    void CheckUnlisted(const std::vector<std::string>& names) {
+        const std::unordered_set<std::string> listed(names.begin(), names.end());
+        std::vector<std::pair<std::string, std::string>> unlisted;  // name, reason
+        const std::string& folder = paths_.config_folder;
+        try {
+            for (std::string name = files_.ListFirst(folder, platform::ListMask::kEverything); !name.empty();
+                 name = files_.ListNext()) {
+                if (!MentionsConfigExtension(name) || listed.count(name) != 0) continue;
+                const std::uint32_t attributes = Attributes(folder + name).value_or(0);
+                std::string reason;
+                if (attributes & platform::kAttrDirectory) {
+                    reason = "it is a folder";
+                } else if (attributes & (platform::kAttrHidden | platform::kAttrSystem)) {
+                    reason = "it is a hidden or system file";
+                } else if (MentionsConfigExtension(name.substr(name.size() - 4))) {
+                    reason = "its name must end in \".cfg\" in lower case";
+                } else {
+                    reason = "its name ends in " + Quoted(name.substr(name.rfind('.'))) + ", not in \".cfg\"";
+                }
+                unlisted.emplace_back(std::move(name), std::move(reason));
+            }
+        } catch (const RuntimeError&) {
+            // A folder that cannot be listed is reported with the listing's box already.
+        }
+        const BinaryCompare compare(codec_);
+        std::sort(unlisted.begin(), unlisted.end(),
+                  [&compare](const auto& a, const auto& b) { return compare.Less(a.first, b.first); });
+        for (const auto& [name, reason] : unlisted) {
+            Add(folder + name, 0, Severity::kWarning, "not listed: " + reason);
+        }
+    }
+
+    ReadOnlyFiles files_;
+    const platform::TextCodec& codec_;
+    const LauncherPaths& paths_;
+    ProgramSearch programs_;
+    BoxRecorder boxes_;
+    CheckReport report_;
+};
+
+}  // namespace
+
+std::int32_t CheckReport::Problems() const {
+    return static_cast<std::int32_t>(std::count_if(
+        findings.begin(), findings.end(), [](const Finding& f) { return f.severity != Severity::kNote; }));
+}
+
+CheckReport CheckLauncherFolder(platform::FileSystem& files, const platform::TextCodec& codec,
+                                const ShellFolders& shell, const LauncherPaths& paths) {
+    return FolderCheck(files, codec, shell, paths).Run();
+}
+
+std::string FormatFinding(const Finding& finding) {
+    std::string line = finding.file;
+    if (finding.line > 0) line += ':' + std::to_string(finding.line);
+    switch (finding.severity) {
+        case Severity::kNote:
+            line += ": note: ";
+            break;
+        case Severity::kWarning:
+            line += ": warning: ";
+            break;
+        case Severity::kError:
+            line += ": error: ";
+            break;
+    }
+    line += finding.text;
+    return line;
+}
+
+std::string FormatSummary(const CheckReport& report) {
+    return Plural(report.games_listed, "game") + " listed, " + Plural(report.Problems(), "problem");
+}
+
+}  // namespace vexar

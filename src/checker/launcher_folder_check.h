@@ -1,0 +1,50 @@
+#pragma once
+// VexarCheck's logic: every problem of a launcher folder's game files, found before anyone starts the
+// launcher there. It applies the launcher's own rules (launcher/launcher_rules.h, the configuration
+// format, the sorted listing) and says what the launcher would show in the launcher's own words: the
+// list at start, the box that would stop it, the box each game would bring when chosen, and whether the
+// shell would find each game's start folder and programs.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "checker/program_search.h"
+#include "launcher/launcher_paths.h"
+#include "platform/platform.h"
+
+namespace vexar {
+
+enum class Severity { kNote, kWarning, kError };
+
+// One thing the check found, about `file` (relative to the launcher folder).
+struct Finding {
+    std::string file;
+    // The line of `file` it is about, from 1; 0 when it is about the whole file.
+    int line = 0;
+    Severity severity = Severity::kNote;
+    std::string text;
+};
+
+struct CheckReport {
+    std::vector<Finding> findings;
+    // The number of entries the game list would hold at start.
+    std::int32_t games_listed = 0;
+
+    // The findings that are errors or warnings.
+    std::int32_t Problems() const;
+};
+
+// Checks the launcher folder that is the current directory, as the launcher would see it there at start,
+// when each game is chosen and when it is launched. Reads through `files` and never changes anything.
+// The findings come in this order: the folder's own state (CD mode, Title.cfg, the manual), the game
+// files in the order of the game list, then the files in the configuration folder that are not listed.
+CheckReport CheckLauncherFolder(platform::FileSystem& files, const platform::TextCodec& codec,
+                                const ShellFolders& shell, const LauncherPaths& paths = {});
+
+// "file:line: severity: text" as compilers write it, without ":line" when the line is 0.
+std::string FormatFinding(const Finding& finding);
+// "N games listed, M problems".
+std::string FormatSummary(const CheckReport& report);
+
+}  // namespace vexar

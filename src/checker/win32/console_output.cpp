@@ -1,0 +1,40 @@
+#include "checker/win32/console_output.h"
+
+#include <string>
+
+namespace vexar::win32 {
+
+ConsoleOutput::ConsoleOutput(DWORD which, const platform::TextCodec& codec)
+    : handle_(::GetStdHandle(which)), codec_(codec) {
+    DWORD mode = 0;
+    console_ = handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE && ::GetConsoleMode(handle_, &mode);
+}
+
+void ConsoleOutput::WriteLine(std::string_view text) {
+    if (handle_ == nullptr || handle_ == INVALID_HANDLE_VALUE) return;
+    std::string line(text);
+    line += "\r\n";
+    if (console_) {
+        std::u16string wide;
+        try {
+            wide = codec_.ToUtf16(line);
+        } catch (const RuntimeError&) {
+            return;
+        }
+        DWORD written = 0;
+        ::WriteConsoleW(handle_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        return;
+    }
+    std::size_t done = 0;
+    while (done < line.size()) {
+        DWORD written = 0;
+        if (!::WriteFile(handle_, line.data() + done, static_cast<DWORD>(line.size() - done), &written,
+                         nullptr) ||
+            written == 0) {
+            return;
+        }
+        done += written;
+    }
+}
+
+}  // namespace vexar::win32

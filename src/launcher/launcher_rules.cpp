@@ -1,0 +1,78 @@
+#include "launcher/launcher_rules.h"
+
+#include "launcher/game_config.h"
+#include "platform/messages.h"
+
+namespace vexar {
+
+namespace {
+
+// Presence as the launcher tests it: a listing of the single name with normal attributes only.
+bool PlainFilePresent(platform::FileSystem& files, std::string_view path) {
+    return !files.ListFirst(path, platform::ListMask::kNormal).empty();
+}
+
+// The box for a configuration file with a missing (62) or short (5) line.
+std::string BadLineText(int number, std::string_view advice, std::string_view name) {
+    std::string text = "Invalid Procedure error " + std::to_string(number) +
+                       ".  This may mean your config file is missing a line.  ";
+    text += advice;
+    text += "  Check the config file named  '";
+    text += name;
+    text += " '";
+    return text;
+}
+
+}  // namespace
+
+ListFillEntry ReadListFillEntry(platform::FileSystem& files, std::string_view folder, std::string_view name) {
+    try {
+        return {ListRead(files, folder, name), 0};
+    } catch (const RuntimeError& error) {
+        // A file that ends too early, or whose name cannot be opened (a character outside the ANSI code
+        // page comes back from the listing as '?'), is listed as invalid and the fill goes on: one odd
+        // file must not hide the games after it.
+        if (error.number() != kErrPastEndOfFile && error.number() != kErrBadFileName) throw;
+        return {InvalidEntryText(name), error.number()};
+    }
+}
+
+bool CdModeSelected(platform::FileSystem& files, const LauncherPaths& paths) {
+    return PlainFilePresent(files, paths.cd_marker);
+}
+
+bool ManualInstalled(platform::FileSystem& files, const LauncherPaths& paths) {
+    return PlainFilePresent(files, paths.manual);
+}
+
+void ShowListFillError(platform::MessageBoxes& boxes, const RuntimeError& error) {
+    ShowError(boxes, error, " in Private Sub PopulateList");
+}
+
+void ShowSavedTitleError(platform::MessageBoxes& boxes, const RuntimeError& error) {
+    ShowError(boxes, error, " in Private Sub SetTitle");
+}
+
+void ShowSelectionError(platform::MessageBoxes& boxes, const RuntimeError& error, std::string_view name) {
+    switch (error.number()) {
+        case kErrPastEndOfFile:
+            MsgBox(boxes,
+                   BadLineText(error.number(),
+                               "You need at least the 9 line labels in the configuration file or you'll get "
+                               "this error.",
+                               name),
+                   platform::Icon::kCritical, platform::Buttons::kOk, kErrorTitle);
+            break;
+        case kErrInvalidCall:
+            MsgBox(boxes,
+                   BadLineText(error.number(),
+                               "You at least need the 15 space label or the program will error.", name),
+                   platform::Icon::kCritical, platform::Buttons::kOk, kErrorTitle);
+            break;
+        default:
+            ShowError(boxes, error, " in txtLauncher_Click");
+            break;
+    }
+}
+
+}  // namespace vexar
