@@ -1,6 +1,6 @@
-// Fuzzes the sort of configuration names: QuickSortStrings on arbitrary names, checked against std::sort
-// with the same comparison, which must itself be a strict weak order. The first input byte picks the code
-// page (single-byte Windows-1252, or multi-byte UTF-8); the names follow, one per line.
+// Fuzzes the sort of configuration names: QuickSortStrings on arbitrary names must give the order of
+// std::sort with the same comparison, which must itself be a strict weak order. The first input byte
+// picks the code page (single-byte Windows-1252, or multi-byte UTF-8); the names follow, one per line.
 #include <algorithm>
 #include <cstdlib>
 
@@ -14,26 +14,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const vexar::BinaryCompare compare((data[0] & 1) ? static_cast<const vexar::platform::TextCodec&>(utf8)
                                                      : cp1252);
     std::vector<std::string> names;
-    const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-    for (std::size_t pos = 0; pos <= bytes.size();) {
-        const std::size_t stop = std::min(bytes.find('\n', pos), bytes.size());
-        names.emplace_back(bytes.substr(pos, stop - pos));
-        pos = stop + 1;
+    const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+    for (std::size_t pos = 0; pos <= bytes.size(); pos = std::min(bytes.find('\n', pos), bytes.size()) + 1) {
+        names.push_back(bytes.substr(pos, bytes.find('\n', pos) - pos));
     }
-    for (std::size_t a = 0; a < names.size() && a < 24; ++a) {
-        for (std::size_t b = 0; b < names.size() && b < 24; ++b) {
+    const std::size_t n = std::min<std::size_t>(names.size(), 12);
+    for (std::size_t a = 0; a < n; ++a) {
+        for (std::size_t b = 0; b < n; ++b) {
             if (compare.Compare(names[a], names[b]) != -compare.Compare(names[b], names[a])) std::abort();
-            for (std::size_t c = 0; c < names.size() && c < 12; ++c) {
-                if (compare.Less(names[a], names[b]) && compare.Less(names[b], names[c]) &&
-                    !compare.Less(names[a], names[c])) {
-                    std::abort();
-                }
+            for (std::size_t c = 0; c < n; ++c) {
+                const bool transitive = !compare.Less(names[a], names[b]) ||
+                                        !compare.Less(names[b], names[c]) || compare.Less(names[a], names[c]);
+                if (!transitive) std::abort();
             }
         }
     }
-    const auto less = [&compare](const std::string& a, const std::string& b) { return compare.Less(a, b); };
     std::vector<std::string> want = names;
-    std::sort(want.begin(), want.end(), less);
+    std::sort(want.begin(), want.end(),
+              [&compare](const auto& a, const auto& b) { return compare.Less(a, b); });
     vexar::Randomizer random;
     vexar::QuickSortStrings(names, 1, static_cast<std::int32_t>(names.size()), compare, random);
     for (std::size_t k = 0; k < names.size(); ++k) {

@@ -12,17 +12,11 @@ namespace vexar::win32 {
 namespace {
 
 using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
 
-// What a box showed: its text, its buttons and its icon.
-struct Seen {
-    std::wstring text;
-    std::vector<int> buttons;
-    HICON icon = nullptr;
-    friend bool operator==(const Seen&, const Seen&) = default;
-};
-
-// Shows a box while another thread reads it and presses `button`.
-Answer ShowAndPress(platform::Icon icon, platform::Buttons buttons, int button, Seen& seen) {
+// Shows a box while another thread reads it - "<text>|<button ids>|<icon>" - and presses `button`.
+Answer ShowAndPress(Icon icon, Buttons buttons, int button, std::wstring& seen) {
     std::thread presser([&, shower = ::GetCurrentThreadId()] {
         HWND box = nullptr;
         const auto visible_box = [](HWND w, LPARAM found) -> BOOL {
@@ -32,19 +26,23 @@ Answer ShowAndPress(platform::Icon icon, platform::Buttons buttons, int button, 
             if (is_box) *reinterpret_cast<HWND*>(found) = w;
             return !is_box;
         };
-        for (int i = 0; i < 500 && !box; ++i, ::Sleep(10)) {
-            ::EnumThreadWindows(shower, visible_box, reinterpret_cast<LPARAM>(&box));
-        }
+        for (int i = 0; i < 500 && !box; ++i, ::Sleep(10))
+            ::EnumThreadWindows(shower, visible_box, LPARAM(&box));
         wchar_t text[64] = {};
         ::GetDlgItemTextW(box, 0xFFFF, text, 64);
-        seen.text = text;
-        for (const int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
-            if (::GetDlgItem(box, id)) seen.buttons.push_back(id);
-        }
+        seen = text + std::wstring(L"|");
+        for (const int id : {IDOK, IDCANCEL, IDYES, IDNO})
+            seen += ::GetDlgItem(box, id) ? std::to_wstring(id) : L"";
+        HICON shown_icon = nullptr;
         for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
             if ((::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-                seen.icon = reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0));
+                shown_icon = reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0));
             }
+        }
+        // The system's shared icons: 32513 critical, 32514 question, 32515 warning, 32516 information.
+        for (int id = 32513; id <= 32516; ++id) {
+            if (shown_icon && shown_icon == ::LoadIconW(nullptr, MAKEINTRESOURCEW(id)))
+                seen += L"|" + std::to_wstring(id);
         }
         ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     });
@@ -55,23 +53,17 @@ Answer ShowAndPress(platform::Icon icon, platform::Buttons buttons, int button, 
 }
 
 TEST(Win32MessageBoxes, ShowTheirButtonsAndIconAndAnswerThePressedOne) {
-    // The system's shared icons: 32513 critical, 32514 question, 32515 warning, 32516 information.
-    const auto icon = [](int id) { return ::LoadIconW(nullptr, MAKEINTRESOURCEW(id)); };
-    using platform::Buttons;
-    using platform::Icon;
-    const std::wstring text = L"Caf\u00E9 \u20AC";
-    const std::vector<int> ok{IDOK}, yes_no{IDYES, IDNO};
-    const std::vector<std::tuple<Icon, Buttons, int, Answer, Seen>> rows = {
-        {Icon::kNone, Buttons::kOk, IDOK, Answer::kOk, {text, ok, nullptr}},
-        {Icon::kCritical, Buttons::kOk, IDOK, Answer::kOk, {text, ok, icon(32513)}},
-        {Icon::kInformation, Buttons::kOk, IDOK, Answer::kOk, {text, ok, icon(32516)}},
-        {Icon::kWarning, Buttons::kOk, IDOK, Answer::kOk, {text, ok, icon(32515)}},
-        {Icon::kQuestion, Buttons::kYesNo, IDYES, Answer::kYes, {text, yes_no, icon(32514)}},
-        {Icon::kQuestion, Buttons::kYesNo, IDNO, Answer::kNo, {text, yes_no, icon(32514)}}};
-    for (const auto& [icon_kind, buttons, press, answer, shown] : rows) {
-        Seen seen;
-        EXPECT_EQ(ShowAndPress(icon_kind, buttons, press, seen), answer);
-        EXPECT_TRUE(seen == shown) << static_cast<int>(icon_kind) << " " << press;
+    const std::vector<std::tuple<Icon, Buttons, int, Answer, std::wstring>> rows = {
+        {Icon::kNone, Buttons::kOk, IDOK, Answer::kOk, L"Caf\u00E9 \u20AC|1"},
+        {Icon::kCritical, Buttons::kOk, IDOK, Answer::kOk, L"Caf\u00E9 \u20AC|1|32513"},
+        {Icon::kInformation, Buttons::kOk, IDOK, Answer::kOk, L"Caf\u00E9 \u20AC|1|32516"},
+        {Icon::kWarning, Buttons::kOk, IDOK, Answer::kOk, L"Caf\u00E9 \u20AC|1|32515"},
+        {Icon::kQuestion, Buttons::kYesNo, IDYES, Answer::kYes, L"Caf\u00E9 \u20AC|67|32514"},
+        {Icon::kQuestion, Buttons::kYesNo, IDNO, Answer::kNo, L"Caf\u00E9 \u20AC|67|32514"}};
+    for (const auto& [icon, buttons, press, answer, shown] : rows) {
+        std::wstring seen;
+        EXPECT_EQ(ShowAndPress(icon, buttons, press, seen), answer);
+        EXPECT_EQ(seen, shown);
     }
     // A box that could not be shown is never Yes.
     EXPECT_THROW(AnswerOf(0, Buttons::kYesNo), RuntimeError);

@@ -18,18 +18,15 @@
 namespace vexar::testing {
 
 // A file's bytes held in memory, read front to back.
-class StringSource : public platform::ByteSource {
-public:
-    explicit StringSource(std::string content) : content_(std::move(content)) {}
+struct StringSource : platform::ByteSource {
+    explicit StringSource(std::string bytes) : content(std::move(bytes)) {}
     std::size_t ReadSome(std::span<char> out) override {
-        const std::size_t n = std::min(out.size(), content_.size() - pos_);
-        std::memcpy(out.data(), content_.data() + std::exchange(pos_, pos_ + n), n);
+        const std::size_t n = std::min(out.size(), content.size() - pos);
+        std::memcpy(out.data(), content.data() + std::exchange(pos, pos + n), n);
         return n;
     }
-
-private:
-    std::string content_;
-    std::size_t pos_ = 0;
+    std::string content;
+    std::size_t pos = 0;
 };
 
 // Paths are compared as written. Listings take "folder\", "folder\*.*" or one name.
@@ -57,9 +54,8 @@ public:
         return ListNext();
     }
     std::string ListNext() override {
-        if (listing_.empty()) return {};
-        std::string name = std::move(listing_.back());
-        listing_.pop_back();
+        std::string name = listing_.empty() ? "" : std::move(listing_.back());
+        if (!listing_.empty()) listing_.pop_back();
         return name;
     }
     std::uint32_t ReadAttributes(std::string_view path) override {
@@ -132,8 +128,7 @@ private:
     std::vector<std::string> listing_;  // handed out from the back
 };
 
-class FakeShell : public platform::Shell {
-public:
+struct FakeShell : platform::Shell {
     void Open(const platform::ShellRequest& request) override { calls.push_back(request); }
     std::vector<platform::ShellRequest> calls;
 };
@@ -148,8 +143,7 @@ struct ShownBox {
     }
 };
 
-class FakeMessageBoxes : public platform::MessageBoxes {
-public:
+struct FakeMessageBoxes : platform::MessageBoxes {
     // Answers for the coming Yes/No boxes, in order; an unscripted one is answered No.
     std::deque<platform::Answer> answers;
     std::vector<ShownBox> shown;
@@ -165,8 +159,7 @@ public:
 };
 
 // A single-byte code page: Latin-1 with the euro sign at 0x80, as in Windows-1252.
-class Cp1252Codec : public platform::TextCodec {
-public:
+struct Cp1252Codec : platform::TextCodec {
     bool IsSingleByte() const override { return true; }
     char16_t Widen(unsigned char byte) const override { return byte == 0x80 ? u'\u20AC' : byte; }
     std::u16string ToUtf16(std::string_view text) const override {
@@ -178,8 +171,7 @@ public:
 };
 
 // A multi-byte code page: UTF-8 up to three bytes, every byte that starts no valid sequence read as U+FFFD.
-class Utf8Codec : public Cp1252Codec {
-public:
+struct Utf8Codec : Cp1252Codec {
     bool IsSingleByte() const override { return false; }
     std::u16string ToUtf16(std::string_view text) const override {
         std::u16string wide;
@@ -227,8 +219,7 @@ private:
 };
 
 // The notes window as plain values; loading and unloading raise `failure` while it is set.
-class FakeNotesView : public NotesView {
-public:
+struct FakeNotesView : NotesView {
     void Load() override { loaded = failure ? Raise(failure), false : true; }
     void ShowOwned() override { shown = loaded; }
     void SetText(std::string_view value) override { text = value; }
