@@ -7,6 +7,7 @@
 
 #include <shellapi.h>
 
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -23,7 +24,7 @@ inline void Check(bool done, const std::string& what) {
 inline std::string ProgramFolder() {
     char path[MAX_PATH + 1] = {};
     Check(::GetModuleFileNameA(nullptr, path, MAX_PATH) > 0, "GetModuleFileNameA");
-    return std::string(path).erase(std::string(path).find_last_of('\\') + 1);
+    return std::string(path, std::strrchr(path, '\\') + 1);
 }
 
 class TempFolder {
@@ -56,23 +57,24 @@ public:
                       DWORD attributes = 0) const {
         const std::string path = Path(relative);
         ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        win32::UniqueFile file(
+        const win32::UniqueFile file(
             ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         DWORD written = 0;
         Check(file && ::WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr), path);
-        file.reset();
-        Check(attributes == 0 || ::SetFileAttributesA(path.c_str(), attributes), path);
-        return path;
+        return SetAttributes(path, attributes);
     }
     // Creates the folder `relative` (its parent must exist) with `attributes`; returns its full path.
     std::string Folder(const std::string& relative, DWORD attributes = 0) const {
-        const std::string path = Path(relative);
-        Check(::CreateDirectoryA(path.c_str(), nullptr), path);
+        Check(::CreateDirectoryA(Path(relative).c_str(), nullptr), Path(relative));
+        return SetAttributes(Path(relative), attributes);
+    }
+
+private:
+    static std::string SetAttributes(const std::string& path, DWORD attributes) {
         Check(attributes == 0 || ::SetFileAttributesA(path.c_str(), attributes), path);
         return path;
     }
 
-private:
     std::string path_, previous_;
 };
 

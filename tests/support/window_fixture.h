@@ -38,7 +38,7 @@ protected:
     void Pump() {
         for (MSG message{}; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
             quit |= message.message == WM_QUIT;
-            if (quit || (window && window->TranslateDialogKey(message)) ||
+            if (message.message == WM_QUIT || (window && window->TranslateDialogKey(message)) ||
                 (notes_window && notes_window->TranslateDialogKey(message))) {
                 continue;
             }
@@ -59,6 +59,7 @@ protected:
         while (focus != nullptr && ::GetParent(focus) != window->hwnd()) focus = ::GetParent(focus);
         return focus;
     }
+    // The windows go, and what they leave in the queue, so that the next test starts afresh.
     void TearDown() override {
         form.reset();
         notes_window.reset();
