@@ -109,6 +109,16 @@ TEST_F(WindowTest, LookAndLayoutFollowTheDesignAtEveryScale) {
     EXPECT_EQ(hashes, (std::vector<std::uint32_t>{212854972u, 2931598613u, 3031250787u}));
 }
 
+TEST(ScopedGdi, TheScreenIsThereAndASelectionIsUndone) {
+    const win32::ScreenDc screen;
+    ASSERT_TRUE(screen);
+    const win32::UniqueDc memory(::CreateCompatibleDC(screen.get()));
+    const HGDIOBJ original = ::GetCurrentObject(memory.get(), OBJ_BITMAP);
+    const win32::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), 2, 2));
+    { const win32::SelectedObject selected(memory.get(), bitmap.get()); }
+    EXPECT_EQ(::GetCurrentObject(memory.get(), OBJ_BITMAP), original);
+}
+
 class LauncherWindowTest : public WindowTest {
 protected:
     LauncherWindowTest() {
