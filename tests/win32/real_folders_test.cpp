@@ -1,7 +1,9 @@
-// The launcher's logic over real folders: Title.cfg byte for byte, and the tree removal.
+// The Win32 file system on real folders - listings, attributes, files held open - and the launcher's logic
+// over them: Title.cfg byte for byte, and the tree removal.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 
 #include "double/platform_double.h"
 #include "file_utils/mdlGlobalFunctions.h"
@@ -137,6 +139,72 @@ TEST_F(RealFolders, TreeRemovalStaysInsideTheTree) {
     // Windows removes a link itself; Wine refuses to, and that is a failed step.
     EXPECT_EQ(status == 0, !Exists(links + "tree"));
     EXPECT_NE(status, -1);
+}
+
+using Names = std::set<std::string>;
+using platform::ListMask;
+
+TEST(Win32FileSystem, ListsWhatTheMaskAdmits) {
+    TempFolder temp;
+    temp.Folder("dir");
+    temp.Write("dir\\plain.cfg");
+    temp.Write("dir\\hidden.cfg", "", FILE_ATTRIBUTE_HIDDEN);
+    temp.Write("dir\\system.cfg", "", FILE_ATTRIBUTE_SYSTEM);
+    temp.Folder("dir\\folder.cfg");
+    win32::Win32FileSystem files;
+    const auto listed = [&files](const std::string& pattern, ListMask mask) {
+        Names names;
+        for (std::string name = files.ListFirst(pattern, mask); !name.empty(); name = files.ListNext())
+            names.insert(name);
+        return names;
+    };
+    EXPECT_EQ(listed("dir\\", ListMask::kNormal), (Names{"plain.cfg"}));
+    EXPECT_EQ(listed("dir\\*.*", ListMask::kDirectories), (Names{".", "..", "plain.cfg", "folder.cfg"}));
+    EXPECT_EQ(listed("dir\\*.*", ListMask::kEverything),
+              (Names{".", "..", "plain.cfg", "folder.cfg", "hidden.cfg", "system.cfg"}));
+    // One name: present only where the mask admits it; a missing one, or a "folder" that is a file, lists
+    // nothing.
+    EXPECT_EQ(listed("dir\\plain.cfg", ListMask::kNormal), (Names{"plain.cfg"}));
+    EXPECT_EQ(listed("dir\\hidden.cfg", ListMask::kDirectories), Names{});
+    EXPECT_EQ(listed("dir\\folder.cfg", ListMask::kNormal), Names{});
+    EXPECT_EQ(listed("dir\\folder.cfg", ListMask::kDirectories), (Names{"folder.cfg"}));
+    EXPECT_EQ(listed("missing\\", ListMask::kNormal), Names{});
+    EXPECT_EQ(listed("dir\\plain.cfg\\", ListMask::kNormal), Names{});
+}
+
+TEST(Win32FileSystem, ReadsAttributesAfterAResetAndFilesOthersWriteButNotLock) {
+    TempFolder temp;
+    const std::string path =
+        temp.Write("held.txt", "one\r\ntwo", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    win32::Win32FileSystem files;
+    // The entry just listed is answered from the listing, once: later reads, after a reset of the launcher's
+    // own or of another program's, see the file as it is.
+    const DWORD kHidden = platform::kAttrHidden;
+    for (const bool own_reset : {true, false}) {
+        ASSERT_EQ(files.ListFirst(path, ListMask::kEverything), "held.txt");
+        EXPECT_EQ(files.ReadAttributes(path) & kHidden, kHidden);
+        own_reset ? files.ResetAttributes(path)
+                  : void(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+        EXPECT_EQ(files.ReadAttributes(path) & (kHidden | platform::kAttrReadOnly), 0u);
+        ::SetFileAttributesA(path.c_str(), kHidden);
+    }
+
+    {
+        const win32::UniqueFile writer = HoldOpen(path, FILE_SHARE_READ);
+        const auto lines = files.OpenForInput(path);
+        EXPECT_EQ(lines->ReadLine(), "one");
+        EXPECT_EQ(lines->ReadLine(), "two");
+    }
+    const win32::UniqueFile holder = HoldOpen(path, 0);
+    for (const auto& open : {+[](win32::Win32FileSystem&f, const std::string&p) { f.OpenForInput(p); },
+                             +[](win32::Win32FileSystem&f, const std::string&p) { f.DeleteFileAt(p); }}) {
+        try {
+            open(files, path);
+            ADD_FAILURE() << "a locked file was opened";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.number(), kErrPermissionDenied);
+        }
+    }
 }
 
 }  // namespace
