@@ -1,0 +1,73 @@
+#!/bin/sh
+# The built launcher end to end, as a user meets it: started in a folder under Wine on the test display,
+# driven with real keyboard input (X events through Wine, as from a keyboard), starting the games
+# through the real shell. The game and its CD preparation program are copies of the recorder
+# (arg_recorder.exe), which leaves "<program>-<id>.rec" holding
+# "<arguments>|<current directory>|<show command>" in the records folder.
+#
+#   launch_journeys.sh LAUNCHER RECORDER WINE_RUN WORK_DIR
+set -eu
+launcher=$1
+recorder=$2
+wine_run=$3
+work=$4
+win_path() { "$wine_run" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+
+fail() { printf '%s\n' "$1" >&2; exit 1; }
+# wait_for COMMAND...: runs the command every 0.1 s until it succeeds, for at most 20 s.
+wait_for() {
+    for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+    return 1
+}
+
+# journey NAME EXPECTED_RECORDS KEYS...: starts the launcher in a fresh folder (in CD mode when NAME says
+# so), waits for its window, gives the keys ("type:TEXT" types TEXT) and compares the records made.
+journey() {
+    name=$1
+    expected=$2
+    shift 2
+    folder=$work/$name
+    rm -rf "$folder"
+    mkdir -p "$folder/Configs" "$folder/start" "$folder/records"
+    cp "$recorder" "$folder/game.exe"
+    cp "$recorder" "$folder/prep.exe"
+    [ "$name" = cd ] && : >"$folder/IsCD.txt"
+    start=$(win_path "$folder/start")
+    printf 'LABELVEXARLNCH]\r\nTitle:         Recorder\r\nNotes:         notes\r\nStart:         %s\r\nLaunch File:   %s\r\nDefault:       -d\r\nHD Params:     -h\r\nCD Prelaunch:  %s\r\nCD Params:     -c\r\n' \
+        "$start" "$(win_path "$folder/game.exe")" "$(win_path "$folder/prep.exe")" >"$folder/Configs/game.cfg"
+
+    (cd "$folder" && VEXAR_RECORD_DIR="$(win_path "$folder/records")\\" exec "$wine_run" "$launcher") \
+        </dev/null >"$work/$name.log" 2>&1 &
+    pid=$!
+    wait_for xdotool search --name '^Vexar Launcher v3\.0$' || fail "$name: the launcher's window did not appear"
+    sleep 1  # the window takes the focus, with the game list focused
+    for key in "$@"; do
+        case $key in
+        type:*) xdotool type --delay 40 "${key#type:}" ;;
+        *) xdotool key --delay 40 "$key" ;;
+        esac
+        sleep 0.2
+    done
+    count=$(printf '%s\n' "$expected" | wc -l)
+    wait_for sh -c "[ \$(ls '$folder/records' | grep -c '\\.rec\$') -ge $count ]" || true
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    actual=$(for record in "$folder"/records/*.rec; do
+        [ -e "$record" ] || continue
+        file=$(basename "$record")
+        printf '%s|%s\n' "${file%%-*}" "$(cat "$record")"
+    done | sort)
+    expected=$(printf '%s\n' "$expected" | sed "s/<start>/$(printf '%s' "$start" | sed 's/[\\&]/\\&/g')/g" | sort)
+    [ "$actual" = "$expected" ] || fail "$name: the programs started were
+$actual
+instead of
+$expected"
+}
+
+mkdir -p "$work"
+# A keyboard choice, options typed with their blanks, and the launch button pressed by the keyboard.
+journey harddrive 'game|-d  -typed   -h|<start>|1' Down Tab 'type: -typed  ' Tab space
+# From CD the preparation program starts too, minimised, and the CD parameters replace the others.
+journey cd 'game|-d -c|<start>|1
+prep||<start>|2' Down Tab Tab space
+echo "both journeys started the programs as expected"
