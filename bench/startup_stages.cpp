@@ -9,8 +9,9 @@
 // fonts (what the first paint needs, made here first, cold, so that the window's creation then finds
 // the decoders and font files loaded), window (the frame, its controls, and what the window makes
 // itself), list_fill (the listing and the reading of the configs, the saved title, the CD test),
-// combo_fill (the entries into the game list, timed inside the view) and show_paint (showing the window,
-// its first paint and the focus). Message boxes are stand-ins: one shown makes the run fail.
+// combo_fill (the entries into the game list, timed inside the view), show_paint (showing the window,
+// its first paint and the focus) and first_turn (the messages waiting then, among them the window's
+// request to add its icons and tool tips). Message boxes are stand-ins: one shown makes the run fail.
 
 #include <windows.h>
 
@@ -128,6 +129,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
 
     window.Show();
     clock.End("show_paint");
+    // The message loop's first turn: what was posted while the window was shown.
+    for (MSG message{}; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+        if (window.TranslateDialogKey(message)) continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    clock.End("first_turn");
     clock.Report("launcher");
     return boxes.shown.empty() ? 0 : 2;
 }
