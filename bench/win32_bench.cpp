@@ -6,13 +6,18 @@
 //   delete ROOT FILES DIRS REPEATS  DeleteFolderTree on FILES files in DIRS folders vs a plain recursive
 //                                 FindFirstFile/DeleteFile/RemoveDirectory removal
 //   memory ROOT N [baseline]      the process's peak working set after one list fill (or one baseline)
-//   startup ROOT N REPEATS EXE    the launcher EXE from its start to its window shown with all N games
-//                                 listed, vs a process that does the plain listing and reading and exits
+//   startup ROOT N REPEATS EXE FLOOR FLOOR_V6
+//                                 the launcher EXE from its start to its window shown with all N games
+//                                 listed, vs the floor window (floor_window.cpp) without a manifest and
+//                                 with the launcher's; with each process's peak working set by then
+//   stages ROOT N REPEATS STAGES_EXE FLOOR FLOOR_V6
+//                                 the same starts in stages, as the programs time them themselves
+//                                 (startup_stages.cpp for the launcher)
 //   check ROOT N REPEATS          the game-file checker (VexarCheck's whole check) on N configs vs the
 //                                 launcher's start-up list fill on the same folder
 //
 // Test data is made under ROOT on first use and kept for later runs. Every measurement is repeated,
-// the two sides alternating, and the median is printed as one "key=value" line per measurement.
+// the sides alternating, and the median is printed as one "key=value" line per measurement.
 
 #include <windows.h>
 
@@ -23,6 +28,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,6 +41,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
+#include "stage_clock.h"
 
 namespace {
 
@@ -254,15 +261,20 @@ int RunMemory(const std::string& root, std::size_t count, bool baseline) {
     return 0;
 }
 
-// A process started in `folder`; it is waited for (at most 60 s) when this object goes.
+// A process started in `folder`, its standard output going to `output` (an inheritable handle) when one
+// is given; it is waited for (at most 60 s) when this object goes.
 class ChildProcess {
 public:
-    ChildProcess(const std::string& command, const std::string& folder) {
+    ChildProcess(const std::string& command, const std::string& folder, HANDLE output = nullptr) {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
+        if (output != nullptr) {
+            startup.dwFlags = STARTF_USESTDHANDLES;
+            startup.hStdOutput = output;
+        }
         std::string line = command;
-        if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                              &startup, &info_)) {
+        if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, output != nullptr, 0, nullptr,
+                              folder.c_str(), &startup, &info_)) {
             Fail("cannot start " + command);
         }
         process_.reset(info_.hProcess);
@@ -278,6 +290,13 @@ public:
     DWORD id() const { return info_.dwProcessId; }
     // True once the process has ended, waiting at most `ms` milliseconds.
     bool Ended(DWORD ms) const { return ::WaitForSingleObject(process_.get(), ms) == WAIT_OBJECT_0; }
+    // The process's peak working set so far, in KiB.
+    std::size_t PeakKib() const {
+        PROCESS_MEMORY_COUNTERS counters{};
+        counters.cb = sizeof counters;
+        if (!::GetProcessMemoryInfo(process_.get(), &counters, sizeof counters)) return 0;
+        return counters.PeakWorkingSetSize / 1024;
+    }
 
 private:
     PROCESS_INFORMATION info_{};
@@ -310,44 +329,117 @@ HWND FilledWindow(DWORD process, std::size_t count) {
     return listed != CB_ERR && static_cast<std::size_t>(listed) >= count ? search.found : nullptr;
 }
 
-std::string OwnPath() {
-    char path[MAX_PATH];
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length == MAX_PATH) Fail("no own path");
-    return std::string(path, length);
+// The programs compared from their start to a filled window: the launcher and the two floor windows.
+struct Contender {
+    const char* side;
+    std::string exe;
+};
+
+std::vector<Contender> Contenders(const std::string& launcher, const std::string& floor,
+                                  const std::string& floor_v6) {
+    return {{"launcher", launcher}, {"floor", floor}, {"floor_v6", floor_v6}};
 }
 
-int RunStartup(const std::string& root, std::size_t count, int repeats, const std::string& exe) {
-    const std::string folder = FillFolder(root, count);
-    std::vector<double> launcher;
-    std::vector<double> baseline;
-    const std::string plain = "\"" + OwnPath() + "\" plain-fill " + std::to_string(count);
-    for (int r = 0; r <= repeats; ++r) {  // the first round only warms the caches
-        const auto start = std::chrono::steady_clock::now();
-        double shown_ms = 0;
-        {
-            ChildProcess child("\"" + exe + "\"", folder);
-            HWND window = nullptr;
-            while ((window = FilledWindow(child.id(), count)) == nullptr) {
-                if (child.Ended(1)) Fail("the launcher ended before its list was filled");
-                if (std::chrono::steady_clock::now() - start > std::chrono::minutes(10))
-                    Fail("no filled window");
-            }
-            shown_ms =
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-            ::PostMessageA(window, WM_CLOSE, 0, 0);
+// Runs `body(contender)` for every contender in `repeats` + 1 rounds (the first only warms the caches),
+// starting each round with another contender so that none always runs first.
+template <typename Body>
+void Rounds(const std::vector<Contender>& contenders, int repeats, Body&& body) {
+    for (int r = 0; r <= repeats; ++r) {
+        for (std::size_t k = 0; k < contenders.size(); ++k) {
+            body(contenders[(k + static_cast<std::size_t>(r)) % contenders.size()], r > 0);
         }
-        const double plain_ms = TimeMs([&] {
-            ChildProcess child(plain, folder);
-            child.Ended(INFINITE);
-        });
-        if (r == 0) continue;
-        launcher.push_back(shown_ms);
-        baseline.push_back(plain_ms);
     }
-    const double l = Median(launcher);
-    const double b = Median(baseline);
-    std::printf("startup n=%zu launcher_ms=%.2f baseline_ms=%.2f ratio=%.2f\n", count, l, b, l / b);
+}
+
+int RunStartup(const std::string& root, std::size_t count, int repeats,
+               const std::vector<Contender>& contenders) {
+    const std::string folder = FillFolder(root, count);
+    std::map<std::string, std::vector<double>> ms;
+    std::map<std::string, std::vector<double>> peak_kib;
+    Rounds(contenders, repeats, [&](const Contender& contender, bool counted) {
+        const auto start = std::chrono::steady_clock::now();
+        ChildProcess child("\"" + contender.exe + "\"", folder);
+        HWND window = nullptr;
+        while ((window = FilledWindow(child.id(), count)) == nullptr) {
+            if (child.Ended(1)) Fail(std::string(contender.side) + " ended before its list was filled");
+            if (std::chrono::steady_clock::now() - start > std::chrono::minutes(10)) Fail("no filled window");
+        }
+        const double shown_ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const std::size_t peak = child.PeakKib();
+        ::PostMessageA(window, WM_CLOSE, 0, 0);
+        if (!counted) return;
+        ms[contender.side].push_back(shown_ms);
+        peak_kib[contender.side].push_back(static_cast<double>(peak));
+    });
+    const double l = Median(ms["launcher"]);
+    const double f = Median(ms["floor"]);
+    const double f6 = Median(ms["floor_v6"]);
+    // The fastest of the repeats too: on a loaded machine other work only ever adds time.
+    const auto fastest = [&](const char* side) {
+        return *std::min_element(ms[side].begin(), ms[side].end());
+    };
+    std::printf(
+        "startup n=%zu launcher_ms=%.2f floor_ms=%.2f floor_v6_ms=%.2f ratio=%.2f ratio_v6=%.2f "
+        "launcher_min_ms=%.2f floor_min_ms=%.2f floor_v6_min_ms=%.2f "
+        "launcher_peak_kib=%.0f floor_peak_kib=%.0f floor_v6_peak_kib=%.0f\n",
+        count, l, f, f6, l / f, l / f6, fastest("launcher"), fastest("floor"), fastest("floor_v6"),
+        Median(peak_kib["launcher"]), Median(peak_kib["floor"]), Median(peak_kib["floor_v6"]));
+    return 0;
+}
+
+// Runs `command stages CLOCK` in `folder` and returns the "name=ms" pairs of the line it reports.
+std::vector<std::pair<std::string, double>> StagesOf(const std::string& command, const std::string& folder) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const std::string path = folder + "\\stages.txt";
+    UniqueFile output(::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!output) Fail("cannot create " + path);
+    char clock[32];
+    std::snprintf(clock, sizeof clock, " stages %.4f", vexar::bench::ClockMs());
+    { ChildProcess child("\"" + command + "\"" + clock, folder, output.get()); }
+    std::string text(4096, '\0');
+    DWORD got = 0;
+    ::SetFilePointer(output.get(), 0, nullptr, FILE_BEGIN);
+    if (!::ReadFile(output.get(), text.data(), static_cast<DWORD>(text.size()), &got, nullptr) || got == 0)
+        Fail(command + " reported no stages");
+    text.resize(got);
+    std::vector<std::pair<std::string, double>> stages;
+    std::size_t at = text.find(' ');
+    while (at != std::string::npos && at + 1 < text.size()) {
+        const std::size_t end = text.find_first_of(" \n", at + 1);
+        const std::string pair = text.substr(at + 1, end - at - 1);
+        const std::size_t equals = pair.find('=');
+        if (equals != std::string::npos && pair.compare(0, equals, "side") != 0)
+            stages.emplace_back(pair.substr(0, equals), std::strtod(pair.c_str() + equals + 1, nullptr));
+        at = end != std::string::npos && text[end] == ' ' ? end : std::string::npos;
+    }
+    return stages;
+}
+
+int RunStages(const std::string& root, std::size_t count, int repeats,
+              const std::vector<Contender>& contenders) {
+    const std::string folder = FillFolder(root, count);
+    // Per side, the stages in their order, each with its figures.
+    std::map<std::string, std::vector<std::pair<std::string, std::vector<double>>>> figures;
+    Rounds(contenders, repeats, [&](const Contender& contender, bool counted) {
+        const auto stages = StagesOf(contender.exe, folder);
+        if (!counted) return;
+        auto& side = figures[contender.side];
+        for (const auto& [name, ms] : stages) {
+            auto found =
+                std::find_if(side.begin(), side.end(), [&](const auto& s) { return s.first == name; });
+            if (found == side.end()) found = side.insert(side.end(), {name, {}});
+            found->second.push_back(ms);
+        }
+    });
+    for (const Contender& contender : contenders) {
+        std::printf("stages n=%zu side=%s", count, contender.side);
+        for (const auto& [name, values] : figures[contender.side])
+            std::printf(" %s=%.2f", name.c_str(), Median(values));
+        std::printf("\n");
+    }
     return 0;
 }
 
@@ -356,7 +448,8 @@ int Usage() {
                  "usage: vexar_bench_win32 fill ROOT N REPEATS\n"
                  "       vexar_bench_win32 delete ROOT FILES FOLDERS REPEATS\n"
                  "       vexar_bench_win32 memory ROOT N [baseline]\n"
-                 "       vexar_bench_win32 startup ROOT N REPEATS EXE\n"
+                 "       vexar_bench_win32 startup ROOT N REPEATS EXE FLOOR FLOOR_V6\n"
+                 "       vexar_bench_win32 stages ROOT N REPEATS STAGES_EXE FLOOR FLOOR_V6\n"
                  "       vexar_bench_win32 check ROOT N REPEATS\n");
     return 1;
 }
@@ -379,10 +472,10 @@ int main(int argc, char** argv) {
     if ((args.size() == 3 || (args.size() == 4 && args[3] == "baseline")) && args[0] == "memory") {
         return RunMemory(args[1], Number(argv[3]), args.size() == 4);
     }
-    if (args.size() == 5 && args[0] == "startup") {
-        return RunStartup(args[1], Number(argv[3]), static_cast<int>(Number(argv[4])), args[4]);
+    if (args.size() == 7 && (args[0] == "startup" || args[0] == "stages")) {
+        const auto run = args[0] == "startup" ? RunStartup : RunStages;
+        return run(args[1], Number(argv[3]), static_cast<int>(Number(argv[4])),
+                   Contenders(args[4], args[5], args[6]));
     }
-    // The baseline of "startup": run in a folder of configs, lists and reads them, and ends.
-    if (args.size() == 2 && args[0] == "plain-fill") return BaselineFill() == Number(argv[2]) ? 0 : 2;
     return Usage();
 }

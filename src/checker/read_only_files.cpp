@@ -40,7 +40,7 @@ void ReadOnlyFiles::ResetAttributes(std::string_view /*path*/) {
     Raise(kErrPermissionDenied);
 }
 
-void ReadOnlyFiles::DeleteFileAt(std::string_view /*path*/) {
+void ReadOnlyFiles::DeleteFileAt(std::string_view /*path*/, platform::AttributeReset /*reset*/) {
     Raise(kErrPermissionDenied);
 }
 

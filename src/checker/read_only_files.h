@@ -27,7 +27,7 @@ public:
     std::uint32_t ReadAttributes(std::string_view path) override;
     // Raise 70: nothing is changed.
     void ResetAttributes(std::string_view path) override;
-    void DeleteFileAt(std::string_view path) override;
+    void DeleteFileAt(std::string_view path, platform::AttributeReset reset) override;
     void RemoveEmptyDirectory(std::string_view path) override;
     // Returns a reader whose lines are counted.
     std::unique_ptr<platform::LineReader> OpenForInput(std::string_view path) override;

@@ -87,12 +87,17 @@ std::int32_t TreeRemoval::RemoveFolder(std::string path) {
             Attempt([&] { word = static_cast<AttributeWord>(files_.ReadAttributes(entry)); });
             if ((word & kDirectoryBit) != 0) {
                 pending_subdirectories.push_back(name);
+            } else if (word != 0 && pending_error_ != 0) {
+                // An error already pending (the entry's attribute read failed) ends the removal at the
+                // reset's check: the file has its attributes reset and stays.
+                Attempt([&] { files_.ResetAttributes(entry); });
+                return pending_error_;
             } else {
-                if (word != 0) {
-                    Attempt([&] { files_.ResetAttributes(entry); });
-                    if (pending_error_ != 0) return pending_error_;
-                }
-                Attempt([&] { files_.DeleteFileAt(entry); });
+                // The reset (for a word that is not 0) and the deletion as one call: a failed reset raises
+                // its error before anything is deleted, so each check still sees its own step's error.
+                const auto reset =
+                    word != 0 ? platform::AttributeReset::kFirst : platform::AttributeReset::kNone;
+                Attempt([&] { files_.DeleteFileAt(entry, reset); });
                 if (pending_error_ != 0) return pending_error_;
             }
         }

@@ -62,6 +62,12 @@ public:
     virtual std::string ReadLine() = 0;
 };
 
+// Whether a file's attributes are reset to normal before it is deleted.
+enum class AttributeReset {
+    kNone,   // deleted as it is
+    kFirst,  // attributes reset first; when that fails the file stays
+};
+
 enum class RecordAccess {
     kReadWrite,  // opened for reading and writing; a missing file is created empty
     kReadOnly,   // opened for reading only; a missing file raises 53
@@ -91,10 +97,12 @@ public:
 
     // Returns the attribute bits of `path`; raises 53 (or 76) when it does not exist.
     virtual std::uint32_t ReadAttributes(std::string_view path) = 0;
-    // Sets the attributes of `path` to normal (none set).
+    // Sets the attributes of `path` to normal (none set); for a link, those of the link itself.
     virtual void ResetAttributes(std::string_view path) = 0;
-    // Deletes the file `path`.
-    virtual void DeleteFileAt(std::string_view path) = 0;
+    // Deletes the file `path` (a link itself, never its target). With AttributeReset::kFirst its
+    // attributes are reset to normal first: a failed reset raises the reset's error and deletes nothing;
+    // otherwise a failure raises the deletion's error.
+    virtual void DeleteFileAt(std::string_view path, AttributeReset reset) = 0;
     // Removes the empty directory `path` (for a directory link: the link, never its target).
     virtual void RemoveEmptyDirectory(std::string_view path) = 0;
 

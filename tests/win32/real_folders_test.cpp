@@ -197,7 +197,7 @@ TEST(Win32FileSystem, ReadsAttributesAfterAResetAndFilesOthersWriteButNotLock) {
     }
     const win32::UniqueFile holder = HoldOpen(path, 0);
     for (const auto& open : {+[](win32::Win32FileSystem&f, const std::string&p) { f.OpenForInput(p); },
-                             +[](win32::Win32FileSystem&f, const std::string&p) { f.DeleteFileAt(p); }}) {
+                             +[](win32::Win32FileSystem&f, const std::string&p) { f.DeleteFileAt(p, {}); }}) {
         try {
             open(files, path);
             ADD_FAILURE() << "a locked file was opened";

@@ -19,6 +19,8 @@ namespace {
 // How far the game list drops down, at 96 dpi; its closed height is set to 28 once it exists.
 constexpr int kDropDownHeight = 200;
 constexpr int kClosedListHeight = 28;
+// Posted to the window once it is shown: it adds what its first paint does not show.
+constexpr UINT kAddExtras = WM_APP;
 
 enum class FontKind { kNone, kList, kCommand, kDefault };
 
@@ -156,25 +158,32 @@ void MainWindow::Create() {
                                kClientHeight, nullptr, Placement::kCentred, WindowDpi(nullptr));
     phase_ = Phase::kCreated;
 
+    for (const MainControl& designed : kControls)
+        FramedWindow::CreateControls(std::span(&designed.layout, 1));
+    OnScaled();
+    ::SendMessageW(Control(ControlId::kTxtCommand), EM_SETLIMITTEXT, 0, 0);
+    // Where the system tells each window's dpi, the window takes that of its monitor.
+    ScaleTo(WindowDpi(created));
+}
+
+void MainWindow::AddExtras() {
+    if (tooltips_ != nullptr || !hwnd()) return;
     // The one 48 x 48 image as the big icon, scaled down by the system for the small one.
     big_icon_.reset(static_cast<HICON>(
         ::LoadImageW(instance(), MAKEINTRESOURCEW(VEXAR_IDI_PROGRAM), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
     small_icon_.reset(static_cast<HICON>(::LoadImageW(instance(), MAKEINTRESOURCEW(VEXAR_IDI_PROGRAM),
                                                       IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
                                                       ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
-    if (!big_icon_ || !small_icon_) RaiseLastError();
-    ::SendMessageW(created, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
-    ::SendMessageW(created, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
+    if (big_icon_) ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
+    if (small_icon_)
+        ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
 
-    for (const MainControl& designed : kControls)
-        FramedWindow::CreateControls(std::span(&designed.layout, 1));
-    OnScaled();
-    ::SendMessageW(Control(ControlId::kTxtCommand), EM_SETLIMITTEXT, 0, 0);
-
+    // A tool takes its control's messages through a subclass, which costs every message to it a look-up
+    // of the subclass (a wineserver round trip under Wine): the game list is filled before it has one.
     tooltips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, instance(), nullptr);
-    if (tooltips_ == nullptr) RaiseLastError();
+    if (tooltips_ == nullptr) return;
     HWND list = Control(ControlId::kTxtLauncher);
     for (const MainControl& designed : kControls) {
         if (designed.tip == nullptr) continue;
@@ -187,8 +196,6 @@ void MainWindow::Create() {
             AddToolTip(info.hwndItem, designed.tip);
         }
     }
-    // Where the system tells each window's dpi, the window takes that of its monitor.
-    ScaleTo(WindowDpi(created));
 }
 
 void MainWindow::OnScaled() {
@@ -223,7 +230,7 @@ void MainWindow::AddToolTip(HWND control, const wchar_t* text) {
     tool.hwnd = hwnd();
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = const_cast<wchar_t*>(text);
-    if (!::SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) Raise(kErrInternal);
+    ::SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void MainWindow::Show() {
@@ -233,6 +240,9 @@ void MainWindow::Show() {
     ::UpdateWindow(hwnd());
     ::SetForegroundWindow(hwnd());
     if (::GetFocus() != focus_ && ::GetParent(::GetFocus()) != focus_) ::SetFocus(focus_);
+    // The icons and tool tips come with the message loop's first turn: by then the painted window is on
+    // the screen (Wine hands a window's drawing to the X server when its thread waits for messages).
+    ::PostMessageW(hwnd(), kAddExtras, 0, 0);
 }
 
 void MainWindow::OnDestroyed() {
@@ -261,6 +271,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             break;
         case WM_CLOSE:
             Unload();
+            return 0;
+        case kAddExtras:
+            AddExtras();
             return 0;
         case WM_DESTROY:
             ::PostQuitMessage(0);

@@ -48,7 +48,8 @@ public:
     void Create();
     // Routes the controls' events to `form` from now on.
     void Attach(frmVexarLaunch& form) { form_ = &form; }
-    // Shows the window and gives the focus to the game list.
+    // Shows the window and gives the focus to the game list; the window's icons and tool tips follow with
+    // the next turn of the message loop.
     void Show();
 
     // Returns the control `id` (null while the window has none).
@@ -79,6 +80,9 @@ private:
     // Returns the form while its handlers may run (not while the window is being unloaded).
     frmVexarLaunch* Form() const { return phase_ == Phase::kCreated ? form_ : nullptr; }
 
+    // Gives the window its icons and its controls their tool tips (once; best effort: the window works
+    // without them).
+    void AddExtras();
     void AddToolTip(HWND control, const wchar_t* text);
     // Returns the UTF-16 text of `window`, as an ANSI string.
     std::string TextOf(HWND window) const;

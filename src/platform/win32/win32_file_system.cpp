@@ -105,6 +105,29 @@ private:
 
 namespace {
 
+// FileDispositionInfoEx (Windows 10 1607 and later), which the Windows 7 headers do not declare.
+constexpr auto kFileDispositionInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
+struct DispositionEx {
+    DWORD flags;
+};
+constexpr DWORD kDispositionDelete = 0x1;
+constexpr DWORD kDispositionPosixSemantics = 0x2;
+
+// `path` opened with `access` and `flags`, shared with everyone; a link is opened itself, never followed.
+UniqueFile OpenEntry(std::string_view path, DWORD access, DWORD flags) {
+    return UniqueFile(::CreateFileA(Terminated(path).c_str(), access,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | flags, nullptr));
+}
+
+// Sets the attributes of the open `entry` to normal, leaving its times; false (error in GetLastError)
+// when it cannot.
+bool ResetToNormal(HANDLE entry) {
+    FILE_BASIC_INFO basic{};  // times of 0 are left as they are
+    basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    return ::SetFileInformationByHandle(entry, FileBasicInfo, &basic, sizeof basic) != FALSE;
+}
+
 // True when `folder` (ending in a separator) names something that exists but is not a directory.
 bool IsFileNotFolder(const std::string& folder) {
     if (folder.size() < 2) return false;
@@ -173,12 +196,45 @@ std::uint32_t Win32FileSystem::ReadAttributes(std::string_view path) {
 
 void Win32FileSystem::ResetAttributes(std::string_view path) {
     listed_path_.clear();
-    if (!::SetFileAttributesA(Terminated(path).c_str(), FILE_ATTRIBUTE_NORMAL)) RaiseLastError();
+    // As SetFileAttributesA does, a directory too can be opened for this (backup semantics).
+    const UniqueFile entry = OpenEntry(path, FILE_WRITE_ATTRIBUTES, FILE_FLAG_BACKUP_SEMANTICS);
+    if (!entry || !ResetToNormal(entry.get())) RaiseLastError();
 }
 
-void Win32FileSystem::DeleteFileAt(std::string_view path) {
+void Win32FileSystem::DeleteFileAt(std::string_view path, platform::AttributeReset reset) {
     listed_path_.clear();
-    if (!::DeleteFileA(Terminated(path).c_str())) RaiseLastError();
+    const bool reset_first = reset == platform::AttributeReset::kFirst;
+    // One open for both steps: the handle resets the attributes, then marks the file for deletion.
+    const UniqueFile file = OpenEntry(path, DELETE | (reset_first ? FILE_WRITE_ATTRIBUTES : 0), 0);
+    if (!file) {
+        // The open fails as DeleteFileA's own does, with its error: the deletion's. A separate reset
+        // would still have reset the attributes first (a file held open without delete sharing can have
+        // them written), or failed with its own error.
+        const DWORD deletion_error = ::GetLastError();
+        if (reset_first) ResetAttributes(path);
+        RaiseFor(deletion_error);
+    }
+    if (reset_first && !ResetToNormal(file.get())) RaiseLastError();
+    if (!MarkForDeletion(file.get())) RaiseLastError();
+}
+
+bool Win32FileSystem::MarkForDeletion(HANDLE file) {
+    // As DeleteFileA does where the file system allows it (Windows 10 1903 and later), the name goes at
+    // once, even while another program still has the file open with delete sharing; elsewhere (older
+    // systems, FAT, Wine 8) the file goes when its last handle is closed.
+    if (posix_deletion_) {
+        DispositionEx disposition{kDispositionDelete | kDispositionPosixSemantics};
+        if (::SetFileInformationByHandle(file, kFileDispositionInfoEx, &disposition, sizeof disposition)) {
+            return true;
+        }
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_INVALID_PARAMETER && error != ERROR_NOT_SUPPORTED &&
+            error != ERROR_INVALID_FUNCTION)
+            return false;
+        posix_deletion_ = false;
+    }
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    return ::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition) != FALSE;
 }
 
 void Win32FileSystem::RemoveEmptyDirectory(std::string_view path) {

@@ -21,10 +21,11 @@ public:
     // Returns the attribute bits of `path`: for the entry the listing has just returned, the listing's own
     // (no second look-up), otherwise what GetFileAttributesA reports.
     std::uint32_t ReadAttributes(std::string_view path) override;
-    // Returns once `path` has normal attributes.
+    // Returns once `path` (a link itself) has normal attributes.
     void ResetAttributes(std::string_view path) override;
-    // Returns once the file `path` is deleted.
-    void DeleteFileAt(std::string_view path) override;
+    // Returns once the file `path` is deleted (or marked for deletion while others still hold it open with
+    // delete sharing): one handle resets the attributes and marks the file; a link goes itself.
+    void DeleteFileAt(std::string_view path, platform::AttributeReset reset) override;
     // Returns once the empty directory `path` is removed.
     void RemoveEmptyDirectory(std::string_view path) override;
 
@@ -39,6 +40,8 @@ private:
     bool Advance();
     // Returns the name in data_ or the first admitted one after it; "" (ending the listing) at the end.
     std::string FirstAdmittedName();
+    // Marks the open `file` for deletion; false (error in GetLastError) when it cannot.
+    bool MarkForDeletion(HANDLE file);
 
     UniqueFind find_;
     WIN32_FIND_DATAA data_{};
@@ -48,6 +51,8 @@ private:
     std::string listed_folder_;
     std::string listed_path_;
     DWORD listed_attributes_ = 0;
+    // The file system has not refused a deletion with POSIX semantics.
+    bool posix_deletion_ = true;
 };
 
 }  // namespace vexar::win32

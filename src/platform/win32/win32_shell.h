@@ -1,5 +1,6 @@
 #pragma once
-// The shell's "open" through ShellExecuteA; what the shell then does with the request is its own affair.
+// The shell's "open" through ShellExecuteA (shell32 loaded on first use); what the shell then does with
+// the request is its own affair.
 
 #include "platform/platform.h"
 

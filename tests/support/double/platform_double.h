@@ -64,7 +64,8 @@ public:
         return found->second.second;
     }
     void ResetAttributes(std::string_view path) override { At(path).second &= platform::kAttrDirectory; }
-    void DeleteFileAt(std::string_view path) override {
+    void DeleteFileAt(std::string_view path, platform::AttributeReset reset) override {
+        if (reset == platform::AttributeReset::kFirst) ResetAttributes(path);
         if (At(path).second & platform::kAttrDirectory) Raise(kErrPathFileAccess);
         entries_.erase(entries_.find(path));
     }

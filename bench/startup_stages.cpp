@@ -1,0 +1,141 @@
+// The launcher's start in stages: src/main.cpp's steps, in its order and over the same objects, with a
+// clock around each, up to the end of the first paint; then it reports the stages and ends. It carries
+// the launcher's resources and manifest, and links what the launcher links.
+//
+//   vexar_bench_stages stages CLOCK_MS   (CLOCK_MS: the driver's reading of the performance counter when
+//                                         it asked for the process; run in a folder of configs)
+//
+// Stages: process (from the request to WinMain), controls_ole (common controls and OLE), pictures and
+// fonts (what the first paint needs, made here first, cold, so that the window's creation then finds
+// the decoders and font files loaded), window (the frame, its controls, and what the window makes
+// itself), list_fill (the listing and the reading of the configs, the saved title, the CD test),
+// combo_fill (the entries into the game list, timed inside the view), show_paint (showing the window,
+// its first paint and the focus) and first_turn (the messages waiting then, among them the window's
+// request to add its icons and tool tips). Message boxes are stand-ins: one shown makes the run fail.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <string_view>
+
+#include "double/platform_double.h"
+#include "launcher/frmVexarLaunch.h"
+#include "launcher/win32/main_window.h"
+#include "notes_window/frmNotesView.h"
+#include "notes_window/win32/notes_window.h"
+#include "platform/win32/win32_codec.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_shell.h"
+#include "resource_ids.h"
+#include "stage_clock.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/pictures.h"
+
+namespace {
+
+// The main window as the launcher's logic sees it, with the time its game-list fill takes.
+class TimedView : public vexar::LauncherView {
+public:
+    explicit TimedView(vexar::LauncherView& window) : window_(window) {}
+
+    void AddListEntries(std::span<const std::string> entries) override {
+        const double start = vexar::bench::ClockMs();
+        window_.AddListEntries(entries);
+        combo_fill_ms += vexar::bench::ClockMs() - start;
+    }
+    std::string ListText() const override { return window_.ListText(); }
+    void SetListText(std::string_view text) override { window_.SetListText(text); }
+    std::string NotesText() const override { return window_.NotesText(); }
+    void SetNotesText(std::string_view text) override { window_.SetNotesText(text); }
+    std::string CommandText() const override { return window_.CommandText(); }
+    void SetCommandText(std::string_view text) override { window_.SetCommandText(text); }
+    void SetCaption(std::string_view caption) override { window_.SetCaption(caption); }
+    void Minimize() override { window_.Minimize(); }
+    void Unload() override { window_.Unload(); }
+
+    double combo_fill_ms = 0;
+
+private:
+    vexar::LauncherView& window_;
+};
+
+// Makes the pictures the window's first paint shows, as the window loads them.
+void LoadPictures(HINSTANCE instance) {
+    using vexar::win32::LoadBitmapPicture;
+    using vexar::win32::LoadJpegPicture;
+    LoadJpegPicture(instance, VEXAR_IDR_CLOSE_GLYPH);
+    LoadJpegPicture(instance, VEXAR_IDR_MINIMIZE_GLYPH);
+    LoadBitmapPicture(instance, VEXAR_IDB_HELP_GLYPH);
+    LoadBitmapPicture(instance, VEXAR_IDB_LAUNCH_EMBLEM);
+    LoadBitmapPicture(instance, VEXAR_IDB_FIRE_COLUMN);
+}
+
+// Makes the window's three fonts at the screen's dpi and has the system measure each once.
+void MakeFonts() {
+    const vexar::win32::ScreenDc screen;
+    const int dpi = vexar::win32::WindowDpi(nullptr);
+    for (const auto& [points_x100, weight] : {std::pair{1200, FW_BOLD}, {825, FW_BOLD}, {825, FW_NORMAL}}) {
+        LOGFONTW font{};
+        font.lfHeight = -::MulDiv(points_x100, dpi, 7200);
+        font.lfWeight = weight;
+        font.lfCharSet = DEFAULT_CHARSET;
+        wcsncpy_s(font.lfFaceName, L"MS Sans Serif", _TRUNCATE);
+        vexar::win32::UniqueFont handle(::CreateFontIndirectW(&font));
+        const HGDIOBJ previous = ::SelectObject(screen.get(), handle.get());
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(screen.get(), &metrics);
+        ::SelectObject(screen.get(), previous);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
+    const std::string_view arguments(command_line);
+    if (arguments.substr(0, 7) != "stages ") return 1;
+    vexar::bench::StageClock clock(std::strtod(command_line + 7, nullptr));
+    clock.End("process");
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    const vexar::win32::OleSession ole;
+    clock.End("controls_ole");
+    LoadPictures(instance);
+    clock.End("pictures");
+    MakeFonts();
+    clock.End("fonts");
+
+    vexar::win32::Win32Codec codec;
+    vexar::win32::Win32FileSystem files;
+    vexar::win32::Win32Shell shell;
+    vexar::testing::FakeMessageBoxes boxes;
+    const vexar::platform::Services services{files, shell, boxes, codec};
+    vexar::win32::MainWindow window(instance, codec);
+    window.Create();
+    vexar::win32::NotesWindow notes_window(instance, window.hwnd(), codec);
+    vexar::frmNotesView notes(notes_window, boxes);
+    notes_window.Attach(notes);
+    clock.End("window");
+
+    TimedView view(window);
+    vexar::frmVexarLaunch form(services, view, vexar::LauncherPaths{}, &notes);
+    window.Attach(form);
+    form.Form_Initialize();
+    form.Form_Load();
+    clock.End("list_fill");
+    clock.Carve("combo_fill", view.combo_fill_ms);
+
+    window.Show();
+    clock.End("show_paint");
+    // The message loop's first turn: what was posted while the window was shown.
+    for (MSG message{}; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+        if (window.TranslateDialogKey(message)) continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    clock.End("first_turn");
+    clock.Report("launcher");
+    return boxes.shown.empty() ? 0 : 2;
+}
