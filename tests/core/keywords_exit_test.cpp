@@ -11,10 +11,6 @@ namespace {
 using platform::Icon;
 const std::string kDesigned = "Vexar Launcher v3.0", k98(98, 'x');
 
-std::string Record(const std::string& title) {
-    const TitleRecord record = RecordOfTitle(title);
-    return std::string(record.begin(), record.end());
-}
 ShownBox Set(const std::string& title) {
     return {"Title set to " + title, "Title Set", Icon::kInformation};
 }

@@ -55,7 +55,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, Launch, ::testing::Values(
                "game.exe -d -c\r\n\r\nStart Location: C:\\start"},
     LaunchCase{"preview of nothing", kHd, "", "", "", "", kPreview, {}, "game.exe \r\n\r\nStart Location: C:\\start"},
     LaunchCase{"hidden marker", platform::kAttrHidden, "-d", "-h", "", "-c", "", {Game("-d -h")}},
-    LaunchCase{"system marker", platform::kAttrSystem, "-d", "-h", "", "-c", "", {Game("-d -h")}},
     LaunchCase{"marker folder", platform::kAttrDirectory, "-d", "-h", "", "-c", "", {Game("-d -h")}}));
 // clang-format on
 

@@ -4,9 +4,6 @@
 namespace vexar::testing {
 namespace {
 
-using platform::kAttrDirectory;
-using platform::kAttrHidden;
-using platform::kAttrSystem;
 using Boxes = std::vector<ShownBox>;
 
 std::string Game(const std::string& title, const std::string& notes = "notes") {
@@ -52,8 +49,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, ListFill, ::testing::Values(
     FillCase{"sorted by codes, broken files invalid, an empty title unlisted",
              {{"alpha2.cfg", ""}, {"alpha.cfg", Game("A").replace(14, 1, "x")}, {"Zulu.cfg", Game("Zulu")},
               {"b.cfg", ConfigText({})}, {"c.cfg", ConfigText({kLabel})}, {".cfg", Game("Dot")}, {"GAME.CFG", Game("U")},
-              {"a.cfg.bak", Game("B")}, {"h.cfg", Game("H"), kAttrHidden}, {"s.cfg", Game("S"), kAttrSystem},
-              {"d.cfg", "", kAttrDirectory}},
+              {"a.cfg.bak", Game("B")}, {"h.cfg", Game("H"), platform::kAttrHidden}, {"s.cfg", Game("S"), platform::kAttrSystem},
+              {"d.cfg", "", platform::kAttrDirectory}},
              {"Dot", "Zulu", "Invalid Config (alpha.cfg)", "Invalid Config (alpha2.cfg)", "Invalid Config (b.cfg)"}, {}},
     FillCase{"a short title stops the fill", {{"a.cfg", Game("A")}, {"b.cfg", ConfigText({"Title: B"})}, {"c.cfg", Game("C")}},
              {"A"}, {Error("5 Invalid procedure call or argument in Private Sub PopulateList")}},

@@ -25,4 +25,10 @@ inline std::string ConfigText(const ConfigValues& v) {
                        l + v.default_params, l + v.hd_params, l + v.cd_prelaunch, l + v.cd_params});
 }
 
+// Returns Title.cfg's first record holding `title`: its length in two bytes, low first, then its
+// characters, zeros to 100 bytes.
+inline std::string Record(const std::string& title) {
+    return (std::string{static_cast<char>(title.size()), '\0'} + title).append(100, '\0').substr(0, 100);
+}
+
 }  // namespace vexar::testing

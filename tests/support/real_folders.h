@@ -8,6 +8,7 @@
 #include <shellapi.h>
 
 #include <cstring>
+#include <fstream>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -42,8 +43,7 @@ public:
     // Restores the previous current directory and removes the folder with everything below it.
     ~TempFolder() {
         ::SetCurrentDirectoryA(previous_.c_str());
-        const std::string from =
-            path_.substr(0, path_.size() - 1) + '\0';  // a list that ends in an empty name
+        const std::string from = path_.substr(0, path_.size() - 1) + '\0';  // a list ending in an empty name
         SHFILEOPSTRUCTA remove{nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI, FALSE, nullptr, nullptr};
         ::SHFileOperationA(&remove);
     }
@@ -80,13 +80,9 @@ private:
 
 // Returns the bytes of `path`; nothing when it cannot be read.
 inline std::optional<std::string> ReadBytes(const std::string& path) {
-    const win32::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                               nullptr, OPEN_EXISTING, 0, nullptr));
-    std::string bytes(file ? ::GetFileSize(file.get(), nullptr) : 0, '\0');
-    DWORD got = 0;
-    if (!file || !::ReadFile(file.get(), bytes.data(), DWORD(bytes.size()), &got, nullptr))
-        return std::nullopt;
-    return bytes.substr(0, got);
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 // Returns `path` opened for reading and writing, shared with others only as `share` says.
