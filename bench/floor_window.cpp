@@ -15,10 +15,12 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "config_starts.h"
 #include "stage_clock.h"
 
 namespace {
@@ -39,31 +41,13 @@ std::string TitleOf(std::string_view text) {
     return line.size() > kLabelLength ? std::string(line.substr(kLabelLength)) : std::string();
 }
 
-// Lists Configs\ and reads the start of every plain file; returns the titles in listing order.
+// The titles of the configs in listing order.
 std::vector<std::string> ReadTitles() {
     std::vector<std::string> titles;
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA("Configs\\*", &data);
-    if (find == INVALID_HANDLE_VALUE) return titles;
-    char buffer[4096];
-    std::string path = "Configs\\";
-    do {
-        if (data.dwFileAttributes &
-            (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))
-            continue;
-        path.resize(8);
-        path += data.cFileName;
-        HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) continue;
-        DWORD got = 0;
-        if (::ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
-            std::string title = TitleOf(std::string_view(buffer, got));
-            if (!title.empty()) titles.push_back(std::move(title));
-        }
-        ::CloseHandle(file);
-    } while (::FindNextFileA(find, &data));
-    ::FindClose(find);
+    vexar::bench::ReadConfigStarts([&titles](const std::string&, std::optional<std::string_view> start) {
+        std::string title = start ? TitleOf(*start) : std::string();
+        if (!title.empty()) titles.push_back(std::move(title));
+    });
     return titles;
 }
 

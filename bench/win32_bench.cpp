@@ -33,6 +33,7 @@
 #include <vector>
 
 #include "bench_data.h"
+#include "config_starts.h"
 #include "checker/launcher_folder_check.h"
 #include "checker/win32/win32_shell_folders.h"
 #include "file_utils/mdlGlobalFunctions.h"
@@ -117,28 +118,14 @@ std::size_t LauncherFill() {
     return view.entries.size();
 }
 
-// The least any launcher must do: list the folder and read the start of each plain file (its first
-// two lines are in the first 4 KiB); returns the number of files read.
+// The least any launcher must do (config_starts.h); returns the number of files read.
 std::size_t BaselineFill() {
-    WIN32_FIND_DATAA data;
-    UniqueFind find(::FindFirstFileA("Configs\\*", &data));
-    if (!find) Fail("cannot list Configs");
     std::size_t read = 0;
-    char buffer[4096];
-    std::string path = "Configs\\";
-    do {
-        if (data.dwFileAttributes &
-            (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))
-            continue;
-        path.resize(8);
-        path += data.cFileName;
-        UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) Fail("cannot open " + path);
-        DWORD got = 0;
-        if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) Fail("cannot read " + path);
+    const bool listed = vexar::bench::ReadConfigStarts([&read](const std::string& path, auto start) {
+        if (!start) Fail("cannot read " + path);
         ++read;
-    } while (::FindNextFileA(find.get(), &data));
+    });
+    if (!listed) Fail("cannot list Configs");
     return read;
 }
 
