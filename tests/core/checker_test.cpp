@@ -1,0 +1,52 @@
+// VexarCheck's logic over the double: the launcher folder in e2e/data/launcher, with one example of every
+// finding, gives the report in e2e/data/check_findings.txt, word for word.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "checker/launcher_folder_check.h"
+#include "double/platform_double.h"
+
+namespace vexar::testing {
+namespace {
+
+// Windows' own folders, one folder on the search path and one App Paths registration, all under <work>.
+struct Folders : ShellFolders {
+    std::vector<std::string> WindowsFolders() const override {
+        return {"C:\\windows\\system32", "C:\\windows"};
+    }
+    std::vector<std::string> PathFolders() const override { return {"<work>\\OnPath"}; }
+    std::string AppPath(std::string_view name) const override {
+        return name == "vexar-registered.exe" ? "<work>\\Registered\\vexar-registered.exe" : "";
+    }
+};
+
+std::string Bytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+TEST(CheckLauncherFolder, ReportsEveryFindingInTheLaunchersWords) {
+    FakePlatform fakes;
+    const std::filesystem::path data = VEXAR_TEST_DATA, root = data / "launcher";
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        std::string path = entry.path().lexically_relative(root).string();
+        std::replace(path.begin(), path.end(), '/', '\\');
+        entry.is_directory() ? fakes.files.AddFolder(path) : fakes.files.AddFile(path, Bytes(entry.path()));
+    }
+    // What git cannot hold: attributes, an empty folder; and the programs outside the launcher folder.
+    for (const char* hidden : {"IsCD.txt", "Configs\\Hidden.cfg"})
+        fakes.files.AddFile(hidden, Bytes(root / hidden), platform::kAttrHidden);
+    fakes.files.AddFolder("Configs\\Folder.cfg");
+    for (const char* program : {"<work>\\OnPath\\pathonly.exe", "<work>\\Registered\\vexar-registered.exe",
+                                "C:\\windows\\system32\\hostname.exe"})
+        fakes.files.AddFile(program);
+    const CheckReport report = CheckLauncherFolder(fakes.files, fakes.codec, Folders{});
+    std::string shown;
+    for (const Finding& finding : report.findings) shown += FormatFinding(finding) + "\r\n";
+    EXPECT_EQ(shown + FormatSummary(report) + "\r\n", Bytes(data / "check_findings.txt"));
+}
+
+}  // namespace
+}  // namespace vexar::testing
