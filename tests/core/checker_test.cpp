@@ -2,10 +2,8 @@
 // finding, gives the report in e2e/data/check_findings.txt, word for word.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "checker/launcher_folder_check.h"
+#include "config_text.h"
 #include "double/platform_double.h"
 
 namespace vexar::testing {
@@ -22,22 +20,18 @@ struct Folders : ShellFolders {
     }
 };
 
-std::string Bytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 TEST(CheckLauncherFolder, ReportsEveryFindingInTheLaunchersWords) {
     FakePlatform fakes;
     const std::filesystem::path data = VEXAR_TEST_DATA, root = data / "launcher";
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
         std::string path = entry.path().lexically_relative(root).string();
         std::replace(path.begin(), path.end(), '/', '\\');
-        entry.is_directory() ? fakes.files.AddFolder(path) : fakes.files.AddFile(path, Bytes(entry.path()));
+        entry.is_directory() ? fakes.files.AddFolder(path)
+                             : fakes.files.AddFile(path, *ReadBytes(entry.path()));
     }
     // What git cannot hold: attributes, an empty folder; and the programs outside the launcher folder.
     for (const char* hidden : {"IsCD.txt", "Configs\\Hidden.cfg"})
-        fakes.files.AddFile(hidden, Bytes(root / hidden), platform::kAttrHidden);
+        fakes.files.AddFile(hidden, "", platform::kAttrHidden);
     fakes.files.AddFolder("Configs\\Folder.cfg");
     for (const char* program : {"<work>\\OnPath\\pathonly.exe", "<work>\\Registered\\vexar-registered.exe",
                                 "C:\\windows\\system32\\hostname.exe"})
@@ -45,7 +39,7 @@ TEST(CheckLauncherFolder, ReportsEveryFindingInTheLaunchersWords) {
     const CheckReport report = CheckLauncherFolder(fakes.files, fakes.codec, Folders{});
     std::string shown;
     for (const Finding& finding : report.findings) shown += FormatFinding(finding) + "\r\n";
-    EXPECT_EQ(shown + FormatSummary(report) + "\r\n", Bytes(data / "check_findings.txt"));
+    EXPECT_EQ(shown + FormatSummary(report) + "\r\n", ReadBytes(data / "check_findings.txt"));
 }
 
 }  // namespace

@@ -159,7 +159,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, ExitCleanUp, ::testing::Values(
     ExitCase{"No removes nothing", true, kDir, kDir, Answer::kNo, 0, true, true, true, {}},
     ExitCase{"Yes removes both", true, kDir, kDir, Answer::kYes, 0, true, false, false, {}},
     ExitCase{"a hidden folder is absent", true, kDir | platform::kAttrHidden, kAbsent, Answer::kYes, 0, false, true, false, {}},
-    ExitCase{"a system folder is absent", true, kDir | platform::kAttrSystem, kDir, Answer::kYes, 0, true, true, false, {}},
     ExitCase{"a plain file counts", true, kFile, kDir, Answer::kYes, 0, true, true, false, {{"Invalid DirectoryC:\\vexardat", "VexarLaunch"}}},
     ExitCase{"the second goes after the first fails", true, kDir, kDir, Answer::kYes, 70, true, true, false,
              {{"An Error was occured", "VexarLaunch"}}},

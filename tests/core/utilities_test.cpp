@@ -41,15 +41,12 @@ TEST(BinaryCompare, OrdersByCharacterCodes) {
         const platform::TextCodec& codec;
         std::string first, second;  // first sorts before second
     };
-    for (const Row& row : {Row{cp1252, "Zulu.cfg", "alpha.cfg"}, Row{cp1252, "alpha.cfg", "alpha2.cfg"},
-                           Row{cp1252, ".cfg", "0.cfg"}, Row{cp1252, "a", "ab"},
-                           Row{cp1252, "\xFF", "\x80"},  // y-diaeresis U+00FF before the euro sign U+20AC
+    for (const Row& row : {Row{cp1252, "\xFF", "\x80"},  // y-diaeresis U+00FF before the euro sign U+20AC
                            Row{utf8, "\xC3\xA9", "\xE2\x82\xAC"},  // e-acute before the euro sign
                            Row{utf8, "a\xC3\xA9", "a\xC3"},        // a broken sequence reads as U+FFFD, which
                            Row{utf8, "a\xC3", "a\xC3z"}}) {        // no byte prefix outranks
-        EXPECT_LT(BinaryCompare(row.codec).Compare(row.first, row.second), 0)
-            << row.first << " " << row.second;
-        EXPECT_GT(BinaryCompare(row.codec).Compare(row.second, row.first), 0)
+        const BinaryCompare compare(row.codec);
+        EXPECT_TRUE(compare.Compare(row.first, row.second) < 0 && compare.Compare(row.second, row.first) > 0)
             << row.first << " " << row.second;
     }
 }

@@ -1,7 +1,11 @@
 #pragma once
-// Test support: the text of a configuration file from its lines, or of a valid one from its values.
+// Test support: the text of a configuration file from its lines or its values, a Title.cfg record, and
+// the bytes of a file.
 
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 namespace vexar::testing {
@@ -23,6 +27,13 @@ inline std::string ConfigText(const ConfigValues& v) {
     const std::string l = "Value:         ";
     return ConfigText({l + v.title, l + v.notes, l + v.start_location, l + v.launch_file,
                        l + v.default_params, l + v.hd_params, l + v.cd_prelaunch, l + v.cd_params});
+}
+
+// Returns the bytes of the file `path`; nothing when it cannot be read.
+inline std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 // Returns Title.cfg's first record holding `title`: its length in two bytes, low first, then its

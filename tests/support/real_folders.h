@@ -8,11 +8,10 @@
 #include <shellapi.h>
 
 #include <cstring>
-#include <fstream>
-#include <optional>
 #include <stdexcept>
 #include <string>
 
+#include "config_text.h"
 #include "platform/win32/handles.h"
 
 namespace vexar::testing {
@@ -77,13 +76,6 @@ private:
 
     std::string path_, previous_;
 };
-
-// Returns the bytes of `path`; nothing when it cannot be read.
-inline std::optional<std::string> ReadBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
 // Returns `path` opened for reading and writing, shared with others only as `share` says.
 inline win32::UniqueFile HoldOpen(const std::string& path, DWORD share) {

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "config_text.h"
 #include "double/platform_double.h"
 #include "launcher/frmVexarLaunch.h"
 #include "launcher/win32/main_window.h"
@@ -19,8 +20,13 @@ namespace vexar::testing {
 
 class WindowTest : public ::testing::Test {
 protected:
-    // Creates both windows, starts the launcher and shows the main window.
+    // Creates both windows, starts the launcher with the games Alpha and Bravo and shows the main window.
     void Open() {
+        for (const std::string title : {"Alpha", "Bravo"}) {
+            fakes.files.AddFile(
+                "Configs\\" + title + ".cfg",
+                ConfigText(ConfigValues{title, title + " notes", "C:\\", "game.exe", "", "", "", ""}));
+        }
         const HINSTANCE instance = ::GetModuleHandleW(nullptr);
         window = std::make_unique<win32::MainWindow>(instance, codec);
         window->Create();
@@ -53,12 +59,6 @@ protected:
         Pump();
     }
     HWND Control(win32::ControlId id) const { return window->Control(id); }
-    // Returns the main window's control that holds the focus (the game list for its text field).
-    HWND Focused() const {
-        HWND focus = ::GetFocus();
-        while (focus != nullptr && ::GetParent(focus) != window->hwnd()) focus = ::GetParent(focus);
-        return focus;
-    }
     // The windows go, and what they leave in the queue, so that the next test starts afresh.
     void TearDown() override {
         form.reset();

@@ -17,17 +17,10 @@ using platform::Icon;
 
 // Shows a box while another thread reads it - "<text>|<button ids>|<icon>" - and presses `button`.
 Answer ShowAndPress(Icon icon, Buttons buttons, int button, std::wstring& seen) {
-    std::thread presser([&, shower = ::GetCurrentThreadId()] {
+    std::thread presser([&] {
         HWND box = nullptr;
-        const auto visible_box = [](HWND w, LPARAM found) -> BOOL {
-            wchar_t name[8] = {};
-            const bool is_box =
-                ::GetClassNameW(w, name, 8) && std::wstring(name) == L"#32770" && ::IsWindowVisible(w);
-            if (is_box) *reinterpret_cast<HWND*>(found) = w;
-            return !is_box;
-        };
-        for (int i = 0; i < 500 && !box; ++i, ::Sleep(10))
-            ::EnumThreadWindows(shower, visible_box, LPARAM(&box));
+        for (int i = 0; i < 500 && !(box && ::IsWindowVisible(box)); ++i, ::Sleep(10))
+            box = ::FindWindowW(L"#32770", L"Box");
         wchar_t text[64] = {};
         ::GetDlgItemTextW(box, 0xFFFF, text, 64);
         seen = text + std::wstring(L"|");

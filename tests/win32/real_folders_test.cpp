@@ -10,7 +10,6 @@
 #include "launcher/frmVexarLaunch.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
-#include "config_text.h"
 #include "real_folders.h"
 
 namespace vexar::testing {
