@@ -54,7 +54,7 @@ int Run(HINSTANCE instance) {
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
-    return 0;
+    return static_cast<int>(message.wParam);  // the quit message's code
 }
 
 }  // namespace

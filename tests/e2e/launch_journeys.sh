@@ -50,8 +50,14 @@ journey() {
     done
     count=$(printf '%s\n' "$expected" | wc -l)
     wait_for sh -c "[ \$(ls '$folder/records' | grep -c '\\.rec\$') -ge $count ]" || true
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    # The keys end on the close button: the launcher ends by itself, with status 0.
+    if ! wait_for sh -c "! kill -0 $pid"; then
+        kill "$pid" 2>/dev/null || true
+        fail "$name: the launcher did not close"
+    fi
+    status=0
+    wait "$pid" || status=$?
+    [ "$status" -eq 0 ] || fail "$name: the launcher ended with status $status"
     actual=$(for record in "$folder"/records/*.rec; do
         [ -e "$record" ] || continue
         file=$(basename "$record")
@@ -65,9 +71,10 @@ $expected"
 }
 
 mkdir -p "$work"
-# A keyboard choice, options typed with their blanks, and the launch button pressed by the keyboard.
-journey harddrive 'game|-d  -typed   -h|<start>|1' Down Tab 'type: -typed  ' Tab space
+# A keyboard choice, options typed with their blanks, the launch button pressed by the keyboard, then the
+# close button.
+journey harddrive 'game|-d  -typed   -h|<start>|1' Down Tab 'type: -typed  ' Tab space Tab Tab space
 # From CD the preparation program starts too, minimised, and the CD parameters replace the others.
 journey cd 'game|-d -c|<start>|1
-prep||<start>|2' Down Tab Tab space
+prep||<start>|2' Down Tab Tab space Tab Tab space
 echo "both journeys started the programs as expected"
