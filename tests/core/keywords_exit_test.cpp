@@ -8,7 +8,7 @@
 namespace vexar::testing {
 namespace {
 
-using platform::Icon;
+using platform::Answer, platform::Icon;
 const std::string kDesigned = "Vexar Launcher v3.0", k98(98, 'x');
 
 ShownBox Set(const std::string& title) {
@@ -150,7 +150,6 @@ TEST_P(ExitCleanUp, AsksInCdModeAndRemovesOnlyWhatIsPresent) {
     EXPECT_FALSE(cancel);
 }
 
-using platform::Answer;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, ExitCleanUp, ::testing::Values(
     ExitCase{"hard drive never asks", false, kDir, kDir, Answer::kYes, 0, false, true, true, {}},

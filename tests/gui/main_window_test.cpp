@@ -77,6 +77,10 @@ TEST_F(WindowTest, LookAndLayoutFollowTheDesignAtEveryScale) {
     ::SetFocus(Control(ControlId::kCmdLaunchGame));
     ::SendMessageW(Control(ControlId::kCmdLaunchGame), BM_SETSTATE, TRUE, 0);
     Pump();
+    // The tool tips come with the loop's first turn: every control but the pictures has its tip.
+    HWND tips = ::FindWindowW(TOOLTIPS_CLASSW, nullptr);
+    EXPECT_EQ(::GetWindow(tips, GW_OWNER), window->hwnd());
+    EXPECT_EQ(::SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 8) << "the game list's text field has one too";
     std::vector<std::uint32_t> hashes{PixelHash(window->hwnd()), PixelHash(notes_window->hwnd())};
     const std::vector<RECT> main96 = LaidOut(window->hwnd(), 621, 166, 96);
     const std::vector<RECT> notes96 = LaidOut(notes_window->hwnd(), 697, 278, 96);

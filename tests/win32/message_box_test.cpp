@@ -11,9 +11,7 @@
 namespace vexar::win32 {
 namespace {
 
-using platform::Answer;
-using platform::Buttons;
-using platform::Icon;
+using platform::Answer, platform::Buttons, platform::Icon;
 
 // Shows a box while another thread reads it - "<text>|<button ids>|<icon>" - and presses `button`.
 Answer ShowAndPress(Icon icon, Buttons buttons, int button, std::wstring& seen) {

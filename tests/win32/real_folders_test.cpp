@@ -21,7 +21,6 @@ protected:
     // Starts the launcher afresh, as a new run of the program would.
     void Start() {
         view = FakeLauncherView();
-        boxes.shown.clear();
         form = std::make_unique<frmVexarLaunch>(services, view, LauncherPaths{});
         form->Form_Initialize();
     }
