@@ -9,12 +9,12 @@
 namespace vexar::testing {
 namespace {
 
-// Windows' own folders, one folder on the search path and one App Paths registration, all under <work>.
+// Windows' own folders, a search path folder ending in a backslash, an App Paths registration.
 struct Folders : ShellFolders {
     std::vector<std::string> WindowsFolders() const override {
         return {"C:\\windows\\system32", "C:\\windows"};
     }
-    std::vector<std::string> PathFolders() const override { return {"<work>\\OnPath"}; }
+    std::vector<std::string> PathFolders() const override { return {"<work>\\OnPath\\"}; }
     std::string AppPath(std::string_view name) const override {
         return name == "vexar-registered.exe" ? "<work>\\Registered\\vexar-registered.exe" : "";
     }
