@@ -9,7 +9,6 @@ namespace vexar::testing {
 namespace {
 
 using platform::Answer, platform::Icon;
-const std::string kDesigned = "Vexar Launcher v3.0", k98(98, 'x');
 
 ShownBox Set(const std::string& title) {
     return {"Title set to " + title, "Title Set", Icon::kInformation};

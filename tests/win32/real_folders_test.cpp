@@ -64,7 +64,6 @@ TEST_P(TitleFile, IsWrittenOnlyBySetTitle) {
     EXPECT_EQ(view.caption, c.next);
 }
 
-const std::string kDesigned = "Vexar Launcher v3.0", k98(98, 'x');
 constexpr DWORD kFree = ~DWORD{}, kReadOnly = FILE_ATTRIBUTE_READONLY;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, TitleFile, ::testing::Values(
