@@ -10,10 +10,6 @@ namespace {
 
 using platform::Answer, platform::Icon;
 
-ShownBox Set(const std::string& title) {
-    return {"Title set to " + title, "Title Set", Icon::kInformation};
-}
-
 struct KeywordCase {
     VEXAR_ROW(KeywordCase)
     std::string label;             // what is typed
@@ -43,9 +39,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, Keyword, ::testing::Values(
     KeywordCase{"Copyright ", {}, kDesigned, "Copyright ", "", kDesigned},
     KeywordCase{"SetTitle", {}, kDesigned, "SetTitle", "", kDesigned},
     KeywordCase{" SetTitle A", {}, kDesigned, " SetTitle A", "", kDesigned},
-    KeywordCase{"SetTitle My Games", {Set("My Games")}, "My Games", "", Record("My Games"), "My Games"},
-    KeywordCase{"SetTitle " + k98, {Set(k98)}, k98, "", Record(k98), k98},
-    KeywordCase{"SetTitle ", {Set("")}, "", "", Record(""), kDesigned},
+    KeywordCase{"SetTitle My Games", {{"Title set to My Games", "Title Set", Icon::kInformation}}, "My Games", "", Record("My Games"), "My Games"},
+    KeywordCase{"SetTitle " + k98, {{"Title set to " + k98, "Title Set", Icon::kInformation}}, k98, "", Record(k98), k98},
+    KeywordCase{"SetTitle ", {{"Title set to ", "Title Set", Icon::kInformation}}, "", "", Record(""), kDesigned},
     KeywordCase{"SetTitle " + k98 + "x", {{"59 Bad record length in txtCommand_LostFocus", "Error !", Icon::kWarning}},
                 kDesigned, "SetTitle " + k98 + "x", "", kDesigned}));
 // clang-format on

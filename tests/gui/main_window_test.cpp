@@ -78,7 +78,9 @@ TEST_F(WindowTest, LookAndLayoutFollowTheDesignAtEveryScale) {
     ::SendMessageW(Control(ControlId::kCmdLaunchGame), BM_SETSTATE, TRUE, 0);
     Pump();
     // The tool tips come with the loop's first turn: every control but the pictures has its tip.
-    EXPECT_TRUE(win32::ScreenDc()) << "no screen context, where older Windows tell the dpi";
+    HDC screen = nullptr;  // where older Windows tell the dpi
+    if (const win32::ScreenDc owner; owner) screen = owner.get();
+    EXPECT_TRUE(screen && !::ReleaseDC(nullptr, screen)) << "the screen's context, released by its owner";
     HWND tips = ::FindWindowW(TOOLTIPS_CLASSW, nullptr);
     EXPECT_EQ(::GetWindow(tips, GW_OWNER), window->hwnd());
     EXPECT_EQ(::SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 8) << "the game list's text field has one too";
