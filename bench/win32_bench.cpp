@@ -142,19 +142,25 @@ void EnterFolder(const std::string& folder) {
     if (!::SetCurrentDirectoryA(folder.c_str())) Fail("cannot enter " + folder);
 }
 
+// Times `first` and `second` in turns, `repeats` times each; returns their medians in ms.
+std::pair<double, double> MediansInTurn(int repeats, const std::function<void()>& first,
+                                        const std::function<void()>& second) {
+    std::vector<double> a;
+    std::vector<double> b;
+    for (int r = 0; r < repeats; ++r) {
+        a.push_back(TimeMs(first));
+        b.push_back(TimeMs(second));
+    }
+    return {Median(a), Median(b)};
+}
+
 int RunFill(const std::string& root, std::size_t count, int repeats) {
     EnterFolder(FillFolder(root, count));
     // One untimed pass of each, so that both find the same warm caches.
     if (LauncherFill() != count) Fail("the launcher listed a wrong number of games");
     if (BaselineFill() != count) Fail("the baseline read a wrong number of files");
-    std::vector<double> launcher;
-    std::vector<double> baseline;
-    for (int r = 0; r < repeats; ++r) {
-        launcher.push_back(TimeMs([] { LauncherFill(); }));
-        baseline.push_back(TimeMs([] { BaselineFill(); }));
-    }
-    const double l = Median(launcher);
-    const double b = Median(baseline);
+    const auto [l, b] = MediansInTurn(
+        repeats, [] { LauncherFill(); }, [] { BaselineFill(); });
     std::printf("fill n=%zu launcher_ms=%.2f baseline_ms=%.2f ratio=%.2f\n", count, l, b, l / b);
     return 0;
 }
@@ -163,14 +169,8 @@ int RunCheck(const std::string& root, std::size_t count, int repeats) {
     EnterFolder(FillFolder(root, count));
     if (CheckerRun() != count) Fail("the checker found a wrong number of games");
     if (LauncherFill() != count) Fail("the launcher listed a wrong number of games");
-    std::vector<double> checker;
-    std::vector<double> launcher;
-    for (int r = 0; r < repeats; ++r) {
-        checker.push_back(TimeMs([] { CheckerRun(); }));
-        launcher.push_back(TimeMs([] { LauncherFill(); }));
-    }
-    const double c = Median(checker);
-    const double l = Median(launcher);
+    const auto [c, l] = MediansInTurn(
+        repeats, [] { CheckerRun(); }, [] { LauncherFill(); });
     std::printf("check n=%zu checker_ms=%.2f launcher_ms=%.2f ratio=%.2f\n", count, c, l, c / l);
     return 0;
 }

@@ -54,17 +54,11 @@ std::string Quoted(std::string_view text) {
 
 // True when `name` holds ".cfg" in any mix of case: a file meant to be a game, by its name.
 bool MentionsConfigExtension(std::string_view name) {
-    constexpr std::string_view kExtension = ".cfg";
-    for (std::size_t at = 0; at + kExtension.size() <= name.size(); ++at) {
-        bool same = true;
-        for (std::size_t k = 0; k < kExtension.size() && same; ++k) {
-            char c = name[at + k];
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-            same = c == kExtension[k];
-        }
-        if (same) return true;
+    std::string lower(name);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
-    return false;
+    return lower.find(".cfg") != std::string::npos;
 }
 
 std::string Plural(std::int64_t count, std::string_view word) {
