@@ -53,7 +53,7 @@ public:
     void SetCommandText(std::string_view text) override { window_.SetCommandText(text); }
     void SetCaption(std::string_view caption) override { window_.SetCaption(caption); }
     void Minimize() override { window_.Minimize(); }
-    void Unload() override { window_.Unload(); }
+    void Destroy() override { window_.Destroy(); }
 
     double combo_fill_ms = 0;
 

@@ -8,6 +8,7 @@
 #include "checker/read_only_files.h"
 #include "file_utils/mdlGlobalFunctions.h"
 #include "launcher/game_config.h"
+#include "launcher/game_list.h"
 #include "launcher/launcher_rules.h"
 #include "launcher/title_file.h"
 
@@ -39,12 +40,6 @@ private:
     std::vector<std::string> texts_;
 };
 
-// The checker starts no program.
-class NoShell final : public platform::Shell {
-public:
-    void Open(const platform::ShellRequest& /*request*/) override { Raise(kErrPermissionDenied); }
-};
-
 std::string Quoted(std::string_view text) {
     std::string quoted = "\"";
     quoted += text;
@@ -68,13 +63,6 @@ std::string Plural(std::int64_t count, std::string_view word) {
     return text;
 }
 
-// One listed file, as far as the rest of the check needs it.
-struct ListedFile {
-    std::string entry;  // its list text, "" when not listed
-    // The index of its finding when it stops the list fill.
-    std::optional<std::size_t> stop_finding;
-};
-
 class FolderCheck {
 public:
     FolderCheck(platform::FileSystem& files, const platform::TextCodec& codec, const ShellFolders& shell,
@@ -85,9 +73,16 @@ public:
         CheckCdMode();
         CheckSavedTitle();
         CheckManual();
-        const std::vector<std::string> names = ListConfigs();
-        CheckGames(names);
-        CheckUnlisted(names);
+        // Every file is read, also after one that stops the fill, to tell what the stop hides.
+        const std::vector<GameListFile> list = FillGameList(
+            files_, boxes_, codec_, paths_.config_folder, AfterStop::kReadOn,
+            [this](const GameListFile& file, platform::LineReader* rest) { CheckGame(file, rest); });
+        if (!listing_reported_) CheckListing(list.empty());
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (list[i].listed) ++report_.games_listed;
+            if (list[i].stop) NameHiddenGames(list, i);
+        }
+        CheckUnlisted(list);
         return std::move(report_);
     }
 
@@ -160,95 +155,67 @@ private:
                 ": the ? button says that it is not installed");
     }
 
-    // The configuration files in the order of the game list, as the list fill gets them.
-    std::vector<std::string> ListConfigs() {
-        NoShell no_shell;
-        std::int32_t count = 0;
-        std::vector<std::string> names;
-        SortedFiles({files_, no_shell, boxes_, codec_}, paths_.config_folder, count, names, SkipDot::kYes,
-                    SkipDotDot::kYes);
-        // After a failed listing the list fill goes on with the names taken so far.
-        names.resize(static_cast<std::size_t>(std::max(count, 0)));
+    // What the listing of the configuration folder told: the box of a failed listing, or no file found.
+    void CheckListing(bool none_found) {
+        listing_reported_ = true;
         const std::string& folder = paths_.config_folder;
         if (!boxes_.Empty()) {
             Add(folder, 0, Severity::kError, "at start the launcher shows the box " + Quoted(boxes_.Take()));
-        } else if (names.empty()) {
+        } else if (none_found) {
             const std::optional<std::uint32_t> attributes = Attributes(folder.substr(0, folder.size() - 1));
             const bool is_folder = attributes && (*attributes & platform::kAttrDirectory);
             Add(folder, 0, Severity::kWarning,
                 std::string(is_folder ? "no file name ends in \".cfg\"" : "there is no such folder") +
                     ": the game list is empty");
         }
-        return names;
     }
 
-    void CheckGames(const std::vector<std::string>& names) {
-        std::vector<ListedFile> listed;
-        listed.reserve(names.size());
-        for (const std::string& name : names) listed.push_back(CheckGame(name));
-
-        // The list fill ends at the first stop; every stop hides the entries after it.
-        bool stopped = false;
-        for (std::size_t i = 0; i < listed.size(); ++i) {
-            if (listed[i].stop_finding) {
-                stopped = true;
-                NameHiddenGames(listed, i);
-            } else if (!stopped && !listed[i].entry.empty()) {
-                ++report_.games_listed;
-            }
-        }
-    }
-
-    ListedFile CheckGame(const std::string& name) {
-        const std::string file = paths_.config_folder + name;
-        ListedFile listed;
-        ListFillEntry entry;
-        try {
-            entry = ReadListFillEntry(files_, paths_.config_folder, name);
-        } catch (...) {
-            const RuntimeError error = TrappedError();
-            ShowListFillError(boxes_, error);
-            listed.stop_finding = report_.findings.size();
-            Add(file, files_.LineOf(error), Severity::kError,
+    // What the list fill makes of `file`, and for a game, what choosing it shows; `rest` reads on from its
+    // line 3.
+    void CheckGame(const GameListFile& file, platform::LineReader* rest) {
+        if (!listing_reported_) CheckListing(false);
+        const std::string path = paths_.config_folder + file.name;
+        if (file.stop) {
+            ShowListFillError(boxes_, *file.stop);
+            stop_findings_.push_back(report_.findings.size());
+            Add(path, file.stop->line(), Severity::kError,
                 "stops the game list at start with the box " + Quoted(boxes_.Take()));
-            return listed;
+            return;
         }
-        listed.entry = entry.text;
+        const ListFillEntry& entry = file.entry;
         const std::string listed_as = "listed as " + Quoted(entry.text) + ": ";
         if (entry.text.empty()) {
-            Add(file, 2, Severity::kWarning, "not listed: its title (line 2) is empty");
+            Add(path, 2, Severity::kWarning, "not listed: its title (line 2) is empty");
         } else if (entry.error == kErrPastEndOfFile) {
-            const int line = files_.LinesRead() + 1;
-            Add(file, line, Severity::kError,
-                listed_as + (line == 1 ? std::string("the file is empty")
-                                       : "the file ends before line " + std::to_string(line)));
+            Add(path, entry.line, Severity::kError,
+                listed_as + (entry.line == 1 ? std::string("the file is empty")
+                                             : "the file ends before line " + std::to_string(entry.line)));
         } else if (entry.error != 0) {
-            Add(file, 0, Severity::kError,
+            Add(path, 0, Severity::kError,
                 listed_as + "the file cannot be opened under this name (" +
                     ErrorText(RuntimeError(entry.error)) +
                     "): a character of its name is not in the ANSI code page");
-        } else if (entry.text == InvalidEntryText(name)) {
-            Add(file, 1, Severity::kError, listed_as + "line 1 does not begin with " + Quoted(kConfigMarker));
+        } else if (entry.text == InvalidEntryText(file.name)) {
+            Add(path, 1, Severity::kError, listed_as + "line 1 does not begin with " + Quoted(kConfigMarker));
         } else if (StartsWithInvalidPrefix(entry.text)) {
-            Add(file, 2, Severity::kError,
+            Add(path, 2, Severity::kError,
                 "its title " + Quoted(entry.text) +
                     " is taken for a broken file's entry: choosing it shows no notes and launches nothing");
-        } else {
-            CheckChoice(name, entry.text);
+        } else if (rest != nullptr) {
+            CheckChoice(file.name, entry.text, *rest);
         }
-        return listed;
     }
 
     // What choosing the game shows, then whether its launch would find what it needs.
-    void CheckChoice(const std::string& name, const std::string& title) {
+    void CheckChoice(const std::string& name, const std::string& title, platform::LineReader& rest) {
         const std::string file = paths_.config_folder + name;
         GameConfig game;
         try {
-            FullRead(files_, paths_.config_folder, name, game);
+            ParseGameValues(rest, game);
         } catch (...) {
             const RuntimeError error = TrappedError();
             ShowSelectionError(boxes_, error, name);
-            Add(file, files_.LineOf(error), Severity::kError,
+            Add(file, error.line(), Severity::kError,
                 "choosing " + Quoted(title) + " shows the box " + Quoted(boxes_.Take()));
             return;
         }
@@ -318,13 +285,13 @@ private:
         if (found.folder) Add(file, line, Severity::kError, named + " is a folder, not a program");
     }
 
-    // Adds to the stop finding of file `stop` the games the stop hides: every entry after it.
-    void NameHiddenGames(const std::vector<ListedFile>& listed, std::size_t stop) {
+    // Adds to the finding of the stop at file `stop` the games it hides: every entry after it.
+    void NameHiddenGames(const std::vector<GameListFile>& list, std::size_t stop) {
         std::vector<const std::string*> hidden;
-        for (std::size_t j = stop + 1; j < listed.size(); ++j) {
-            if (!listed[j].stop_finding && !listed[j].entry.empty()) hidden.push_back(&listed[j].entry);
+        for (std::size_t j = stop + 1; j < list.size(); ++j) {
+            if (list[j].Listable()) hidden.push_back(&list[j].entry.text);
         }
-        std::string& text = report_.findings[*listed[stop].stop_finding].text;
+        std::string& text = report_.findings[stop_findings_.at(stop_count_++)].text;
         if (hidden.empty()) {
             text += "; it hides no game";
             return;
@@ -339,8 +306,9 @@ private:
     }
 
     // The files of the configuration folder that look meant to be games but are not listed.
-    void CheckUnlisted(const std::vector<std::string>& names) {
-        const std::unordered_set<std::string> listed(names.begin(), names.end());
+    void CheckUnlisted(const std::vector<GameListFile>& list) {
+        std::unordered_set<std::string> listed;
+        for (const GameListFile& file : list) listed.insert(file.name);
         std::vector<std::pair<std::string, std::string>> unlisted;  // name, reason
         const std::string& folder = paths_.config_folder;
         try {
@@ -377,6 +345,10 @@ private:
     ProgramSearch programs_;
     BoxRecorder boxes_;
     CheckReport report_;
+    bool listing_reported_ = false;
+    // The findings of the files that stop the fill, in list order, and how many have been named so far.
+    std::vector<std::size_t> stop_findings_;
+    std::size_t stop_count_ = 0;
 };
 
 }  // namespace
@@ -384,6 +356,10 @@ private:
 std::int32_t CheckReport::Problems() const {
     return static_cast<std::int32_t>(std::count_if(
         findings.begin(), findings.end(), [](const Finding& f) { return f.severity != Severity::kNote; }));
+}
+
+int CheckReport::ExitStatus() const {
+    return Problems() > 0 ? kExitProblems : kExitNoProblem;
 }
 
 CheckReport CheckLauncherFolder(platform::FileSystem& files, const platform::TextCodec& codec,

@@ -1,7 +1,7 @@
 #pragma once
 // VexarCheck's logic: every problem of a launcher folder's game files, found before anyone starts the
 // launcher there. It applies the launcher's own rules (launcher/launcher_rules.h, the configuration
-// format, the sorted listing) and says what the launcher would show in the launcher's own words: the
+// format, the list fill) and says what the launcher would show in the launcher's own words: the
 // list at start, the box that would stop it, the box each game would bring when chosen, and whether the
 // shell would find each game's start folder and programs.
 
@@ -26,6 +26,11 @@ struct Finding {
     std::string text;
 };
 
+// VexarCheck's exit statuses.
+inline constexpr int kExitNoProblem = 0;
+inline constexpr int kExitProblems = 1;
+inline constexpr int kExitCannotCheck = 2;  // a wrong argument, or a folder that cannot be read
+
 struct CheckReport {
     std::vector<Finding> findings;
     // The number of entries the game list would hold at start.
@@ -33,6 +38,8 @@ struct CheckReport {
 
     // The findings that are errors or warnings.
     std::int32_t Problems() const;
+    // Returns kExitProblems when there is any problem, otherwise kExitNoProblem.
+    int ExitStatus() const;
 };
 
 // Checks the launcher folder that is the current directory, as the launcher would see it there at start,

@@ -125,16 +125,17 @@ std::int32_t DeleteFolderTree(platform::FileSystem& files, std::string_view strF
     }
 }
 
-void RemoveDataFolder(platform::Services services, std::string_view strFolder) {
+void RemoveDataFolder(platform::FileSystem& files, platform::MessageBoxes& boxes,
+                      std::string_view strFolder) {
     try {
-        const std::int32_t status = DeleteFolderTree(services.files, strFolder);
+        const std::int32_t status = DeleteFolderTree(files, strFolder);
         if (status == kInvalidFolder) {
-            MsgBox(services.boxes, "Invalid Directory" + std::string(strFolder));
+            MsgBox(boxes, "Invalid Directory" + std::string(strFolder));
         } else if (status != 0) {
-            MsgBox(services.boxes, "An Error was occured");
+            MsgBox(boxes, "An Error was occured");
         }
     } catch (...) {
-        MsgBox(services.boxes, ErrorText(TrappedError()));
+        MsgBox(boxes, ErrorText(TrappedError()));
     }
 }
 

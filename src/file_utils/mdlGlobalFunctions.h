@@ -25,7 +25,8 @@ private:
     const platform::TextCodec& codec_;
 };
 
-// The program's pseudo-random generator: never seeded, so it repeats its sequence at every start.
+// The program's pseudo-random generator: never seeded, so it repeats its sequence at every start. Names in
+// one folder are unique, so the pivots it picks never change the order, only the work.
 class Randomizer {
 public:
     // The next value, uniform in [0, 1), single precision.
@@ -39,11 +40,12 @@ enum class SkipDot { kNo, kYes };
 enum class SkipDotDot { kNo, kYes };
 
 // Lists the plain files of `strPath` whose names end in ".cfg", appends them to `strFiles` (element k
-// of the 1-based array is strFiles[k - 1]) and counts them into `lngCount`, then sorts 1..lngCount.
-// Returns a copy of the sorted array, or an empty one after a failure, which it reports itself.
-std::vector<std::string> SortedFiles(platform::Services services, std::string_view strPath,
-                                     std::int32_t& lngCount, std::vector<std::string>& strFiles,
-                                     SkipDot blnSkipDot, SkipDotDot blnSkipDotDot);
+// of the 1-based array is strFiles[k - 1]) and counts them into `lngCount`, then sorts 1..lngCount. A
+// failure is reported in a box; `lngCount` and `strFiles` then hold the names taken so far, unsorted.
+// A plain-file listing never returns "." or "..": the two options are kept for callers that pass them.
+void SortedFiles(platform::FileSystem& files, platform::MessageBoxes& boxes, const platform::TextCodec& codec,
+                 std::string_view strPath, std::int32_t& lngCount, std::vector<std::string>& strFiles,
+                 SkipDot blnSkipDot, SkipDotDot blnSkipDotDot);
 
 // Sorts the elements lngFirst..lngLast (1-based, inclusive) of `strList` in place with a randomised
 // quicksort; raises 9 when the range leaves the array.
@@ -58,6 +60,6 @@ inline constexpr std::int32_t kInvalidFolder = -1;
 std::int32_t DeleteFolderTree(platform::FileSystem& files, std::string_view strFolder);
 
 // Removes `strFolder` with DeleteFolderTree and tells the user about a failure in a message box.
-void RemoveDataFolder(platform::Services services, std::string_view strFolder);
+void RemoveDataFolder(platform::FileSystem& files, platform::MessageBoxes& boxes, std::string_view strFolder);
 
 }  // namespace vexar

@@ -99,9 +99,7 @@ namespace {
 constexpr std::string_view kConfigExtension = ".cfg";
 
 bool HasConfigExtension(std::string_view name) {
-    return name.size() >= kConfigExtension.size()
-               ? name.substr(name.size() - kConfigExtension.size()) == kConfigExtension
-               : name == kConfigExtension;
+    return name.ends_with(kConfigExtension);
 }
 
 Randomizer& ProgramRandomizer() {
@@ -111,13 +109,13 @@ Randomizer& ProgramRandomizer() {
 
 }  // namespace
 
-std::vector<std::string> SortedFiles(platform::Services services, std::string_view strPath,
-                                     std::int32_t& lngCount, std::vector<std::string>& strFiles,
-                                     SkipDot blnSkipDot, SkipDotDot /*blnSkipDotDot*/) {
+void SortedFiles(platform::FileSystem& files, platform::MessageBoxes& boxes, const platform::TextCodec& codec,
+                 std::string_view strPath, std::int32_t& lngCount, std::vector<std::string>& strFiles,
+                 SkipDot blnSkipDot, SkipDotDot /*blnSkipDotDot*/) {
     // ".." never ends in ".cfg", so passing over it or not gives the same listing.
     try {
-        for (std::string name = services.files.ListFirst(strPath, platform::ListMask::kNormal); !name.empty();
-             name = services.files.ListNext()) {
+        for (std::string name = files.ListFirst(strPath, platform::ListMask::kNormal); !name.empty();
+             name = files.ListNext()) {
             if (blnSkipDot == SkipDot::kYes && name == ".") continue;
             if (!HasConfigExtension(name)) continue;
             if (lngCount == INT32_MAX) Raise(kErrOverflow);
@@ -125,11 +123,9 @@ std::vector<std::string> SortedFiles(platform::Services services, std::string_vi
             strFiles[static_cast<std::size_t>(lngCount)] = std::move(name);
             ++lngCount;
         }
-        QuickSortStrings(strFiles, 1, lngCount, BinaryCompare(services.codec), ProgramRandomizer());
-        return strFiles;
+        QuickSortStrings(strFiles, 1, lngCount, BinaryCompare(codec), ProgramRandomizer());
     } catch (...) {
-        MsgBox(services.boxes, ErrorText(TrappedError()) + " in SortedFiles");
-        return {};
+        MsgBox(boxes, ErrorText(TrappedError()) + " in SortedFiles");
     }
 }
 

@@ -25,8 +25,7 @@ void frmVexarLaunch::txtShowNotes_DblClick() {
 void frmVexarLaunch::cmdHelp_Click() {
     try {
         if (ManualInstalled(services_.files, paths_)) {
-            services_.shell.Open(
-                {0, "open", paths_.manual, std::string(), std::string(), platform::ShowCommand::kNormal});
+            services_.shell.Open({.file = paths_.manual});
         } else {
             view_.SetNotesText(kManualMissing);
         }
@@ -45,7 +44,7 @@ void frmVexarLaunch::cmdMinimize_Click() {
 
 void frmVexarLaunch::Command1_Click() {
     try {
-        view_.Unload();
+        Unload();
     } catch (...) {
         ShowError(services_.boxes, TrappedError(), "");
     }

@@ -1,6 +1,8 @@
-// The main window's unload handler: the CD-mode clean-up of the data folders at exit.
+// Closing the main window: its unload handler, the CD-mode clean-up of the data folders, then the window
+// goes.
 #include "file_utils/mdlGlobalFunctions.h"
 #include "launcher/frmVexarLaunch.h"
+#include "launcher/launcher_rules.h"
 #include "platform/messages.h"
 
 namespace vexar {
@@ -13,12 +15,13 @@ constexpr std::string_view kRemoveQuestion =
 
 }  // namespace
 
-void frmVexarLaunch::Form_Unload(bool& /*cancel*/) {
+void frmVexarLaunch::Form_Unload() {
     try {
         if (!state_.blnIsCD) return;
         bool any_present = false;
         for (const std::string& folder : paths_.data_folders) {
-            any_present = Present(folder, platform::ListMask::kDirectories) || any_present;
+            any_present =
+                PlainFilePresent(services_.files, folder, platform::ListMask::kDirectories) || any_present;
         }
         if (!any_present) return;
         if (MsgBox(services_.boxes, kRemoveQuestion, platform::Icon::kQuestion, platform::Buttons::kYesNo,
@@ -26,10 +29,24 @@ void frmVexarLaunch::Form_Unload(bool& /*cancel*/) {
             return;
         }
         for (const std::string& folder : paths_.data_folders) {
-            if (Present(folder, platform::ListMask::kDirectories)) RemoveDataFolder(services_, folder);
+            if (PlainFilePresent(services_.files, folder, platform::ListMask::kDirectories)) {
+                RemoveDataFolder(services_.files, services_.boxes, folder);
+            }
         }
     } catch (...) {
         ShowError(services_.boxes, TrappedError(), " in Form_Unload");
+    }
+}
+
+void frmVexarLaunch::Unload() {
+    if (unloading_) return;
+    unloading_ = true;
+    Form_Unload();
+    try {
+        view_.Destroy();
+    } catch (...) {
+        unloading_ = false;  // the window stays, and works on
+        throw;
     }
 }
 

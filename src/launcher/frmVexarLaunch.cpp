@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "file_utils/mdlGlobalFunctions.h"
+#include "launcher/game_list.h"
 #include "launcher/launcher_rules.h"
 #include "platform/messages.h"
 
@@ -40,51 +40,28 @@ void frmVexarLaunch::Form_Load() {
     }
 }
 
-bool frmVexarLaunch::Present(std::string_view pattern, platform::ListMask mask) {
-    return !services_.files.ListFirst(pattern, mask).empty();
-}
-
 void frmVexarLaunch::PopulateList() {
-    std::int32_t count = 0;
-    std::vector<std::string> names;
-    SortedFiles(services_, paths_.config_folder, count, names, SkipDot::kYes, SkipDotDot::kYes);
-
     state_.strConfigFiles.assign(1, std::string());
     state_.strGameTitles.assign(1, std::string());
     state_.lngListFiles.clear();
-    state_.lngConfigCount = 0;
-    if (count <= 0) {
+    const std::vector<GameListFile> files = FillGameList(services_.files, services_.boxes, services_.codec,
+                                                         paths_.config_folder, AfterStop::kEnd);
+    if (files.empty()) {
         // The list stays empty; a first-time user learns where the games go, without a box.
         view_.SetNotesText(kNoGamesHint);
         return;
     }
-
-    state_.lngConfigCount = count;
-    state_.strConfigFiles.resize(static_cast<std::size_t>(count) + 1);
-    state_.strGameTitles.resize(static_cast<std::size_t>(count) + 1);
-
     // The entries go to the game list in one batch, also when an error ends the fill early.
     std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(count));
-    try {
-        for (std::int32_t i = 1; i <= count; ++i) {
-            const auto index = static_cast<std::size_t>(i);
-            state_.strConfigFiles[index] = std::move(names[index - 1]);
-            std::string& title = state_.strGameTitles[index];
-            title =
-                ReadListFillEntry(services_.files, paths_.config_folder, state_.strConfigFiles[index]).text;
-            if (!title.empty()) {
-                entries.push_back(title);
-                state_.lngListFiles.push_back(i);
-            }
-        }
-    } catch (...) {
-        const RuntimeError error = TrappedError();
-        view_.AddListEntries(entries);
-        ShowListFillError(services_.boxes, error);
-        return;
+    for (const GameListFile& file : files) {
+        state_.strConfigFiles.push_back(file.name);
+        state_.strGameTitles.push_back(file.entry.text);
+        if (!file.listed) continue;
+        entries.push_back(file.entry.text);
+        state_.lngListFiles.push_back(static_cast<std::int32_t>(state_.strConfigFiles.size() - 1));
     }
     view_.AddListEntries(entries);
+    if (files.back().stop) ShowListFillError(services_.boxes, *files.back().stop);
 }
 
 void frmVexarLaunch::txtLauncher_GotFocus() {}
@@ -106,12 +83,10 @@ void frmVexarLaunch::ListTextEdited() {
     chosen_.reset();
 }
 
-int frmVexarLaunch::ChosenPosition(std::string_view text) const {
+int frmVexarLaunch::ChosenPosition() const {
     if (!chosen_ || *chosen_ < 0 || static_cast<std::size_t>(*chosen_) >= state_.lngListFiles.size())
         return -1;
-    const auto file = static_cast<std::size_t>(state_.lngListFiles.at(static_cast<std::size_t>(*chosen_)));
-    // The choice counts only while the list still shows the chosen entry.
-    return state_.strGameTitles[file] == text ? *chosen_ : -1;
+    return *chosen_;
 }
 
 }  // namespace vexar

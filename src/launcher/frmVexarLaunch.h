@@ -19,7 +19,8 @@ namespace vexar {
 
 class frmNotesView;
 
-// The main window's variables, shared by its handlers.
+// The main window's variables, shared by its handlers. The number of files is strConfigFiles' size less
+// one; the selected file and the assembled parameters are the selection's and the launch's own.
 struct LauncherState {
     // Configuration file names in sorted order at indices 1..n; index 0 is unused.
     std::vector<std::string> strConfigFiles{std::string()};
@@ -27,16 +28,10 @@ struct LauncherState {
     std::vector<std::string> strGameTitles{std::string()};
     // For each game-list position, the index in strConfigFiles of the file it was listed from.
     std::vector<std::int32_t> lngListFiles;
-    std::int32_t lngConfigCount = 0;
-    // 1-based index into strConfigFiles of the selected game. 32 bits wide, so that collections of more
-    // than 32,767 games select the right file.
-    std::int32_t intSelected = 0;
     // The current game.
     GameConfig game;
     // CD mode: the CD marker existed when the window loaded.
     bool blnIsCD = false;
-    // The parameter string assembled by the last launch.
-    std::string strCommandLine;
 };
 
 // The main window's controls that can hold the focus.
@@ -52,8 +47,13 @@ public:
     void Form_Initialize();
     // Window load: decides CD mode.
     void Form_Load();
-    // Window unload: the CD-mode clean-up. `cancel` is never set.
-    void Form_Unload(bool& cancel);
+    // Window unload: the CD-mode clean-up. The unload always goes ahead.
+    void Form_Unload();
+    // Closes the main window, by its close button or any close request: the unload handler runs (it may
+    // ask the user), then the window is destroyed. A close while one is under way does nothing.
+    void Unload();
+    // True from the start of Unload on: no other handler may run while the window goes.
+    bool Unloading() const { return unloading_; }
 
     // The focus has entered `control`. Only a move from one control of the window to another counts:
     // it runs the lose-focus handler of the control that had the focus, then the get-focus handler of
@@ -66,6 +66,7 @@ public:
     void ListTextEdited();
 
     void txtLauncher_Click();
+    // Has no visible effect; kept as the list's get-focus event, which ControlFocused raises.
     void txtLauncher_GotFocus();
     void txtLauncher_LostFocus();
     void txtCommand_LostFocus();
@@ -80,10 +81,8 @@ private:
     void SetTitle();
     // The selection procedure shared by the game list's click and loss of focus.
     void SelectGame();
-    // Returns the game-list position whose entry the list shows, or -1 when its text is no chosen entry.
-    int ChosenPosition(std::string_view text) const;
-    // Returns true when `pattern` names an existing entry that a listing with `mask` returns.
-    bool Present(std::string_view pattern, platform::ListMask mask);
+    // Returns the game-list position last chosen, or -1 when the list's text is no chosen entry.
+    int ChosenPosition() const;
 
     platform::Services services_;
     LauncherView& view_;
@@ -92,8 +91,10 @@ private:
     LauncherState state_;
     // The control of the window that last received the focus.
     std::optional<LauncherControl> focused_;
-    // The game-list position last chosen, until the text is edited or set by the program.
+    // The game-list position last chosen, until the text is edited or set by the program. A choice holds
+    // by its position: what the list shows of an entry need not be its title byte for byte.
     std::optional<int> chosen_;
+    bool unloading_ = false;
 };
 
 }  // namespace vexar

@@ -26,38 +26,53 @@ bool StartsWithInvalidPrefix(std::string_view text) {
     return text.substr(0, kInvalidPrefix.size()) == kInvalidPrefix;
 }
 
+namespace {
+
+// Runs `step`, the reading of line `number`; an error it raises names that line.
+template <typename Step>
+void OnLine(int number, Step&& step) {
+    try {
+        step();
+    } catch (RuntimeError& error) {
+        error.set_line(number);
+        throw;
+    }
+}
+
+}  // namespace
+
 std::string ParseListEntry(platform::LineReader& lines, std::string_view name) {
-    const std::string marker_line = lines.ReadLine();
-    std::string title = ExtractValue(lines.ReadLine());
+    std::string marker_line, title;
+    OnLine(1, [&] { marker_line = lines.ReadLine(); });
+    OnLine(2, [&] { title = ExtractValue(lines.ReadLine()); });
     if (!HasMarker(marker_line)) return InvalidEntryText(name);
     return title;
 }
 
-void ParseGame(platform::LineReader& lines, GameConfig& game) {
-    lines.ReadLine();
-    lines.ReadLine();
+void ParseGameValues(platform::LineReader& lines, GameConfig& game) {
     const std::array fields{&game.strNotes,         &game.strStartLocation, &game.strLaunchFile,
                             &game.strDefaultParams, &game.strHDParams,      &game.strCDPrelaunch,
                             &game.strCDParams};
+    int number = 3;
     for (std::string* field : fields) {
-        *field = lines.ReadLine();
-        *field = ExtractValue(*field);
+        OnLine(number++, [&] {
+            *field = lines.ReadLine();
+            *field = ExtractValue(*field);
+        });
     }
 }
 
-namespace {
+void ParseGame(platform::LineReader& lines, GameConfig& game) {
+    OnLine(1, [&] { lines.ReadLine(); });
+    OnLine(2, [&] { lines.ReadLine(); });
+    ParseGameValues(lines, game);
+}
 
 std::unique_ptr<platform::LineReader> OpenConfig(platform::FileSystem& files, std::string_view folder,
                                                  std::string_view name) {
     std::string path(folder);
     path += name;
     return files.OpenForInput(path);
-}
-
-}  // namespace
-
-std::string ListRead(platform::FileSystem& files, std::string_view folder, std::string_view name) {
-    return ParseListEntry(*OpenConfig(files, folder, name), name);
 }
 
 void FullRead(platform::FileSystem& files, std::string_view folder, std::string_view name, GameConfig& game) {

@@ -10,9 +10,9 @@ namespace {
 
 constexpr std::string_view kCopyright = "Copyright";
 constexpr std::string_view kSetTitle = "SetTitle ";
+// The credits after the program's name.
 constexpr std::string_view kCredits =
-    "Vexar Launcher v3.0\r\n"
-    "A small launcher for game collections on hard drive and CD.\r\n"
+    "\r\nA small launcher for game collections on hard drive and CD.\r\n"
     "Copyright (c) the Vexar Launcher developers.\r\n"
     "Free to use and to share with your game collections.";
 
@@ -22,8 +22,8 @@ void frmVexarLaunch::txtCommand_LostFocus() {
     try {
         const std::string text = view_.CommandText();
         if (text == kCopyright) {
-            MsgBox(services_.boxes, kCredits, platform::Icon::kInformation, platform::Buttons::kOk,
-                   "Copyright");
+            MsgBox(services_.boxes, std::string(kDesignedCaption) + std::string(kCredits),
+                   platform::Icon::kInformation, platform::Buttons::kOk, "Copyright");
             return;
         }
         if (text.substr(0, kSetTitle.size()) != kSetTitle) return;

@@ -8,7 +8,6 @@ namespace vexar {
 namespace {
 
 constexpr std::string_view kShowParameters = "Show Parameters";
-constexpr std::string_view kOpen = "open";
 
 // Appends a blank and `piece` when the piece is not empty.
 void AppendPiece(std::string& line, std::string_view piece) {
@@ -26,12 +25,9 @@ LaunchPlan PlanLaunch(const GameConfig& game, std::string_view typed, LaunchMode
     if (!preview) AppendPiece(plan.command_line, typed);
     if (mode == LaunchMode::kCd) {
         if (!game.strCDPrelaunch.empty()) {
-            plan.preparation = platform::ShellRequest{0,
-                                                      std::string(kOpen),
-                                                      game.strCDPrelaunch,
-                                                      std::string(),
-                                                      game.strStartLocation,
-                                                      platform::ShowCommand::kMinimized};
+            plan.preparation = platform::ShellRequest{.file = game.strCDPrelaunch,
+                                                      .directory = game.strStartLocation,
+                                                      .show = platform::ShowCommand::kMinimized};
         }
         AppendPiece(plan.command_line, game.strCDParams);
     } else {
@@ -41,12 +37,8 @@ LaunchPlan PlanLaunch(const GameConfig& game, std::string_view typed, LaunchMode
         plan.action = Preview{game.strLaunchFile + " " + plan.command_line +
                               "\r\n\r\nStart Location: " + game.strStartLocation};
     } else {
-        plan.action = platform::ShellRequest{0,
-                                             std::string(kOpen),
-                                             game.strLaunchFile,
-                                             plan.command_line,
-                                             game.strStartLocation,
-                                             platform::ShowCommand::kNormal};
+        plan.action = platform::ShellRequest{
+            .file = game.strLaunchFile, .parameters = plan.command_line, .directory = game.strStartLocation};
     }
     return plan;
 }
@@ -56,9 +48,8 @@ void frmVexarLaunch::cmdLaunchGame_Click() {
         const std::string list_text = view_.ListText();
         if (list_text.empty() || StartsWithInvalidPrefix(list_text)) return;
 
-        LaunchPlan plan = PlanLaunch(state_.game, view_.CommandText(),
-                                     state_.blnIsCD ? LaunchMode::kCd : LaunchMode::kHardDrive);
-        state_.strCommandLine = std::move(plan.command_line);
+        const LaunchPlan plan = PlanLaunch(state_.game, view_.CommandText(),
+                                           state_.blnIsCD ? LaunchMode::kCd : LaunchMode::kHardDrive);
         if (plan.preparation) services_.shell.Open(*plan.preparation);
         if (const auto* preview = std::get_if<Preview>(&plan.action)) {
             view_.SetNotesText(preview->text);

@@ -1,16 +1,10 @@
 #include "launcher/launcher_rules.h"
 
-#include "launcher/game_config.h"
 #include "platform/messages.h"
 
 namespace vexar {
 
 namespace {
-
-// Presence as the launcher tests it: a listing of the single name with normal attributes only.
-bool PlainFilePresent(platform::FileSystem& files, std::string_view path) {
-    return !files.ListFirst(path, platform::ListMask::kNormal).empty();
-}
 
 // The box for a configuration file with a missing (62) or short (5) line.
 std::string BadLineText(int number, std::string_view advice, std::string_view name) {
@@ -25,24 +19,16 @@ std::string BadLineText(int number, std::string_view advice, std::string_view na
 
 }  // namespace
 
-ListFillEntry ReadListFillEntry(platform::FileSystem& files, std::string_view folder, std::string_view name) {
-    try {
-        return {ListRead(files, folder, name), 0};
-    } catch (const RuntimeError& error) {
-        // A file that ends too early, or whose name cannot be opened (a character outside the ANSI code
-        // page comes back from the listing as '?'), is listed as invalid and the fill goes on: one odd
-        // file must not hide the games after it.
-        if (error.number() != kErrPastEndOfFile && error.number() != kErrBadFileName) throw;
-        return {InvalidEntryText(name), error.number()};
-    }
+bool PlainFilePresent(platform::FileSystem& files, std::string_view path, platform::ListMask mask) {
+    return !files.ListFirst(path, mask).empty();
 }
 
 bool CdModeSelected(platform::FileSystem& files, const LauncherPaths& paths) {
-    return PlainFilePresent(files, paths.cd_marker);
+    return PlainFilePresent(files, paths.cd_marker, platform::ListMask::kNormal);
 }
 
 bool ManualInstalled(platform::FileSystem& files, const LauncherPaths& paths) {
-    return PlainFilePresent(files, paths.manual);
+    return PlainFilePresent(files, paths.manual, platform::ListMask::kNormal);
 }
 
 void ShowListFillError(platform::MessageBoxes& boxes, const RuntimeError& error) {

@@ -32,8 +32,8 @@ public:
     virtual void SetCaption(std::string_view caption) = 0;
     // Sets the main window's state to minimised.
     virtual void Minimize() = 0;
-    // Unloads the main window: its unload handler runs, then the window is destroyed.
-    virtual void Unload() = 0;
+    // Destroys the main window and its controls; its unload handler has run already.
+    virtual void Destroy() = 0;
 };
 
 }  // namespace vexar

@@ -35,22 +35,23 @@ void frmVexarLaunch::SelectGame() {
     std::string name;
     try {
         const std::string text = view_.ListText();
-        if (!text.empty()) {
-            // Each list position maps to the file it was listed from; a text that is no chosen entry
-            // maps to none.
-            const int position = ChosenPosition(text);
-            if (position < 0) Raise(kErrSubscript);
-            state_.intSelected = state_.lngListFiles[static_cast<std::size_t>(position)];
-            name = state_.strConfigFiles[static_cast<std::size_t>(state_.intSelected)];
-            if (StartsWithInvalidPrefix(text)) {
-                state_.game.strNotes.clear();
-                view_.SetNotesText(InvalidConfigurationText(name));
-                return;
-            }
-            FullRead(services_.files, paths_.config_folder, name, state_.game);
-            view_.SetNotesText(state_.game.strNotes);
+        if (text.empty()) {
+            view_.SetNotesText("");
+            return;
         }
-        if (view_.ListText().empty()) view_.SetNotesText("");
+        // Each list position maps to the file it was listed from; a text that is no chosen entry maps to
+        // none.
+        const int position = ChosenPosition();
+        if (position < 0) Raise(kErrSubscript);
+        const std::int32_t intSelected = state_.lngListFiles[static_cast<std::size_t>(position)];
+        name = state_.strConfigFiles[static_cast<std::size_t>(intSelected)];
+        if (StartsWithInvalidPrefix(text)) {
+            state_.game.strNotes.clear();
+            view_.SetNotesText(InvalidConfigurationText(name));
+            return;
+        }
+        FullRead(services_.files, paths_.config_folder, name, state_.game);
+        view_.SetNotesText(state_.game.strNotes);
     } catch (...) {
         const RuntimeError error = TrappedError();
         if (error.number() == kErrSubscript) {

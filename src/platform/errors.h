@@ -46,9 +46,13 @@ public:
 
     int number() const noexcept { return number_; }
     const char* description() const noexcept { return what(); }
+    // The line of a file that the error is about, from 1; 0 when it is about no line.
+    int line() const noexcept { return line_; }
+    void set_line(int line) noexcept { line_ = line; }
 
 private:
     int number_;
+    int line_ = 0;
 };
 
 // Raises RuntimeError(number) with the table's description.

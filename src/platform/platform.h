@@ -36,7 +36,6 @@ enum Attribute : std::uint32_t {
     kAttrHidden = 0x2,
     kAttrSystem = 0x4,
     kAttrDirectory = 0x10,
-    kAttrArchive = 0x20,
     kAttrReparsePoint = 0x400,
 };
 
@@ -118,13 +117,13 @@ enum class ShowCommand : int {
     kMinimized = 2,  // SW_SHOWMINIMIZED
 };
 
-// One request to the shell's "open": the arguments of ShellExecuteA in their order.
+// One request to the shell: the arguments of ShellExecuteA in their order, after the owner window, which
+// is always none.
 struct ShellRequest {
-    std::uintptr_t owner = 0;
-    std::string operation;
-    std::string file;
-    std::string parameters;
-    std::string directory;
+    std::string operation = "open";
+    std::string file = {};
+    std::string parameters = {};
+    std::string directory = {};
     ShowCommand show = ShowCommand::kNormal;
 
     friend bool operator==(const ShellRequest&, const ShellRequest&) = default;

@@ -40,6 +40,10 @@ TEST(CheckLauncherFolder, ReportsEveryFindingInTheLaunchersWords) {
     std::string shown;
     for (const Finding& finding : report.findings) shown += FormatFinding(finding) + "\r\n";
     EXPECT_EQ(shown + FormatSummary(report) + "\r\n", ReadBytes(data / "check_findings.txt"));
+    // A folder without game files: its one problem is enough to fail the check.
+    FakePlatform empty;
+    EXPECT_EQ(CheckLauncherFolder(empty.files, empty.codec, Folders{}).ExitStatus(), kExitProblems);
+    EXPECT_EQ(CheckReport{}.ExitStatus(), kExitNoProblem);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // handler's own error box, and the CD-mode clean-up when the window is unloaded.
 #include <functional>
 
+#include "launcher/launcher_rules.h"
 #include "launcher/title_file.h"
 #include "launcher_fixture.h"
 
@@ -9,6 +10,7 @@ namespace vexar::testing {
 namespace {
 
 using platform::Answer, platform::Icon;
+const std::string kDesigned(kDesignedCaption);
 
 struct KeywordCase {
     VEXAR_ROW(KeywordCase)
@@ -39,6 +41,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Keyword, ::testing::Values(
     KeywordCase{"Copyright ", {}, kDesigned, "Copyright ", "", kDesigned},
     KeywordCase{"SetTitle", {}, kDesigned, "SetTitle", "", kDesigned},
     KeywordCase{" SetTitle A", {}, kDesigned, " SetTitle A", "", kDesigned},
+    KeywordCase{"settitle A", {}, kDesigned, "settitle A", "", kDesigned},
     KeywordCase{"SetTitle My Games", {{"Title set to My Games", "Title Set", Icon::kInformation}}, "My Games", "", Record("My Games"), "My Games"},
     KeywordCase{"SetTitle " + k98, {{"Title set to " + k98, "Title Set", Icon::kInformation}}, k98, "", Record(k98), k98},
     KeywordCase{"SetTitle ", {{"Title set to ", "Title Set", Icon::kInformation}}, "", "", Record(""), kDesigned},
@@ -82,7 +85,7 @@ TEST_F(LauncherTest, ManualAndNotesWindowOpenedOrExplained) {
     EXPECT_FALSE(notes_view.loaded);
     form.cmdHelp_Click();
     EXPECT_EQ(fakes.shell.calls,
-              (std::vector<platform::ShellRequest>{{0, "open", "VLManual\\index.html", "", ""}}));
+              (std::vector<platform::ShellRequest>{{"open", "VLManual\\index.html", "", ""}}));
     EXPECT_TRUE(fakes.boxes.shown.empty());
 }
 
@@ -132,8 +135,10 @@ TEST_P(ExitCleanUp, AsksInCdModeAndRemovesOnlyWhatIsPresent) {
         fakes.files.FailOn(c.first_fails == 76 ? "C:\\vexardat" : "C:\\vexardat\\data.ini", c.first_fails);
     fakes.boxes.answers = {c.answer};
     Start(c.cd ? std::optional(kFile) : std::nullopt);
-    bool cancel = false;
-    form.Form_Unload(cancel);
+    std::size_t boxes_before_the_window_went = 0;
+    view.on_destroy = [&] { boxes_before_the_window_went = fakes.boxes.shown.size(); };
+    form.Command1_Click();
+    form.Command1_Click();  // a second close while the first is under way does nothing
     std::vector<ShownBox> boxes(c.asked,
                                 {"Configuration files were placed on your local hard drive during runtime.  "
                                  "Would you like to delete these files now?",
@@ -142,7 +147,8 @@ TEST_P(ExitCleanUp, AsksInCdModeAndRemovesOnlyWhatIsPresent) {
     EXPECT_EQ(fakes.boxes.shown, boxes);
     EXPECT_EQ(fakes.files.Exists("C:\\vexardat"), c.first_left);
     EXPECT_EQ(fakes.files.Exists("C:\\gvexardat"), c.second_left);
-    EXPECT_FALSE(cancel);
+    EXPECT_EQ(view.destroyed, 1);
+    EXPECT_EQ(boxes_before_the_window_went, boxes.size()) << "the window goes after the clean-up";
 }
 
 // clang-format off
@@ -154,6 +160,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ExitCleanUp, ::testing::Values(
     ExitCase{"Yes removes both", true, kDir, kDir, Answer::kYes, 0, true, false, false, {}},
     ExitCase{"a hidden folder is absent", true, kDir | platform::kAttrHidden, kAbsent, Answer::kYes, 0, false, true, false, {}},
     ExitCase{"a plain file counts", true, kFile, kDir, Answer::kYes, 0, true, true, false, {{"Invalid DirectoryC:\\vexardat", "VexarLaunch"}}},
+    ExitCase{"a hidden folder is never removed", true, kDir, kDir | platform::kAttrHidden, Answer::kYes, 0, true, false, true, {}},
     ExitCase{"the second goes after the first fails", true, kDir, kDir, Answer::kYes, 70, true, true, false,
              {{"An Error was occured", "VexarLaunch"}}},
     ExitCase{"drive C cannot be read", true, kDir, kDir, Answer::kYes, 76, false, true, true,

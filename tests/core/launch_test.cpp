@@ -9,9 +9,9 @@ using Calls = std::vector<platform::ShellRequest>;
 
 // The shell's show commands: 1 normal, 2 minimised.
 platform::ShellRequest Game(const std::string& parameters) {
-    return {0, "open", "game.exe", parameters, "C:\\start", platform::ShowCommand{1}};
+    return {"open", "game.exe", parameters, "C:\\start", platform::ShowCommand{1}};
 }
-const platform::ShellRequest kPrep{0, "open", "prep.exe", "", "C:\\start", platform::ShowCommand{2}};
+const platform::ShellRequest kPrep{"open", "prep.exe", "", "C:\\start", platform::ShowCommand{2}};
 constexpr std::optional<std::uint32_t> kHd, kCd = 0u;
 
 struct LaunchCase {
@@ -42,6 +42,7 @@ const std::string kPreview = "Show Parameters";
 INSTANTIATE_TEST_SUITE_P(Rows, Launch, ::testing::Values(
     LaunchCase{"defaults, typed, hard drive", kHd, "-d", "-h", "prep.exe", "-c", "-o", {Game("-d -o -h")}},
     LaunchCase{"typed blanks kept", kHd, "-d", "-h", "", "", " -o  ", {Game("-d  -o   -h")}},
+    LaunchCase{"values keep their blanks", kHd, "  -d ", "-h ", "", "", "", {Game("  -d  -h ")}},
     LaunchCase{"nothing typed", kHd, "-d", "-h", "", "", "", {Game("-d -h")}},
     LaunchCase{"only defaults", kHd, "-d", "", "", "", "", {Game("-d")}},
     LaunchCase{"no defaults", kHd, "", "-h", "", "", "-o", {Game(" -o -h")}},

@@ -24,9 +24,9 @@ protected:
         form.Form_Load();
         form.ControlFocused(LauncherControl::kGameList);
     }
-    // The user picks the list entry `entry`.
+    // The user picks the list entry `entry`; the list shows what a control shows of it.
     void Choose(const std::string& entry) {
-        view.list = entry;
+        view.list = ShownByControl(entry);
         form.ListEntryChosen(
             int(std::find(view.entries.begin(), view.entries.end(), entry) - view.entries.begin()));
     }

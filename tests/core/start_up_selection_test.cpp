@@ -50,8 +50,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, ListFill, ::testing::Values(
              {{"alpha2.cfg", ""}, {"alpha.cfg", Game("A").replace(14, 1, "x")}, {"Zulu.cfg", Game("Zulu")},
               {"b.cfg", ConfigText({})}, {"c.cfg", ConfigText({kLabel})}, {".cfg", Game("Dot")}, {"GAME.CFG", Game("U")},
               {"a.cfg.bak", Game("B")}, {"h.cfg", Game("H"), platform::kAttrHidden}, {"s.cfg", Game("S"), platform::kAttrSystem},
-              {"d.cfg", "", platform::kAttrDirectory}},
-             {"Dot", "Zulu", "Invalid Config (alpha.cfg)", "Invalid Config (alpha2.cfg)", "Invalid Config (b.cfg)"}, {}},
+              {"d.cfg", "", platform::kAttrDirectory}, {"l.cfg", ConfigText({kLabel + "L"}, "labelvexarlnch]")},
+              {"m.cfg", ConfigText({kLabel + "M"}, "LABELVEXARLNCH] v2")}},
+             {"Dot", "Zulu", "Invalid Config (alpha.cfg)", "Invalid Config (alpha2.cfg)", "Invalid Config (b.cfg)",
+              "Invalid Config (l.cfg)", "M"}, {}},
     FillCase{"a short title stops the fill", {{"a.cfg", Game("A")}, {"b.cfg", ConfigText({"Title: B"})}, {"c.cfg", Game("C")}},
              {"A"}, {Error("5 Invalid procedure call or argument in Private Sub PopulateList")}},
     FillCase{"an unreadable file stops the fill", {{"a.cfg", Game("A")}, {"b.cfg", Game("B"), 0, 70}, {"c.cfg", Game("C")}},
@@ -68,8 +70,16 @@ TEST_F(LauncherTest, ChosenEntryReadsTheFileItWasListedFrom) {
     AddGame("a.cfg", Game("A", "notes of a"));
     AddGame("b.cfg", ConfigText({kLabel}));  // not listed
     AddGame("c.cfg", Game("C", "notes of c"));
+    // Titles a control cannot show byte for byte are chosen by their place in the list.
+    AddGame("d.cfg", Game(std::string("Nul\0led", 7), "notes of d"));
+    AddGame("e.cfg", Game("Caf\xE9", "notes of e"));
     Start();
-    ASSERT_EQ(view.entries, (std::vector<std::string>{"A", "C"}));
+    ASSERT_EQ(view.entries, (std::vector<std::string>{"A", "C", std::string("Nul\0led", 7), "Caf\xE9"}));
+    for (const auto& [entry, shown] :
+         {std::pair{view.entries[2], "notes of d"}, {view.entries[3], "notes of e"}}) {
+        Choose(entry);
+        EXPECT_EQ(view.notes, shown);
+    }
     Choose("C");
     EXPECT_EQ(view.notes, "notes of c");
     // Leaving the list reads the file again: the launch uses what it holds now.
@@ -77,11 +87,10 @@ TEST_F(LauncherTest, ChosenEntryReadsTheFileItWasListedFrom) {
     TypeCommand("");
     form.cmdLaunchGame_Click();
     EXPECT_EQ(view.notes, "edited");
-    EXPECT_EQ(fakes.shell.calls,
-              (std::vector<platform::ShellRequest>{{0, "open", "new.exe", "-n", "D:\\new"}}));
+    EXPECT_EQ(fakes.shell.calls, (std::vector<platform::ShellRequest>{{"open", "new.exe", "-n", "D:\\new"}}));
 }
 
-enum class Act { kChoose, kChooseDeleted, kTypeAndLeave };
+enum class Act { kChoose, kChooseDeleted, kTypeAndLeave, kChooseEditAndLeave };
 struct BrokenCase {
     VEXAR_ROW(BrokenCase)
     const char* label;
@@ -100,23 +109,27 @@ TEST_P(BrokenConfiguration, ExplainsItself) {
     Choose("Invalid Config (x.cfg)");
     view.notes = "earlier notes";
     if (c.act == Act::kChooseDeleted) fakes.files.FailOn("Configs\\y.cfg", kErrFileNotFound);
-    if (c.act == Act::kTypeAndLeave) {
+    if (c.act == Act::kChooseEditAndLeave) Choose("Broken");
+    const bool leave = c.act == Act::kTypeAndLeave || c.act == Act::kChooseEditAndLeave;
+    if (leave) {
         form.ListTextEdited();
         view.list = c.list;
         form.ControlFocused(LauncherControl::kCommand);
     } else {
         Choose(c.list);
     }
+    // The focus coming back to the control that had it (after a box) is no loss of focus: nothing runs.
+    form.ControlFocused(leave ? LauncherControl::kCommand : LauncherControl::kGameList);
     EXPECT_EQ(view.notes, c.notes);
     EXPECT_EQ(view.list, c.list_after);
     EXPECT_EQ(fakes.boxes.shown, c.boxes);
 }
 
 const std::string kY = Game("Broken");
-const std::string k62 =
+const std::string kMissingLineBox =
     "Invalid Procedure error 62.  This may mean your config file is missing a line.  You need at least the 9 "
     "line labels in the configuration file or you'll get this error.  Check the config file named  'y.cfg '";
-const std::string k5 =
+const std::string kShortLineBox =
     "Invalid Procedure error 5.  This may mean your config file is missing a line.  You at least need the 15 "
     "space label or the program will error.  Check the config file named  'y.cfg '";
 // clang-format off
@@ -126,14 +139,16 @@ INSTANTIATE_TEST_SUITE_P(Rows, BrokenConfiguration, ::testing::Values(
                "configuration.  If it is, repair it. If it is not, please remove it from the 'Configs' directory if it does "
                "not belong there.", "Invalid Config (x.cfg)", {}},
     BrokenCase{"eight lines", ConfigText({kLabel + "Broken", kLabel, kLabel, kLabel, kLabel, kLabel, kLabel}), Act::kChoose,
-               "Broken", "earlier notes", "Broken", {Error(k62)}},
+               "Broken", "earlier notes", "Broken", {Error(kMissingLineBox)}},
     BrokenCase{"a short line", ConfigText({kLabel + "Broken", kLabel, "short"}), Act::kChoose, "Broken", "earlier notes",
-               "Broken", {Error(k5)}},
+               "Broken", {Error(kShortLineBox)}},
     BrokenCase{"a file gone since start-up", kY, Act::kChooseDeleted, "Broken", "earlier notes", "Broken",
                {Error("53 File not found in txtLauncher_Click")}},
     BrokenCase{"an entry the list does not hold", kY, Act::kChoose, "Nope", "Please choose only items from the list.", "", {}},
     BrokenCase{"typed text", kY, Act::kTypeAndLeave, "Broken ", "Please choose only items from the list.", "", {}},
     BrokenCase{"an entry's text typed", kY, Act::kTypeAndLeave, "Broken", "Please choose only items from the list.", "", {}},
+    BrokenCase{"a choice edited back to its text", kY, Act::kChooseEditAndLeave, "Broken",
+               "Please choose only items from the list.", "", {}},
     BrokenCase{"a cleared list", kY, Act::kTypeAndLeave, "", "", "", {}}));
 // clang-format on
 

@@ -59,13 +59,22 @@ TEST(DeleteFolderTree, UnusablePathsTouchNothing) {
     for (const char* path : {"", "   ", "C:\\", "C:", "data", "C:\\data\\file.txt", "C:\\missing"}) {
         EXPECT_EQ(DeleteFolderTree(fakes.files, path), -1) << path;
     }
-    RemoveDataFolder(fakes.services(), " C:\\missing\\ ");
+    RemoveDataFolder(fakes.files, fakes.boxes, " C:\\missing\\ ");
     EXPECT_TRUE(fakes.files.Exists("C:\\data\\file.txt"));
     // Blanks around the path and one trailing backslash are no part of it.
     fakes.files.FailOn("C:\\data\\file.txt", kErrPermissionDenied);
-    RemoveDataFolder(fakes.services(), " C:\\data\\ ");
+    RemoveDataFolder(fakes.files, fakes.boxes, " C:\\data\\ ");
     EXPECT_EQ(fakes.boxes.shown, (std::vector<ShownBox>{{"Invalid Directory C:\\missing\\ ", "VexarLaunch"},
                                                         {"An Error was occured", "VexarLaunch"}}));
+}
+
+TEST(DeleteFolderTree, AFolderThatCannotBeRemovedIsAnError) {
+    FakeFileSystem files;
+    files.AddFolder("C:\\data");
+    files.AddFile("C:\\data\\file.txt");
+    files.FailOn("C:\\data", kErrPathFileAccess);
+    EXPECT_EQ(DeleteFolderTree(files, "C:\\data"), kErrPathFileAccess);
+    EXPECT_FALSE(files.Exists("C:\\data\\file.txt")) << "its contents went first";
 }
 
 // Returns every line of `bytes`, then the number of the error that follows the last one.

@@ -132,13 +132,27 @@ TEST_F(WindowTest, TabWalksTheControlsAndEnterOrEscPressesNothing) {
 TEST_F(WindowTest, ChoicesEditsFocusMovesAndButtonsReachTheLauncher) {
     Open();
     Press(VK_DOWN);
-    EXPECT_EQ(window->NotesText(), "Alpha notes");
+    EXPECT_EQ(window->ListText() + "|" + window->NotesText(), "Alpha|Alpha notes")
+        << "the list keeps its order";
     // Dropping the list down and closing it is no loss of focus (which would read the file again).
     window->SetNotesText("kept");
-    ::SendMessageW(Control(ControlId::kTxtLauncher), CB_SHOWDROPDOWN, TRUE, 0);
-    ::SendMessageW(Control(ControlId::kTxtLauncher), CB_SHOWDROPDOWN, FALSE, 0);
+    HWND list = Control(ControlId::kTxtLauncher);
+    ::SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
+    ::SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
     Pump();
     EXPECT_EQ(window->NotesText(), "kept");
+    // A click on an entry whose title holds a NUL byte chooses it.
+    ::SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ::GetComboBoxInfo(list, &info);
+    RECT entry{};
+    ::SendMessageW(info.hwndList, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&entry));
+    for (const UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP})
+        ::SendMessageW(info.hwndList, mouse, mouse == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                       MAKELPARAM(4, entry.top + 4));
+    Pump();
+    EXPECT_EQ(window->NotesText(), "Delta notes");
     // Typing makes the text no choice: leaving the list asks for an entry.
     ::SendMessageW(::GetFocus(), WM_CHAR, L'x', 1);
     Press(VK_TAB);

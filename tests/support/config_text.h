@@ -36,7 +36,7 @@ inline std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-inline const std::string kDesigned = "Vexar Launcher v3.0", k98(98, 'x');  // the caption; the longest title
+inline const std::string k98(98, 'x');  // the longest title
 // Returns Title.cfg's first record holding `title`: its length in two bytes, low first, then its
 // characters, zeros to 100 bytes.
 inline std::string Record(const std::string& title) {

@@ -20,12 +20,16 @@ namespace vexar::testing {
 
 class WindowTest : public ::testing::Test {
 protected:
-    // Creates both windows, starts the launcher with the games Alpha and Bravo and shows the main window.
+    // Creates both windows, starts the launcher with four games and shows the main window. Their list order
+    // (Alpha, Bravo, Aardvark, "Nul" NUL "led") follows their file names, not the titles' alphabet.
     void Open() {
-        for (const std::string title : {"Alpha", "Bravo"}) {
+        for (const auto& [file, title] : {std::pair<std::string, std::string>{"Alpha", "Alpha"},
+                                          {"Bravo", "Bravo"},
+                                          {"Charlie", "Aardvark"},
+                                          {"Delta", std::string("Nul\0led", 7)}}) {
             fakes.files.AddFile(
-                "Configs\\" + title + ".cfg",
-                ConfigText(ConfigValues{title, title + " notes", "C:\\", "game.exe", "", "", "", ""}));
+                "Configs\\" + file + ".cfg",
+                ConfigText(ConfigValues{title, file + " notes", "C:\\", "game.exe", "", "", "", ""}));
         }
         const HINSTANCE instance = ::GetModuleHandleW(nullptr);
         window = std::make_unique<win32::MainWindow>(instance, codec);

@@ -8,6 +8,7 @@
 #include "double/platform_double.h"
 #include "file_utils/mdlGlobalFunctions.h"
 #include "launcher/frmVexarLaunch.h"
+#include "launcher/launcher_rules.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
 #include "real_folders.h"
@@ -65,6 +66,7 @@ TEST_P(TitleFile, IsWrittenOnlyBySetTitle) {
 }
 
 constexpr DWORD kFree = ~DWORD{}, kReadOnly = FILE_ATTRIBUTE_READONLY;
+const std::string kDesigned(kDesignedCaption);
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, TitleFile, ::testing::Values(
     TitleCase{"a first start leaves an empty file", {}, 0, kFree, "", kDesigned, {}, "", kDesigned},

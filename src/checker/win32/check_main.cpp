@@ -19,10 +19,6 @@
 
 namespace {
 
-constexpr int kNoProblem = 0;
-constexpr int kProblems = 1;
-constexpr int kCannotCheck = 2;
-
 constexpr std::string_view kUsage =
     "usage: VexarCheck [folder]   checks the game files of the launcher folder (default: the current one)";
 
@@ -49,7 +45,7 @@ int Run() {
     const std::vector<std::wstring> arguments = Arguments();
     if (arguments.size() > 1 || (arguments.size() == 1 && IsOption(arguments[0]))) {
         errors.WriteLine(kUsage);
-        return kCannotCheck;
+        return vexar::kExitCannotCheck;
     }
     const std::wstring folder = arguments.empty() ? L"." : arguments[0];
     const std::string shown = "\"" + codec.FromUtf16(std::u16string(folder.begin(), folder.end())) + "\"";
@@ -61,14 +57,14 @@ int Run() {
         files.ListFirst("*", vexar::platform::ListMask::kEverything);
     } catch (const vexar::RuntimeError& error) {
         errors.WriteLine("VexarCheck: cannot read the folder " + shown + ": " + vexar::ErrorText(error));
-        return kCannotCheck;
+        return vexar::kExitCannotCheck;
     }
 
     const vexar::win32::Win32ShellFolders shell;
     const vexar::CheckReport report = vexar::CheckLauncherFolder(files, codec, shell);
     for (const vexar::Finding& finding : report.findings) out.WriteLine(vexar::FormatFinding(finding));
     out.WriteLine(vexar::FormatSummary(report));
-    return report.Problems() > 0 ? kProblems : kNoProblem;
+    return report.ExitStatus();
 }
 
 }  // namespace
@@ -83,6 +79,6 @@ int main() {
         DWORD written = 0;
         ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written,
                     nullptr);
-        return kCannotCheck;
+        return vexar::kExitCannotCheck;
     }
 }

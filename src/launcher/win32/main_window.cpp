@@ -156,7 +156,6 @@ void MainWindow::Create() {
     const std::u16string caption = codec_.ToUtf16(kDesignedCaption);
     HWND created = CreateFrame(kClassName, reinterpret_cast<const wchar_t*>(caption.c_str()), kClientWidth,
                                kClientHeight, nullptr, Placement::kCentred, WindowDpi(nullptr));
-    phase_ = Phase::kCreated;
 
     for (const MainControl& designed : kControls)
         FramedWindow::CreateControls(std::span(&designed.layout, 1));
@@ -270,7 +269,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             }
             break;
         case WM_CLOSE:
-            Unload();
+            if (Form() != nullptr) Form()->Unload();
             return 0;
         case kAddExtras:
             AddExtras();
@@ -420,19 +419,11 @@ void MainWindow::Minimize() {
     if (hwnd()) ::ShowWindow(hwnd(), SW_MINIMIZE);
 }
 
-void MainWindow::Unload() {
-    if (!hwnd() || phase_ != Phase::kCreated) return;
-    // While the unload handler runs (it may ask the user), no other handler runs and a second close waits.
-    phase_ = Phase::kUnloadHandler;
-    bool cancel = false;
-    if (form_ != nullptr) form_->Form_Unload(cancel);
-    if (!hwnd()) return;
-    if (cancel) {
-        phase_ = Phase::kCreated;
-        return;
-    }
-    // From here on the window is going: focus changes while it is destroyed reach no handler.
-    phase_ = Phase::kUnloading;
+frmVexarLaunch* MainWindow::Form() const {
+    return form_ != nullptr && !form_->Unloading() ? form_ : nullptr;
+}
+
+void MainWindow::Destroy() {
     DestroyNow();
 }
 

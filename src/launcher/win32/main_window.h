@@ -64,11 +64,9 @@ public:
     void SetCommandText(std::string_view text) override;
     void SetCaption(std::string_view caption) override;
     void Minimize() override;
-    void Unload() override;
+    void Destroy() override;
 
 private:
-    enum class Phase { kCreated, kUnloadHandler, kUnloading };
-
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     // Makes the fonts for the dpi and sets the game list's closed height.
@@ -77,8 +75,8 @@ private:
     void OnDestroyed() override;
     // Passes notification `code` of control `id` to the form.
     void OnCommand(int id, int code);
-    // Returns the form while its handlers may run (not while the window is being unloaded).
-    frmVexarLaunch* Form() const { return phase_ == Phase::kCreated ? form_ : nullptr; }
+    // Returns the form while its handlers may run: not while it closes the window.
+    frmVexarLaunch* Form() const;
 
     // Gives the window its icons and its controls their tool tips (once; best effort: the window works
     // without them).
@@ -90,7 +88,6 @@ private:
 
     const platform::TextCodec& codec_;
     frmVexarLaunch* form_ = nullptr;
-    Phase phase_ = Phase::kCreated;
 
     HWND tooltips_ = nullptr;
     HWND focus_ = nullptr;  // the control that had the focus when the window was last deactivated

@@ -34,9 +34,9 @@ void Win32Shell::Open(const platform::ShellRequest& request) {
     // (nor whether the shell could be reached at all).
     const ShellExecuteCall shell_execute = ShellExecuteFunction();
     if (shell_execute == nullptr) return;
-    static_cast<void>(shell_execute(reinterpret_cast<HWND>(request.owner), request.operation.c_str(),
-                                    request.file.c_str(), request.parameters.c_str(),
-                                    request.directory.c_str(), static_cast<int>(request.show)));
+    static_cast<void>(shell_execute(nullptr, request.operation.c_str(), request.file.c_str(),
+                                    request.parameters.c_str(), request.directory.c_str(),
+                                    static_cast<int>(request.show)));
 }
 
 }  // namespace vexar::win32

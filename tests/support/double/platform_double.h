@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <utility>
 #include <vector>
 
+#include "launcher/launcher_rules.h"
 #include "launcher/launcher_view.h"
 #include "notes_window/notes_view.h"
 #include "platform/line_splitter.h"
@@ -29,7 +31,8 @@ struct StringSource : platform::ByteSource {
     std::size_t pos = 0;
 };
 
-// Paths are compared as written. Listings take "folder\", "folder\*.*" or one name.
+// Paths are compared as written. Listings take "folder\", "folder\*.*" or one name; a whole folder's
+// listing begins with "." and "..", as Windows lists a folder that is not a drive's root.
 class FakeFileSystem : public platform::FileSystem {
 public:
     void AddFile(const std::string& path, std::string content = {}, std::uint32_t attributes = 0) {
@@ -44,12 +47,16 @@ public:
     std::string ListFirst(std::string_view pattern, platform::ListMask mask) override {
         Check(pattern);
         listing_.clear();
+        const bool whole_folder = pattern.ends_with('\\') || pattern.ends_with("\\*.*");
         for (const auto& [path, entry] : entries_) {
-            const bool whole_folder = pattern.ends_with('\\') || pattern.ends_with("\\*.*");
             if ((whole_folder ? Folder(path) == Folder(pattern) : path == pattern) &&
                 platform::ListMaskAdmits(mask, entry.second)) {
                 listing_.insert(listing_.begin(), path.substr(path.find_last_of('\\') + 1));
             }
+        }
+        if (whole_folder && Exists(std::string(Folder(pattern))) &&
+            platform::ListMaskAdmits(mask, platform::kAttrDirectory)) {
+            listing_.insert(listing_.end(), {"..", "."});
         }
         return ListNext();
     }
@@ -192,25 +199,46 @@ struct Utf8Codec : Cp1252Codec {
     }
 };
 
+// What a Windows control shows of `text`: the text ends at its first NUL, and a byte that starts no valid
+// UTF-8 sequence becomes U+FFFD.
+inline std::string ShownByControl(std::string_view text) {
+    std::string shown;
+    for (const char16_t c : Utf8Codec().ToUtf16(text.substr(0, text.find('\0')))) {
+        shown +=
+            c < 0x80 ? std::string(1, static_cast<char>(c))
+            : c < 0x800
+                ? std::string{static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))}
+                : std::string{static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+                              static_cast<char>(0x80 | (c & 0x3F))};
+    }
+    return shown;
+}
+
 // The main window's controls as plain values; every one raises `failure` while it is set.
 class FakeLauncherView : public LauncherView {
 public:
     void AddListEntries(std::span<const std::string> added) override {
-        entries.assign(added.begin(), added.end());
+        entries.insert(entries.end(), added.begin(), added.end());
     }
     std::string ListText() const override { return Checked(list); }
-    void SetListText(std::string_view text) override { list = Checked(text); }
+    void SetListText(std::string_view text) override { list = ShownByControl(Checked(text)); }
     std::string NotesText() const override { return Checked(notes); }
     void SetNotesText(std::string_view text) override { notes = Checked(text); }
     std::string CommandText() const override { return Checked(command); }
     void SetCommandText(std::string_view text) override { command = Checked(text); }
     void SetCaption(std::string_view text) override { caption = Checked(text); }
     void Minimize() override { Checked(""); }
-    void Unload() override { Checked(""); }
+    void Destroy() override {
+        Checked("");
+        ++destroyed;
+        if (on_destroy) on_destroy();
+    }
 
     std::vector<std::string> entries;
-    std::string list, notes, command, caption = "Vexar Launcher v3.0";
+    std::string list, notes, command, caption{kDesignedCaption};
     int failure = 0;
+    int destroyed = 0;
+    std::function<void()> on_destroy;
 
 private:
     std::string Checked(std::string_view text) const {
