@@ -1,6 +1,6 @@
-// The launcher's start in stages: src/main.cpp's steps, in its order and over the same objects, with a
-// clock around each, up to the end of the first paint; then it reports the stages and ends. It carries
-// the launcher's resources and manifest, and links what the launcher links.
+// The launcher's start in stages: the program's own steps (launcher/win32/launcher_program, which the
+// entry point runs), with a clock around each, up to the end of the first paint; then it reports the
+// stages and ends. It carries the launcher's resources and manifest, and links what the launcher links.
 //
 //   vexar_bench_stages stages CLOCK_MS   (CLOCK_MS: the driver's reading of the performance counter when
 //                                         it asked for the process; run in a folder of configs)
@@ -21,13 +21,7 @@
 #include <string_view>
 
 #include "double/platform_double.h"
-#include "launcher/frmVexarLaunch.h"
-#include "launcher/win32/main_window.h"
-#include "notes_window/frmNotesView.h"
-#include "notes_window/win32/notes_window.h"
-#include "platform/win32/win32_codec.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_shell.h"
+#include "launcher/win32/launcher_program.h"
 #include "resource_ids.h"
 #include "stage_clock.h"
 #include "ui/win32/gdi.h"
@@ -98,43 +92,27 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     vexar::bench::StageClock clock(std::strtod(command_line + 7, nullptr));
     clock.End("process");
 
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    const vexar::win32::OleSession ole;
+    vexar::testing::FakeMessageBoxes boxes;
+    vexar::win32::LauncherProgram program(instance, &boxes);
+    program.PrepareWindows();
     clock.End("controls_ole");
     LoadPictures(instance);
     clock.End("pictures");
     MakeFonts();
     clock.End("fonts");
 
-    vexar::win32::Win32Codec codec;
-    vexar::win32::Win32FileSystem files;
-    vexar::win32::Win32Shell shell;
-    vexar::testing::FakeMessageBoxes boxes;
-    const vexar::platform::Services services{files, shell, boxes, codec};
-    vexar::win32::MainWindow window(instance, codec);
-    window.Create();
-    vexar::win32::NotesWindow notes_window(instance, window.hwnd(), codec);
-    vexar::frmNotesView notes(notes_window, boxes);
-    notes_window.Attach(notes);
+    program.CreateWindows();
     clock.End("window");
 
-    TimedView view(window);
-    vexar::frmVexarLaunch form(services, view, vexar::LauncherPaths{}, &notes);
-    window.Attach(form);
-    form.Form_Initialize();
-    form.Form_Load();
+    TimedView view(program.Window());
+    program.Start(&view);
     clock.End("list_fill");
     clock.Carve("combo_fill", view.combo_fill_ms);
 
-    window.Show();
+    program.Show();
     clock.End("show_paint");
     // The message loop's first turn: what was posted while the window was shown.
-    for (MSG message{}; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
-        if (window.TranslateDialogKey(message)) continue;
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
+    program.HandleWaitingMessages();
     clock.End("first_turn");
     clock.Report("launcher");
     return boxes.shown.empty() ? 0 : 2;

@@ -46,6 +46,9 @@
 
 namespace {
 
+// A kernel handle whose "none" is null: a process or thread from CreateProcess.
+using UniqueHandle = vexar::win32::UniqueAny<HANDLE, vexar::win32::detail::CloseKernelHandle, 0>;
+
 using vexar::win32::UniqueFile;
 using vexar::win32::UniqueFind;
 
@@ -287,8 +290,8 @@ public:
 
 private:
     PROCESS_INFORMATION info_{};
-    vexar::win32::UniqueHandle process_;
-    vexar::win32::UniqueHandle thread_;
+    UniqueHandle process_;
+    UniqueHandle thread_;
 };
 
 struct WindowSearch {

@@ -78,8 +78,6 @@ inline void ReleaseCom(Interface* p) noexcept {
 
 // A kernel handle whose "none" is INVALID_HANDLE_VALUE: a file from CreateFile.
 using UniqueFile = UniqueAny<HANDLE, detail::CloseKernelHandle, -1>;
-// A kernel handle whose "none" is null: a process or thread from CreateProcess, an event.
-using UniqueHandle = UniqueAny<HANDLE, detail::CloseKernelHandle, 0>;
 // A find handle from FindFirstFile.
 using UniqueFind = UniqueAny<HANDLE, detail::CloseFind, -1>;
 using UniqueWindow = UniqueAny<HWND, detail::DestroyWindowHandle, 0>;

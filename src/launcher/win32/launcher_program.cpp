@@ -1,0 +1,61 @@
+#include "launcher/win32/launcher_program.h"
+
+#include <commctrl.h>
+
+namespace vexar::win32 {
+
+LauncherProgram::LauncherProgram(HINSTANCE instance, platform::MessageBoxes* boxes)
+    : instance_(instance), boxes_(boxes) {}
+
+void LauncherProgram::PrepareWindows() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    ole_.emplace();
+}
+
+void LauncherProgram::CreateWindows() {
+    window_ = std::make_unique<MainWindow>(instance_, codec_);
+    window_->Create();
+    // The notes window, owned by the main window and destroyed with it.
+    notes_window_ = std::make_unique<NotesWindow>(instance_, window_->hwnd(), codec_);
+    notes_ = std::make_unique<frmNotesView>(*notes_window_, boxes());
+    notes_window_->Attach(*notes_);
+}
+
+void LauncherProgram::Start(LauncherView* view) {
+    form_ = std::make_unique<frmVexarLaunch>(platform::Services{files_, shell_, boxes(), codec_},
+                                             view ? *view : *window_, LauncherPaths{}, notes_.get());
+    window_->Attach(*form_);
+    form_->Form_Initialize();
+    form_->Form_Load();
+}
+
+void LauncherProgram::Show() {
+    window_->Show();
+}
+
+void LauncherProgram::Dispatch(MSG& message) {
+    if (window_->TranslateDialogKey(message) || notes_window_->TranslateDialogKey(message)) return;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+}
+
+bool LauncherProgram::HandleWaitingMessages() {
+    for (MSG message{}; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+        if (message.message == WM_QUIT) {
+            exit_code_ = static_cast<int>(message.wParam);
+            return false;
+        }
+        Dispatch(message);
+    }
+    return true;
+}
+
+int LauncherProgram::Run() {
+    MSG message{};
+    // Destroying the main window posts the quit message that ends the loop.
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+    return static_cast<int>(message.wParam);  // the quit message's code
+}
+
+}  // namespace vexar::win32

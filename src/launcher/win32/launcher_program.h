@@ -1,0 +1,64 @@
+#pragma once
+// The launcher as the program runs it: the Win32 platform, common controls and OLE, both windows and the
+// logic over them, wired and started in the program's order. The entry point runs it step by step; the
+// start-up benchmark times the same steps.
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "launcher/frmVexarLaunch.h"
+#include "launcher/win32/main_window.h"
+#include "notes_window/frmNotesView.h"
+#include "notes_window/win32/notes_window.h"
+#include "platform/win32/win32_codec.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_shell.h"
+#include "ui/win32/pictures.h"
+
+namespace vexar::win32 {
+
+class LauncherProgram {
+public:
+    // The platform objects; `boxes` replaces the real message boxes when given (it outlives the program).
+    explicit LauncherProgram(HINSTANCE instance, platform::MessageBoxes* boxes = nullptr);
+
+    // Common controls and OLE (which decodes the JPEG pictures), for the windows.
+    void PrepareWindows();
+    // Creates both windows, hidden; raises a run-time error when the main window cannot be made.
+    void CreateWindows();
+    // The launcher's start over `view` (the main window when null): fills the game list, applies the saved
+    // title, decides CD mode.
+    void Start(LauncherView* view = nullptr);
+    // Shows the main window with the game list focused.
+    void Show();
+    // Handles the messages waiting now, as the message loop does; returns false once the quit message came.
+    bool HandleWaitingMessages();
+    // Runs the message loop until the main window is gone; returns the quit message's code.
+    int Run();
+
+    platform::MessageBoxes& boxes() { return boxes_ ? *boxes_ : own_boxes_; }
+    // The main window (after CreateWindows).
+    MainWindow& Window() { return *window_; }
+
+private:
+    // Handles `message` as the message loop does.
+    void Dispatch(MSG& message);
+
+    HINSTANCE instance_;
+    Win32Codec codec_;
+    Win32FileSystem files_;
+    Win32Shell shell_;
+    Win32MessageBoxes own_boxes_{codec_};
+    platform::MessageBoxes* boxes_;
+    std::optional<OleSession> ole_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<NotesWindow> notes_window_;
+    std::unique_ptr<frmNotesView> notes_;
+    std::unique_ptr<frmVexarLaunch> form_;
+    int exit_code_ = 0;
+};
+
+}  // namespace vexar::win32
