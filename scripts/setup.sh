@@ -2,7 +2,7 @@
 # Installs what building and testing need on Debian 12, when it is missing.
 set -euo pipefail
 
-packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
           g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
           wine wine64 xvfb xauth x11-utils xdotool imagemagick bsdutils)
 missing=()

@@ -11,17 +11,33 @@ launcher=$1
 recorder=$2
 wine_run=$3
 work=$4
-win_path() { "$wine_run" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 
 fail() { printf '%s\n' "$1" >&2; exit 1; }
-# wait_for COMMAND...: runs the command every 0.1 s until it succeeds, for at most 20 s.
-wait_for() {
-    for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
+# The launcher a journey started is stopped by its process id on every way out.
+pid=
+stop_launcher() { [ -z "$pid" ] || kill "$pid" 2>/dev/null || true; }
+trap stop_launcher EXIT
+trap 'exit 1' HUP INT TERM
+win_path() {  # a Linux path as the Windows programs see it
+    path=$("$wine_run" winepath -w "$1" 2>/dev/null | tr -d '\r')
+    [ -n "$path" ] || fail "winepath gave no Windows path for $1"
+    printf '%s\n' "$path"
 }
+# wait_for COMMAND...: runs the command every 0.1 s until it succeeds, for at most 60 s.
+wait_for() {
+    deadline=$(($(date +%s) + 60))
+    until "$@" >/dev/null 2>&1; do
+        [ "$(date +%s)" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+# Succeeds when the X input focus is on window $1 (without a window manager there is no active window
+# to ask for; plain getwindowfocus fails while the focus is still the pointer root).
+has_focus() { [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$1" ]; }
 
 # journey NAME EXPECTED_RECORDS KEYS...: starts the launcher in a fresh folder (in CD mode when NAME says
-# so), waits for its window, gives the keys ("type:TEXT" types TEXT) and compares the records made.
+# so), waits until its window has the keyboard focus, gives the keys ("type:TEXT" types TEXT) and
+# compares the records made.
 journey() {
     name=$1
     expected=$2
@@ -33,30 +49,34 @@ journey() {
     cp "$recorder" "$folder/prep.exe"
     [ "$name" = cd ] && : >"$folder/IsCD.txt"
     start=$(win_path "$folder/start")
+    game=$(win_path "$folder/game.exe")
+    prep=$(win_path "$folder/prep.exe")
+    records=$(win_path "$folder/records")
     printf 'LABELVEXARLNCH]\r\nTitle:         Recorder\r\nNotes:         notes\r\nStart:         %s\r\nLaunch File:   %s\r\nDefault:       -d\r\nHD Params:     -h\r\nCD Prelaunch:  %s\r\nCD Params:     -c\r\n' \
-        "$start" "$(win_path "$folder/game.exe")" "$(win_path "$folder/prep.exe")" >"$folder/Configs/game.cfg"
+        "$start" "$game" "$prep" >"$folder/Configs/game.cfg"
 
-    (cd "$folder" && VEXAR_RECORD_DIR="$(win_path "$folder/records")\\" exec "$wine_run" "$launcher") \
+    (cd "$folder" && VEXAR_RECORD_DIR="$records\\" exec "$wine_run" "$launcher") \
         </dev/null >"$work/$name.log" 2>&1 &
     pid=$!
     wait_for xdotool search --name '^Vexar Launcher v3\.0$' || fail "$name: the launcher's window did not appear"
-    sleep 1  # the window takes the focus, with the game list focused
+    window=$(xdotool search --name '^Vexar Launcher v3\.0$' | head -n1)
+    # The window takes the focus with the game list focused; keys sent before would be lost.
+    wait_for has_focus "$window" || fail "$name: the launcher's window did not get the keyboard focus"
+    # Each key is handled before the next (a Tab moves the focus first): Wine takes them from the X
+    # server in order and the launcher's one thread handles them one at a time.
     for key in "$@"; do
         case $key in
         type:*) xdotool type --delay 40 "${key#type:}" ;;
         *) xdotool key --delay 40 "$key" ;;
         esac
-        sleep 0.2
     done
     count=$(printf '%s\n' "$expected" | wc -l)
     wait_for sh -c "[ \$(ls '$folder/records' | grep -c '\\.rec\$') -ge $count ]" || true
     # The keys end on the close button: the launcher ends by itself, with status 0.
-    if ! wait_for sh -c "! kill -0 $pid"; then
-        kill "$pid" 2>/dev/null || true
-        fail "$name: the launcher did not close"
-    fi
+    wait_for sh -c "! kill -0 $pid" || fail "$name: the launcher did not close"
     status=0
     wait "$pid" || status=$?
+    pid=
     [ "$status" -eq 0 ] || fail "$name: the launcher ended with status $status"
     actual=$(for record in "$folder"/records/*.rec; do
         [ -e "$record" ] || continue

@@ -1,7 +1,9 @@
 // The Win32 file system on real folders - listings, attributes, files held open - and the launcher's logic
-// over them: Title.cfg byte for byte, and the tree removal.
+// over them: Title.cfg byte for byte, and the tree removal; the built launcher's icon and version record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <memory>
 #include <set>
 
@@ -12,6 +14,7 @@
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
 #include "real_folders.h"
+#include "resource_ids.h"
 
 namespace vexar::testing {
 namespace {
@@ -87,10 +90,8 @@ bool Exists(const std::string& path) {
 
 TEST_F(RealFolders, TreeRemovalDeletesProtectedFilesAndStopsAtAHeldOne) {
     temp.Folder("data");
-    for (const DWORD attributes :
-         {0, FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
+    for (const DWORD attributes : {0, FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM})
         temp.Write("data\\file" + std::to_string(attributes), "", attributes);
-    }
     temp.Folder("data\\a", FILE_ATTRIBUTE_HIDDEN);
     temp.Folder("data\\a\\b");
     temp.Folder("data\\a\\b\\c");
@@ -183,16 +184,59 @@ TEST(Win32FileSystem, ReadsAttributesAfterAResetAndFilesOthersWriteButNotLock) {
         EXPECT_EQ(lines->ReadLine(), "one");
         EXPECT_EQ(lines->ReadLine(), "two");
     }
+    // (Deleting a locked file fails with the same error: the tree removal's test holds one.)
     const win32::UniqueFile holder = HoldOpen(path, 0);
-    for (const auto& open : {+[](win32::Win32FileSystem&f, const std::string&p) { f.OpenForInput(p); },
-                             +[](win32::Win32FileSystem&f, const std::string&p) { f.DeleteFileAt(p, {}); }}) {
-        try {
-            open(files, path);
-            ADD_FAILURE() << "a locked file was opened";
-        } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.number(), kErrPermissionDenied);
-        }
+    try {
+        files.OpenForInput(path);
+        ADD_FAILURE() << "a locked file was opened";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), kErrPermissionDenied);
     }
+}
+
+// The built launcher's icon and version record, as Windows reads them from the executable.
+TEST(LauncherExecutable, HoldsOneIconAndAUsEnglishVersionRecord) {
+    std::wstring exe = L"" VEXAR_LAUNCHER_EXE;
+    if (exe[0] == L'/') exe = L"Z:" + exe;  // a cross build's path: Wine's drive Z: is the Linux root
+    std::replace(exe.begin(), exe.end(), L'/', L'\\');
+    const HMODULE module =
+        ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const auto data = [module](int id, int type) {  // (RT_ICON is 3, RT_GROUP_ICON 14)
+        const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(type));
+        return static_cast<const BYTE*>(::LockResource(::LoadResource(module, found)));
+    };
+    // The window's icon group: three words, the last its count, then 14-byte entries ending in the icon's id.
+    const BYTE* group = data(VEXAR_IDI_PROGRAM, 14);
+    const auto* icon = reinterpret_cast<const BITMAPINFOHEADER*>(group ? data(group[18], 3) : nullptr);
+    std::vector<BYTE> record(::GetFileVersionInfoSizeW(exe.c_str(), nullptr));
+    ASSERT_TRUE(icon && ::GetFileVersionInfoW(exe.c_str(), 0, DWORD(record.size()), record.data()));
+    wchar_t icons[64] = {}, text[64] = {};
+    std::swprintf(icons, 64, L"%u group of %u: %ld x %ld, %u bits",
+                  ::ExtractIconExW(exe.c_str(), -1, nullptr, nullptr, 0), group[4], icon->biWidth,
+                  icon->biHeight / 2, icon->biBitCount);
+    // A row's value: the icons; a value of the record by its path; a text of its US English block by name.
+    const auto value = [&](std::wstring path) -> std::wstring {
+        if (path == L"icons") return icons;
+        if (path[0] != L'\\') path = L"\\StringFileInfo\\040904B0\\" + path;
+        void* at = nullptr;
+        UINT length = 0;
+        if (!::VerQueryValueW(record.data(), path.c_str(), &at, &length) || length == 0) return L"none";
+        const WORD* w = static_cast<const WORD*>(at);  // the fixed part's versions: minor word first
+        if (path == L"\\")
+            std::swprintf(text, 64, L"%u.%u.%u.%u %u.%u.%u.%u", w[5], w[4], w[7], w[6], w[9], w[8], w[11],
+                          w[10]);
+        if (path == L"\\VarFileInfo\\Translation") std::swprintf(text, 64, L"%04X%04X", w[0], w[1]);
+        return path.starts_with(L"\\StringFileInfo") ? static_cast<const wchar_t*>(at) : text;
+    };
+    // clang-format off
+    const std::pair<std::wstring, std::wstring> design[] = {
+        {L"icons", L"1 group of 1: 48 x 48, 8 bits"}, {L"\\", L"1.0.0.0 1.0.0.0"},
+        {L"\\VarFileInfo\\Translation", L"040904B0"}, {L"CompanyName", L"."}, {L"ProductName", L"VexarLaunch"},
+        {L"FileVersion", L"1.00"}, {L"ProductVersion", L"1.00"}, {L"InternalName", L"VexarLauncher"},
+        {L"OriginalFilename", L"VexarLauncher.exe"}};
+    // clang-format on
+    for (const auto& [path, expected] : design) EXPECT_EQ(value(path), expected) << path;
+    ::FreeLibrary(module);
 }
 
 }  // namespace
