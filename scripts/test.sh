@@ -2,7 +2,7 @@
 # Builds everything and runs the whole test suite: the portable core natively, then the Win32 side
 # under Wine on a private virtual display. Ends with one line: "N passed, M failed, K skipped", counting
 # the test cases of every test program and the tests run by scripts (the import checks, the checker's runs,
-# the launch journeys).
+# the launch journeys, the release package).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -37,7 +37,7 @@ wine_rc=${PIPESTATUS[0]}
 cases=$(cat "$results"/*/*.xml 2>/dev/null | grep -c '<testcase ')
 failed=$(cat "$results"/*/*.xml 2>/dev/null | grep -c '<failure ')
 skipped=$(cat "$results"/*/*.xml 2>/dev/null | grep -c 'result="skipped"')
-scripted=$(grep -cE '(imports_only_windows_dlls|check_configs_[a-z]+|launch_journeys) .*Passed' build/mingw-tests.log)
+scripted=$(grep -cE '(imports_only_windows_dlls|check_configs_[a-z]+|launch_journeys|release_package) .*Passed' build/mingw-tests.log)
 crashed=0
 [ "$native_rc" -eq 0 ] && [ "$wine_rc" -eq 0 ] || [ "$failed" -gt 0 ] || crashed=1
 passed=$(( cases - failed - skipped + scripted ))
