@@ -30,10 +30,14 @@ def release_time():
     if epoch is None:
         here = os.path.dirname(os.path.abspath(__file__))
         try:
-            epoch = subprocess.run(["git", "-C", here, "log", "-1", "--format=%ct"], capture_output=True,
-                                   text=True, check=True).stdout.strip()
-        except (OSError, subprocess.CalledProcessError):
-            fail("no commit to take the time from: package a git checkout, or set SOURCE_DATE_EPOCH")
+            git = subprocess.run(["git", "-C", here, "log", "-1", "--format=%ct"], capture_output=True,
+                                 text=True)
+        except OSError as error:
+            git = subprocess.CompletedProcess([], 1, "", str(error))
+        if git.returncode != 0:
+            fail(f"no commit to take the time from ({git.stderr.strip()}): package a git checkout, or set"
+                 " SOURCE_DATE_EPOCH")
+        epoch = git.stdout.strip()
     if not epoch.isdigit():
         fail(f"SOURCE_DATE_EPOCH is not a number of seconds: {epoch!r}")
     moment = time.gmtime(int(epoch))
