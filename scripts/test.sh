@@ -2,7 +2,7 @@
 # Builds everything and runs the whole test suite: the portable core natively, then the Win32 side
 # under Wine on a private virtual display. Ends with one line: "N passed, M failed, K skipped", counting
 # the test cases of every test program and every other test ctest runs (the scripts: the import checks,
-# the checker's runs, the launch journeys, the link fixture).
+# the checker's runs, the launch journeys, the release package, the link fixture).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
