@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                   value(9)}) {
                 std::abort();
             }
-            if (!full && entry != (vexar::HasMarker(lines[0]) ? value(2) : "Invalid Config (game.cfg)"))
+            if (!full &&
+                entry != (lines[0].rfind("LABELVEXARLNCH]", 0) == 0 ? value(2) : "Invalid Config (game.cfg)"))
                 std::abort();
         } catch (const vexar::RuntimeError& raised) {
             error = raised.number();
