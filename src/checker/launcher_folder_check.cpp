@@ -76,7 +76,7 @@ public:
         // Every file is read, also after one that stops the fill, to tell what the stop hides.
         const std::vector<GameListFile> list = FillGameList(
             files_, boxes_, codec_, paths_.config_folder, AfterStop::kReadOn,
-            [this](const GameListFile& file, platform::LineReader* rest) { CheckGame(file, rest); });
+            [this](const GameListFile& file, platform::TextFile* rest) { CheckGame(file, rest); });
         if (!listing_reported_) CheckListing(list.empty());
         for (std::size_t i = 0; i < list.size(); ++i) {
             if (list[i].listed) ++report_.games_listed;
@@ -128,7 +128,7 @@ private:
     void CheckSavedTitle() {
         const std::string& file = paths_.title_file;
         try {
-            const std::string title = LoadSavedTitle(files_, file);
+            const std::string title = LoadSavedTitle(files_, codec_, file);
             if (title.empty()) {
                 Add(file, 0, Severity::kNote, "caption " + Quoted(kDesignedCaption) + ": no title is saved");
             } else {
@@ -172,7 +172,7 @@ private:
 
     // What the list fill makes of `file`, and for a game, what choosing it shows; `rest` reads on from its
     // line 3.
-    void CheckGame(const GameListFile& file, platform::LineReader* rest) {
+    void CheckGame(const GameListFile& file, platform::TextFile* rest) {
         if (!listing_reported_) CheckListing(false);
         const std::string path = paths_.config_folder + file.name;
         if (file.stop) {

@@ -26,7 +26,7 @@ void ReadOnlyFiles::RemoveEmptyDirectory(std::string_view /*path*/) {
     Raise(kErrPermissionDenied);
 }
 
-std::unique_ptr<platform::LineReader> ReadOnlyFiles::OpenForInput(std::string_view path) {
+std::unique_ptr<platform::ByteSource> ReadOnlyFiles::OpenForInput(std::string_view path) {
     return files_.OpenForInput(path);
 }
 

@@ -23,7 +23,7 @@ public:
     void ResetAttributes(std::string_view path) override;
     void DeleteFileAt(std::string_view path, platform::AttributeReset reset) override;
     void RemoveEmptyDirectory(std::string_view path) override;
-    std::unique_ptr<platform::LineReader> OpenForInput(std::string_view path) override;
+    std::unique_ptr<platform::ByteSource> OpenForInput(std::string_view path) override;
     // Opens for reading only; raises 70 for kReadWrite.
     std::unique_ptr<platform::RecordFile> OpenRecords(std::string_view path, std::size_t record_length,
                                                       platform::RecordAccess access) override;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/platform.h"
@@ -13,7 +14,8 @@
 namespace vexar {
 
 // Ascending binary order of the names' UTF-16 character codes, position by position; a prefix sorts
-// first. ANSI text is compared as its UTF-16 form, so bytes of 0x80 and above sort by their characters.
+// first. Names the ANSI code page can hold come first, in that order; names it cannot hold follow them,
+// in the same order among themselves.
 class BinaryCompare {
 public:
     explicit BinaryCompare(const platform::TextCodec& codec) : codec_(codec) {}
@@ -22,7 +24,11 @@ public:
     bool Less(std::string_view a, std::string_view b) const { return Compare(a, b) < 0; }
 
 private:
+    // True when the ANSI code page holds every character of `name`; asked once a name.
+    bool InCodePage(std::string_view name) const;
+
     const platform::TextCodec& codec_;
+    mutable std::unordered_map<std::string, bool> in_code_page_;
 };
 
 // The program's pseudo-random generator: never seeded, so it repeats its sequence at every start. Names in

@@ -3,46 +3,21 @@
 
 #include "file_utils/mdlGlobalFunctions.h"
 #include "platform/messages.h"
+#include "platform/utf.h"
 
 namespace vexar {
 
-namespace {
-
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+bool BinaryCompare::InCodePage(std::string_view name) const {
+    if (utf::IsAscii(name)) return true;
+    const auto [known, added] = in_code_page_.try_emplace(std::string(name), false);
+    if (added) known->second = codec_.FromUtf8(name).lacking.empty();
+    return known->second;
 }
-
-template <typename Unit>
-int CompareUnits(Unit a, Unit b) {
-    return a < b ? -1 : (b < a ? 1 : 0);
-}
-
-}  // namespace
 
 int BinaryCompare::Compare(std::string_view a, std::string_view b) const {
-    const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
-    const bool a_ended = mismatch.first == a.end();
-    const bool b_ended = mismatch.second == b.end();
-    if (a_ended || b_ended) {
-        // One name is the other's first bytes: the shorter sorts first. In a multi-byte code page this
-        // holds only for ASCII bytes; after a broken sequence the longer name may decode differently.
-        if (codec_.IsSingleByte() || IsAscii(a_ended ? a : b)) return CompareUnits(!a_ended, !b_ended);
-    } else {
-        const auto byte_a = static_cast<unsigned char>(*mismatch.first);
-        const auto byte_b = static_cast<unsigned char>(*mismatch.second);
-        if (codec_.IsSingleByte()) {
-            // One byte is one character: the first differing byte decides by its character.
-            return CompareUnits(codec_.Widen(byte_a), codec_.Widen(byte_b));
-        }
-        // A multi-byte code page: ASCII text compares byte by byte; anything else as its UTF-16 form.
-        if (IsAscii(a.substr(0, mismatch.first - a.begin() + 1)) &&
-            IsAscii(b.substr(0, mismatch.second - b.begin() + 1))) {
-            return CompareUnits(byte_a, byte_b);
-        }
-    }
-    const std::u16string wide_a = codec_.ToUtf16(a);
-    const std::u16string wide_b = codec_.ToUtf16(b);
-    return wide_a.compare(wide_b) < 0 ? -1 : (wide_a == wide_b ? 0 : 1);
+    const bool a_held = InCodePage(a);
+    if (a_held != InCodePage(b)) return a_held ? -1 : 1;
+    return utf::CompareUtf16(a, b);
 }
 
 float Randomizer::Next() {

@@ -3,11 +3,14 @@
 #include <array>
 #include <memory>
 
+#include "platform/utf.h"
+
 namespace vexar {
 
 std::string ExtractValue(std::string_view line) {
-    if (line.size() < kLabelLength) Raise(kErrInvalidCall);
-    return std::string(line.substr(kLabelLength));
+    const std::size_t value = utf::OffsetOfCharacter(line, kLabelLength);
+    if (value == std::string_view::npos) Raise(kErrInvalidCall);
+    return std::string(line.substr(value));
 }
 
 bool HasMarker(std::string_view line) {
@@ -68,15 +71,16 @@ void ParseGame(platform::LineReader& lines, GameConfig& game) {
     ParseGameValues(lines, game);
 }
 
-std::unique_ptr<platform::LineReader> OpenConfig(platform::FileSystem& files, std::string_view folder,
-                                                 std::string_view name) {
+std::unique_ptr<platform::TextFile> OpenConfig(platform::FileSystem& files, const platform::TextCodec& codec,
+                                               std::string_view folder, std::string_view name) {
     std::string path(folder);
     path += name;
-    return files.OpenForInput(path);
+    return std::make_unique<platform::TextFile>(files.OpenForInput(path), codec);
 }
 
-void FullRead(platform::FileSystem& files, std::string_view folder, std::string_view name, GameConfig& game) {
-    ParseGame(*OpenConfig(files, folder, name), game);
+void FullRead(platform::FileSystem& files, const platform::TextCodec& codec, std::string_view folder,
+              std::string_view name, GameConfig& game) {
+    ParseGame(*OpenConfig(files, codec, folder, name), game);
 }
 
 }  // namespace vexar

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/platform.h"
+#include "platform/text_file.h"
 
 namespace vexar {
 
@@ -28,8 +29,8 @@ struct GameConfig {
     friend bool operator==(const GameConfig&, const GameConfig&) = default;
 };
 
-// Returns the value of a value line, everything after its 15-character label; raises 5 when the line
-// is shorter.
+// Returns the value of a value line, everything after its 15-character label (characters, not bytes);
+// raises 5 when the line is shorter.
 std::string ExtractValue(std::string_view line);
 
 // Returns true when the first 15 characters of `line` are the marker (case-sensitive).
@@ -57,12 +58,14 @@ void ParseGameValues(platform::LineReader& lines, GameConfig& game);
 // Reads a whole file's lines: lines 1 and 2 are passed over, then ParseGameValues.
 void ParseGame(platform::LineReader& lines, GameConfig& game);
 
-// Opens `folder` + `name` for reading its lines; raises the file system's error when it cannot.
-std::unique_ptr<platform::LineReader> OpenConfig(platform::FileSystem& files, std::string_view folder,
-                                                 std::string_view name);
+// Opens `folder` + `name` for reading its lines, in the encoding its bytes say (game files without a
+// Unicode form are in the ANSI code page `codec`); raises the file system's error when it cannot.
+std::unique_ptr<platform::TextFile> OpenConfig(platform::FileSystem& files, const platform::TextCodec& codec,
+                                               std::string_view folder, std::string_view name);
 
 // Reads `folder` + `name` in full into `game` (ParseGame); raises its errors, or the file system's when
 // the file cannot be opened.
-void FullRead(platform::FileSystem& files, std::string_view folder, std::string_view name, GameConfig& game);
+void FullRead(platform::FileSystem& files, const platform::TextCodec& codec, std::string_view folder,
+              std::string_view name, GameConfig& game);
 
 }  // namespace vexar

@@ -20,9 +20,10 @@ std::vector<GameListFile> FillGameList(platform::FileSystem& files, platform::Me
     for (std::string& name : names) {
         GameListFile& file = list.emplace_back();
         file.name = std::move(name);
-        std::unique_ptr<platform::LineReader> lines;
+        std::unique_ptr<platform::TextFile> lines;
         try {
-            lines = OpenConfig(files, folder, file.name);
+            lines = OpenConfig(files, codec, folder, file.name);
+            file.encoding = lines->encoding();
             file.entry.text = ParseListEntry(*lines, file.name);
         } catch (...) {
             const RuntimeError error = TrappedError();

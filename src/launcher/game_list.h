@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/text_file.h"
 
 namespace vexar {
 
@@ -27,6 +28,8 @@ struct ListFillEntry {
 struct GameListFile {
     std::string name;
     ListFillEntry entry;
+    // The encoding its bytes were read in (when it could be opened).
+    platform::Encoding encoding = platform::Encoding::kAnsi;
     // The error that ends the list fill at this file: a short title line, a file that cannot be read.
     std::optional<RuntimeError> stop;
     // The game list holds the file's entry: it is listable and no file before it stopped the fill.
@@ -42,7 +45,7 @@ enum class AfterStop { kEnd, kReadOn };
 
 // Called for each file right after its list read, in list order; `rest` reads on from the file's line 3
 // while the file is open, and is null when its first two lines could not be read.
-using ListReadDone = std::function<void(const GameListFile& file, platform::LineReader* rest)>;
+using ListReadDone = std::function<void(const GameListFile& file, platform::TextFile* rest)>;
 
 // Lists the configuration files of `folder` (SortedFiles, which reports a failed listing in a box itself)
 // and reads each one's first two lines. Returns the files in list order; with AfterStop::kEnd they end with

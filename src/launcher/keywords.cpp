@@ -3,6 +3,7 @@
 #include "launcher/launcher_rules.h"
 #include "launcher/title_file.h"
 #include "platform/messages.h"
+#include "platform/utf.h"
 
 namespace vexar {
 
@@ -16,6 +17,22 @@ constexpr std::string_view kCredits =
     "Copyright (c) the Vexar Launcher developers.\r\n"
     "Free to use and to share with your game collections.";
 
+constexpr std::string_view kCodePageLacks =
+    "The title cannot be saved: Title.cfg is written in this computer's ANSI code page, which lacks these "
+    "characters: ";
+
+// `characters` with a blank between each two.
+std::string Spaced(std::string_view characters) {
+    std::string spaced;
+    while (!characters.empty()) {
+        if (!spaced.empty()) spaced += ' ';
+        const std::size_t length = utf::OffsetOfCharacter(characters, 1);
+        spaced += characters.substr(0, length);
+        characters.remove_prefix(length);
+    }
+    return spaced;
+}
+
 }  // namespace
 
 void frmVexarLaunch::txtCommand_LostFocus() {
@@ -28,7 +45,14 @@ void frmVexarLaunch::txtCommand_LostFocus() {
         }
         if (text.substr(0, kSetTitle.size()) != kSetTitle) return;
         const std::string title = text.substr(kSetTitle.size());
-        SaveTitle(services_.files, paths_.title_file, title);
+        const platform::AnsiText saved = services_.codec.FromUtf8(title);
+        if (!saved.lacking.empty()) {
+            // Saved anyway, the title would come back mangled at the next start.
+            MsgBox(services_.boxes, std::string(kCodePageLacks) + Spaced(saved.lacking),
+                   platform::Icon::kWarning, platform::Buttons::kOk, "Title Not Set");
+            return;
+        }
+        SaveTitle(services_.files, paths_.title_file, saved.bytes);
         MsgBox(services_.boxes, "Title set to " + title, platform::Icon::kInformation, platform::Buttons::kOk,
                "Title Set");
         view_.SetCaption(title);
@@ -40,7 +64,7 @@ void frmVexarLaunch::txtCommand_LostFocus() {
 
 void frmVexarLaunch::SetTitle() {
     try {
-        const std::string title = LoadSavedTitle(services_.files, paths_.title_file);
+        const std::string title = LoadSavedTitle(services_.files, services_.codec, paths_.title_file);
         if (!title.empty()) view_.SetCaption(title);
     } catch (...) {
         ShowSavedTitleError(services_.boxes, TrappedError());

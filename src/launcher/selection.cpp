@@ -50,7 +50,7 @@ void frmVexarLaunch::SelectGame() {
             view_.SetNotesText(InvalidConfigurationText(name));
             return;
         }
-        FullRead(services_.files, paths_.config_folder, name, state_.game);
+        FullRead(services_.files, services_.codec, paths_.config_folder, name, state_.game);
         view_.SetNotesText(state_.game.strNotes);
     } catch (...) {
         const RuntimeError error = TrappedError();

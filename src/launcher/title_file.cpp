@@ -40,12 +40,13 @@ TitleRecord RecordOfTitle(std::string_view title) {
     return record;
 }
 
-std::string LoadSavedTitle(platform::FileSystem& files, std::string_view path) {
+std::string LoadSavedTitle(platform::FileSystem& files, const platform::TextCodec& codec,
+                           std::string_view path) {
     const auto file = OpenForReading(files, path);
     if (!file) return std::string();
     TitleRecord record{};
     const std::size_t size = file->ReadRecord(1, record);
-    return TitleOfRecord(std::span(record).first(size));
+    return codec.ToUtf8(TitleOfRecord(std::span(record).first(size)));
 }
 
 void SaveTitle(platform::FileSystem& files, std::string_view path, std::string_view title) {

@@ -10,14 +10,6 @@
 
 namespace vexar::platform {
 
-// A source of a file's bytes, read front to back.
-class ByteSource {
-public:
-    virtual ~ByteSource() = default;
-    // Reads up to `out.size()` bytes into `out`; returns how many, 0 at the end of the file.
-    virtual std::size_t ReadSome(std::span<char> out) = 0;
-};
-
 // Lines end with CR, CR LF or LF. Only the bytes up to the end of the last line asked for are read,
 // in blocks. A line that reaches kMaxLineLength bytes without an end is cut there and the file is
 // treated as ending with it, so that a huge file without line ends costs one bounded read.

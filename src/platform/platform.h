@@ -2,18 +2,20 @@
 // The platform seam.
 //
 // Everything the launcher needs from Windows passes through the interfaces in this header: the file
-// system (listings by pattern and attribute mask, attributes, deletion, line-by-line text input, the
-// fixed-length record file), the shell's "open", modal message boxes, and the conversion between the
-// ANSI code page and UTF-16. The windows and controls are seen through the view interfaces of the
-// launcher and the notes window (launcher/launcher_view.h, notes_window/notes_view.h).
+// system (listings by pattern and attribute mask, attributes, deletion, a file's bytes front to back, the
+// fixed-length record file), the shell's "open", modal message boxes, and the ANSI code page. The windows
+// and controls are seen through the view interfaces of the launcher and the notes window
+// (launcher/launcher_view.h, notes_window/notes_view.h). How a file's bytes become lines of text is
+// platform/text_file.h's.
 //
 // The launcher's logic - configuration format, start-up, selection, launch, keywords, sort and tree
 // removal - is written against these interfaces only and never includes <windows.h>. The real
 // implementation is platform/win32: thin wrappers over the Win32 calls that check every result.
 //
 // Contract shared by every implementation:
-// - All texts are single-byte strings in the system's ANSI code page, exactly as the launcher holds
-//   them; paths are passed through unchanged (relative ones resolve against the current directory).
+// - All texts are UTF-8, as the launcher holds them, and reach Windows' wide calls without passing
+//   through the ANSI code page; paths are passed through unchanged (relative ones resolve against the
+//   current directory).
 // - A failure raises vexar::RuntimeError with a runtime error number from platform/errors.h. Nothing
 //   here reports failure by return value, except where a function says so.
 // - There is one directory listing in progress at a time for the whole program.
@@ -53,12 +55,20 @@ constexpr bool ListMaskAdmits(ListMask mask, std::uint32_t attributes) {
     return (filtered & ~static_cast<std::uint32_t>(mask)) == 0;
 }
 
-// Sequential text input from one open file; the file is closed when the reader is destroyed.
+// Sequential text input, line by line.
 class LineReader {
 public:
     virtual ~LineReader() = default;
     // Returns the next line without its terminator (CR, CR LF or LF); raises 62 when no line is left.
     virtual std::string ReadLine() = 0;
+};
+
+// A file's bytes, read front to back; the file is closed when the object is destroyed.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Reads up to `out.size()` bytes into `out`; returns how many, 0 at the end of the file.
+    virtual std::size_t ReadSome(std::span<char> out) = 0;
 };
 
 // Whether a file's attributes are reset to normal before it is deleted.
@@ -105,8 +115,8 @@ public:
     // Removes the empty directory `path` (for a directory link: the link, never its target).
     virtual void RemoveEmptyDirectory(std::string_view path) = 0;
 
-    // Opens `path` for sequential text input; raises 53, 76, 75 or 70 when it cannot be opened.
-    virtual std::unique_ptr<LineReader> OpenForInput(std::string_view path) = 0;
+    // Opens `path` for reading its bytes front to back; raises 53, 76, 75 or 70 when it cannot be opened.
+    virtual std::unique_ptr<ByteSource> OpenForInput(std::string_view path) = 0;
     // Opens `path` as a file of `record_length`-byte records.
     virtual std::unique_ptr<RecordFile> OpenRecords(std::string_view path, std::size_t record_length,
                                                     RecordAccess access) = 0;
@@ -117,8 +127,8 @@ enum class ShowCommand : int {
     kMinimized = 2,  // SW_SHOWMINIMIZED
 };
 
-// One request to the shell: the arguments of ShellExecuteA in their order, after the owner window, which
-// is always none.
+// One request to the shell: the arguments of its "execute" call in their order, after the owner window,
+// which is always none.
 struct ShellRequest {
     std::string operation = "open";
     std::string file = {};
@@ -147,18 +157,22 @@ public:
     virtual Answer Show(std::string_view text, std::string_view title, Icon icon, Buttons buttons) = 0;
 };
 
-// The system's ANSI code page.
+// Text in the ANSI code page, and the characters the code page could not hold.
+struct AnsiText {
+    std::string bytes;
+    // Each character (UTF-8) of the text that the code page lacks, once, in the order of the text; when
+    // there is any, `bytes` holds the code page's stand-ins for them.
+    std::string lacking;
+};
+
+// The system's ANSI code page: the saved title's, and that of game files saved without Unicode.
 class TextCodec {
 public:
     virtual ~TextCodec() = default;
-    // True when every byte is one character, so that Widen maps text byte by byte.
-    virtual bool IsSingleByte() const = 0;
-    // The UTF-16 code of a single byte in a single-byte code page.
-    virtual char16_t Widen(unsigned char byte) const = 0;
-    // `text` converted to UTF-16.
-    virtual std::u16string ToUtf16(std::string_view text) const = 0;
-    // `text` converted to the ANSI code page (characters it lacks become its default character).
-    virtual std::string FromUtf16(std::u16string_view text) const = 0;
+    // `bytes` in the ANSI code page, as UTF-8.
+    virtual std::string ToUtf8(std::string_view bytes) const = 0;
+    // `text` (UTF-8) in the ANSI code page, with what it lacks.
+    virtual AnsiText FromUtf8(std::string_view text) const = 0;
 };
 
 // The platform services the launcher's logic uses; the objects outlive every user of this bundle.

@@ -70,16 +70,12 @@ TEST_F(LauncherTest, ChosenEntryReadsTheFileItWasListedFrom) {
     AddGame("a.cfg", Game("A", "notes of a"));
     AddGame("b.cfg", ConfigText({kLabel}));  // not listed
     AddGame("c.cfg", Game("C", "notes of c"));
-    // Titles a control cannot show byte for byte are chosen by their place in the list.
+    // A title a control cannot show byte for byte is chosen by its place in the list.
     AddGame("d.cfg", Game(std::string("Nul\0led", 7), "notes of d"));
-    AddGame("e.cfg", Game("Caf\xE9", "notes of e"));
     Start();
-    ASSERT_EQ(view.entries, (std::vector<std::string>{"A", "C", std::string("Nul\0led", 7), "Caf\xE9"}));
-    for (const auto& [entry, shown] :
-         {std::pair{view.entries[2], "notes of d"}, {view.entries[3], "notes of e"}}) {
-        Choose(entry);
-        EXPECT_EQ(view.notes, shown);
-    }
+    ASSERT_EQ(view.entries, (std::vector<std::string>{"A", "C", std::string("Nul\0led", 7)}));
+    Choose(view.entries[2]);
+    EXPECT_EQ(view.notes, "notes of d");
     Choose("C");
     EXPECT_EQ(view.notes, "notes of c");
     // Leaving the list reads the file again: the launch uses what it holds now.

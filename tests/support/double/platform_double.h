@@ -1,6 +1,6 @@
 #pragma once
 // The platform double for the core tests: an in-memory file tree with scripted failures, recorded shell
-// calls, scripted message-box answers, two code pages, and the launcher's view as plain values. Rules
+// calls, scripted message-box answers, a code page, and the launcher's view as plain values. Rules
 // that only Windows can answer are tested on real folders under Wine, not modelled here.
 
 #include <algorithm>
@@ -16,6 +16,7 @@
 #include "launcher/launcher_view.h"
 #include "notes_window/notes_view.h"
 #include "platform/line_splitter.h"
+#include "platform/utf.h"
 
 namespace vexar::testing {
 
@@ -83,14 +84,8 @@ public:
         }
         entries_.erase(entries_.find(path));
     }
-    std::unique_ptr<platform::LineReader> OpenForInput(std::string_view path) override {
-        struct Reader : platform::LineReader {  // owns the source its splitter reads
-            explicit Reader(std::string content) : source(std::move(content)) {}
-            std::string ReadLine() override { return lines.ReadLine(); }
-            StringSource source;
-            platform::LineSplitter lines{source};
-        };
-        return std::make_unique<Reader>(At(path).first);
+    std::unique_ptr<platform::ByteSource> OpenForInput(std::string_view path) override {
+        return std::make_unique<StringSource>(At(path).first);
     }
     std::unique_ptr<platform::RecordFile> OpenRecords(std::string_view path, std::size_t length,
                                                       platform::RecordAccess access) override {
@@ -168,50 +163,28 @@ struct FakeMessageBoxes : platform::MessageBoxes {
 
 // A single-byte code page: Latin-1 with the euro sign at 0x80, as in Windows-1252.
 struct Cp1252Codec : platform::TextCodec {
-    bool IsSingleByte() const override { return true; }
-    char16_t Widen(unsigned char byte) const override { return byte == 0x80 ? u'\u20AC' : byte; }
-    std::u16string ToUtf16(std::string_view text) const override {
-        std::u16string wide;
-        for (const char c : text) wide.push_back(Widen(static_cast<unsigned char>(c)));
-        return wide;
+    std::string ToUtf8(std::string_view bytes) const override {
+        std::string text;
+        for (const char c : bytes)
+            utf::AppendCodePoint(text, c == '\x80' ? U'\u20AC' : static_cast<unsigned char>(c));
+        return text;
     }
-    std::string FromUtf16(std::u16string_view) const override { return {}; }
-};
-
-// A multi-byte code page: UTF-8 up to three bytes, every byte that starts no valid sequence read as U+FFFD.
-struct Utf8Codec : Cp1252Codec {
-    bool IsSingleByte() const override { return false; }
-    std::u16string ToUtf16(std::string_view text) const override {
-        std::u16string wide;
-        for (std::size_t i = 0; i < text.size();) {
-            const auto lead = static_cast<unsigned char>(text[i]);
-            const std::size_t length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3 : 0;
-            char32_t code = length == 1 ? lead : lead & (0xFF >> (length + 1));
-            bool valid = length > 0 && i + length <= text.size();
-            for (std::size_t k = 1; valid && k < length; ++k) {
-                valid = static_cast<unsigned char>(text[i + k]) >> 6 == 2;
-                code = code << 6 | (text[i + k] & 0x3F);
-            }
-            wide.push_back(valid ? static_cast<char16_t>(code) : u'\uFFFD');
-            i += valid ? length : 1;
+    platform::AnsiText FromUtf8(std::string_view text) const override {
+        platform::AnsiText ansi;
+        for (const char16_t c : utf::ToUtf16(text)) {
+            const bool held = c < 0x80 || (c >= 0xA0 && c <= 0xFF) || c == u'\u20AC';
+            ansi.bytes += held ? static_cast<char>(c == u'\u20AC' ? 0x80 : c) : '?';
+            const std::string character = utf::FromUtf16(std::u16string(1, c));
+            if (!held && ansi.lacking.find(character) == std::string::npos) ansi.lacking += character;
         }
-        return wide;
+        return ansi;
     }
 };
 
 // What a Windows control shows of `text`: the text ends at its first NUL, and a byte that starts no valid
 // UTF-8 sequence becomes U+FFFD.
 inline std::string ShownByControl(std::string_view text) {
-    std::string shown;
-    for (const char16_t c : Utf8Codec().ToUtf16(text.substr(0, text.find('\0')))) {
-        shown +=
-            c < 0x80 ? std::string(1, static_cast<char>(c))
-            : c < 0x800
-                ? std::string{static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))}
-                : std::string{static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-                              static_cast<char>(0x80 | (c & 0x3F))};
-    }
-    return shown;
+    return utf::FromUtf16(utf::ToUtf16(text.substr(0, text.find('\0'))));
 }
 
 // The main window's controls as plain values; every one raises `failure` while it is set.

@@ -1,0 +1,163 @@
+#include "platform/utf.h"
+
+#include <algorithm>
+
+namespace vexar::utf {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool IsSurrogate(char32_t code) {
+    return code >= 0xD800 && code <= 0xDFFF;
+}
+
+// Decodes the sequence at text[pos]: its code point and length; length 0 when the byte starts no
+// well-formed sequence. With `surrogates`, three-byte forms of surrogates count as well-formed.
+std::pair<char32_t, std::size_t> Decode(std::string_view text, std::size_t pos, bool surrogates) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80) return {lead, 1};
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || pos + length > text.size()) return {0, 0};
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[pos + k]);
+        if ((next & 0xC0) != 0x80) return {0, 0};
+        code = code << 6 | (next & 0x3F);
+    }
+    const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+    if (code < least || code > 0x10FFFF || (IsSurrogate(code) && !surrogates)) return {0, 0};
+    return {code, length};
+}
+
+}  // namespace
+
+void AppendCodePoint(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | code >> 6);
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | code >> 12);
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | code >> 18);
+        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+namespace {
+
+// The code point's place in UTF-16 order: the characters above the surrogates sort after the ones that
+// UTF-16 writes with surrogates.
+char32_t Utf16Rank(char32_t code) {
+    return code >= 0xE000 && code <= 0xFFFF ? code + 0x200000 : code;
+}
+
+}  // namespace
+
+std::u16string ToUtf16(std::string_view text) {
+    std::u16string wide;
+    wide.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        auto [code, length] = Decode(text, pos, true);
+        if (length == 0) {
+            code = kReplacement;
+            length = 1;
+        }
+        if (code >= 0x10000) {
+            wide += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+            wide += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            wide += static_cast<char16_t>(code);
+        }
+        pos += length;
+    }
+    return wide;
+}
+
+std::string FromUtf16(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t code = text[i];
+        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
+        }
+        AppendCodePoint(out, code);
+    }
+    return out;
+}
+
+bool IsValid(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        const std::size_t length = Decode(bytes, pos, false).second;
+        if (length == 0) return false;
+        pos += length;
+    }
+    return true;
+}
+
+bool Repair(std::string& bytes) {
+    if (IsValid(bytes)) return false;
+    std::string repaired;
+    repaired.reserve(bytes.size() + 8);
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t length = Decode(bytes, pos, false).second;
+        if (length == 0) {
+            AppendCodePoint(repaired, kReplacement);
+            ++pos;
+        } else {
+            repaired.append(bytes, pos, length);
+            pos += length;
+        }
+    }
+    bytes = std::move(repaired);
+    return true;
+}
+
+std::size_t OffsetOfCharacter(std::string_view text, std::size_t count) {
+    std::size_t pos = 0;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (pos >= text.size()) return std::string_view::npos;
+        const std::size_t length = Decode(text, pos, true).second;
+        pos += length == 0 ? 1 : length;
+    }
+    return pos;
+}
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+int CompareUtf16(std::string_view a, std::string_view b) {
+    // Equal bytes are equal characters: compare from the start of the character where they first differ.
+    std::size_t i =
+        static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+    while (i > 0 && i < a.size() && i < b.size() && (static_cast<unsigned char>(a[i]) & 0xC0) == 0x80) --i;
+    std::size_t j = i;
+    while (i < a.size() && j < b.size()) {
+        auto [code_a, length_a] = Decode(a, i, true);
+        auto [code_b, length_b] = Decode(b, j, true);
+        if (length_a == 0) code_a = kReplacement, length_a = 1;
+        if (length_b == 0) code_b = kReplacement, length_b = 1;
+        if (code_a != code_b) return Utf16Rank(code_a) < Utf16Rank(code_b) ? -1 : 1;
+        i += length_a;
+        j += length_b;
+    }
+    return (i < a.size()) - (j < b.size());
+}
+
+}  // namespace vexar::utf
