@@ -40,6 +40,23 @@ private:
     std::vector<std::string> texts_;
 };
 
+// How a game file's encoding is named in a finding.
+std::string_view EncodingName(platform::Encoding encoding) {
+    switch (encoding) {
+        case platform::Encoding::kUtf8:
+            return "UTF-8 (without a byte-order mark)";
+        case platform::Encoding::kUtf8Mark:
+            return "UTF-8 (after its byte-order mark)";
+        case platform::Encoding::kUtf16Le:
+            return "UTF-16 little-endian (after its byte-order mark)";
+        case platform::Encoding::kUtf16Be:
+            return "UTF-16 big-endian (after its byte-order mark)";
+        case platform::Encoding::kAnsi:
+            break;
+    }
+    return "the ANSI code page";
+}
+
 std::string Quoted(std::string_view text) {
     std::string quoted = "\"";
     quoted += text;
@@ -175,6 +192,9 @@ private:
     void CheckGame(const GameListFile& file, platform::TextFile* rest) {
         if (!listing_reported_) CheckListing(false);
         const std::string path = paths_.config_folder + file.name;
+        if (file.encoding != platform::Encoding::kAnsi) {
+            Add(path, 0, Severity::kNote, "read as " + std::string(EncodingName(file.encoding)));
+        }
         if (file.stop) {
             ShowListFillError(boxes_, *file.stop);
             stop_findings_.push_back(report_.findings.size());
@@ -193,8 +213,7 @@ private:
         } else if (entry.error != 0) {
             Add(path, 0, Severity::kError,
                 listed_as + "the file cannot be opened under this name (" +
-                    ErrorText(RuntimeError(entry.error)) +
-                    "): a character of its name is not in the ANSI code page");
+                    ErrorText(RuntimeError(entry.error)) + ")");
         } else if (entry.text == InvalidEntryText(file.name)) {
             Add(path, 1, Severity::kError, listed_as + "line 1 does not begin with " + Quoted(kConfigMarker));
         } else if (StartsWithInvalidPrefix(entry.text)) {
@@ -203,6 +222,11 @@ private:
                     " is taken for a broken file's entry: choosing it shows no notes and launches nothing");
         } else if (rest != nullptr) {
             CheckChoice(file.name, entry.text, *rest);
+        }
+        for (const int line : rest != nullptr ? rest->repaired_lines() : std::vector<int>()) {
+            Add(path, line, Severity::kWarning,
+                "this line is not valid UTF-8, though the file begins with UTF-8's byte-order mark: the "
+                "launcher shows each bad sequence as \xEF\xBF\xBD (U+FFFD)");
         }
     }
 
