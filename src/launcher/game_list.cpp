@@ -5,6 +5,27 @@
 
 namespace vexar {
 
+std::unique_ptr<platform::TextFile> ReadListEntry(platform::FileSystem& files,
+                                                  const platform::TextCodec& codec, std::string_view folder,
+                                                  GameListFile& file) {
+    try {
+        std::unique_ptr<platform::TextFile> lines = OpenConfig(files, codec, folder, file.name);
+        file.encoding = lines->encoding();
+        file.entry.text = ParseListEntry(*lines, file.name);
+        return lines;
+    } catch (...) {
+        const RuntimeError error = TrappedError();
+        // A file that ends too early, or whose name cannot be opened, is listed as invalid and the fill
+        // goes on: one odd file must not hide the games after it. Any other error ends the fill.
+        if (error.number() == kErrPastEndOfFile || error.number() == kErrBadFileName) {
+            file.entry = {InvalidEntryText(file.name), error.number(), error.line()};
+        } else {
+            file.stop = error;
+        }
+        return nullptr;
+    }
+}
+
 std::vector<GameListFile> FillGameList(platform::FileSystem& files, platform::MessageBoxes& boxes,
                                        const platform::TextCodec& codec, std::string_view folder,
                                        AfterStop after_stop, const ListReadDone& done) {
@@ -20,22 +41,7 @@ std::vector<GameListFile> FillGameList(platform::FileSystem& files, platform::Me
     for (std::string& name : names) {
         GameListFile& file = list.emplace_back();
         file.name = std::move(name);
-        std::unique_ptr<platform::TextFile> lines;
-        try {
-            lines = OpenConfig(files, codec, folder, file.name);
-            file.encoding = lines->encoding();
-            file.entry.text = ParseListEntry(*lines, file.name);
-        } catch (...) {
-            const RuntimeError error = TrappedError();
-            // A file that ends too early, or whose name cannot be opened, is listed as invalid and the fill
-            // goes on: one odd file must not hide the games after it. Any other error ends the fill.
-            if (error.number() == kErrPastEndOfFile || error.number() == kErrBadFileName) {
-                file.entry = {InvalidEntryText(file.name), error.number(), error.line()};
-            } else {
-                file.stop = error;
-            }
-            lines.reset();
-        }
+        const std::unique_ptr<platform::TextFile> lines = ReadListEntry(files, codec, folder, file);
         file.listed = !stopped && file.Listable();
         stopped = stopped || file.stop.has_value();
         if (done) done(file, lines.get());

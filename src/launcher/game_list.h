@@ -4,6 +4,7 @@
 // game-file checker (checker/) reports on it, so both always agree. Showing boxes for it is the caller's.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,13 @@ enum class AfterStop { kEnd, kReadOn };
 // Called for each file right after its list read, in list order; `rest` reads on from the file's line 3
 // while the file is open, and is null when its first two lines could not be read.
 using ListReadDone = std::function<void(const GameListFile& file, platform::TextFile* rest)>;
+
+// Reads the first two lines of `folder` + `file.name` as the list fill does, into file.entry and
+// file.encoding, or file.stop for an error that ends the fill. Returns the file, reading on from line 3,
+// when its first two lines were read; otherwise null.
+std::unique_ptr<platform::TextFile> ReadListEntry(platform::FileSystem& files,
+                                                  const platform::TextCodec& codec, std::string_view folder,
+                                                  GameListFile& file);
 
 // Lists the configuration files of `folder` (SortedFiles, which reports a failed listing in a box itself)
 // and reads each one's first two lines. Returns the files in list order; with AfterStop::kEnd they end with

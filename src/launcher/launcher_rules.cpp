@@ -19,6 +19,16 @@ std::string BadLineText(int number, std::string_view advice, std::string_view na
 
 }  // namespace
 
+std::string InvalidConfigurationText(std::string_view name) {
+    std::string text = "Invalid Configuration in (";
+    text += name;
+    text +=
+        ").  Please check the configuration file and make sure it is a valid launcher configuration.  If it "
+        "is, repair it. ";
+    text += "If it is not, please remove it from the 'Configs' directory if it does not belong there.";
+    return text;
+}
+
 bool PlainFilePresent(platform::FileSystem& files, std::string_view path, platform::ListMask mask) {
     return !files.ListFirst(path, mask).empty();
 }

@@ -23,6 +23,9 @@ bool CdModeSelected(platform::FileSystem& files, const LauncherPaths& paths);
 // True when the help button finds the manual: it is there as a plain file.
 bool ManualInstalled(platform::FileSystem& files, const LauncherPaths& paths);
 
+// Returns what the notes box says when the invalid entry of file `name` is chosen.
+std::string InvalidConfigurationText(std::string_view name);
+
 // Shows the box with which `error` ends the list fill at start.
 void ShowListFillError(platform::MessageBoxes& boxes, const RuntimeError& error);
 // Shows the box with which `error` ends the reading of the saved title at start.

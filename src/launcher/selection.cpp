@@ -5,20 +5,6 @@
 
 namespace vexar {
 
-namespace {
-
-std::string InvalidConfigurationText(std::string_view name) {
-    std::string text = "Invalid Configuration in (";
-    text += name;
-    text +=
-        ").  Please check the configuration file and make sure it is a valid launcher configuration.  If it "
-        "is, repair it. ";
-    text += "If it is not, please remove it from the 'Configs' directory if it does not belong there.";
-    return text;
-}
-
-}  // namespace
-
 void frmVexarLaunch::txtLauncher_Click() {
     SelectGame();
 }

@@ -23,6 +23,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -142,8 +143,10 @@ struct ShellRequest {
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Hands the request to the shell and returns at once; the outcome is not reported.
-    virtual void Open(const ShellRequest& request) = 0;
+    // Hands the request to the shell and returns at once, without waiting for what it starts. Returns
+    // nothing once the shell took the request, or the shell's reason for refusing it (no such program,
+    // no such folder); the window does not look at it.
+    virtual std::optional<std::string> Open(const ShellRequest& request) = 0;
 };
 
 enum class Icon { kNone, kCritical, kQuestion, kWarning, kInformation };

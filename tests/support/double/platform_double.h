@@ -131,9 +131,15 @@ private:
     std::vector<std::string> listing_;  // handed out from the back
 };
 
+// Records every request; refuses those for the files in `refusals`, with their reason.
 struct FakeShell : platform::Shell {
-    void Open(const platform::ShellRequest& request) override { calls.push_back(request); }
+    std::optional<std::string> Open(const platform::ShellRequest& request) override {
+        calls.push_back(request);
+        const auto refused = refusals.find(request.file);
+        return refused == refusals.end() ? std::nullopt : std::optional(refused->second);
+    }
     std::vector<platform::ShellRequest> calls;
+    std::map<std::string, std::string> refusals;
 };
 
 struct ShownBox {
