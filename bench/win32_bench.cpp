@@ -13,6 +13,10 @@
 //   stages ROOT N REPEATS STAGES_EXE FLOOR FLOOR_V6
 //                                 the same starts in stages, as the programs time them themselves
 //                                 (startup_stages.cpp for the launcher)
+//   run ROOT REPEATS EXE FLOOR FLOOR_V6
+//                                 "EXE /run game -o" from its start to its end, right after its request to
+//                                 open the game, vs the /run floor (run_floor.cpp) without a manifest and
+//                                 with the launcher's; the game is the floor itself, which ends at once
 //   check ROOT N REPEATS          the game-file checker (VexarCheck's whole check) on N configs vs the
 //                                 launcher's start-up list fill on the same folder
 //
@@ -278,6 +282,7 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     DWORD id() const { return info_.dwProcessId; }
+    HANDLE handle() const { return process_.get(); }
     // True once the process has ended, waiting at most `ms` milliseconds.
     bool Ended(DWORD ms) const { return ::WaitForSingleObject(process_.get(), ms) == WAIT_OBJECT_0; }
     // The process's peak working set so far, in KiB.
@@ -433,6 +438,43 @@ int RunStages(const std::string& root, std::size_t count, int repeats,
     return 0;
 }
 
+// ROOT\run with Configs\game.cfg, whose game is `game` (started in `root`).
+std::string RunFolder(const std::string& root, const std::string& game) {
+    const std::string folder = root + "\\run";
+    MakeFolder(root);
+    MakeFolder(folder);
+    MakeFolder(folder + "\\Configs");
+    WriteWholeFile(folder + "\\Configs\\game.cfg",
+                   "LABELVEXARLNCH]\r\nTitle:         Game\r\nNotes:         notes\r\nStart Location:" +
+                       root + "\r\nLaunch File:   " + game +
+                       "\r\nDefault Params:-d\r\nHD Params:     -h\r\n"
+                       "CD Prelaunch:  \r\nCD Params:     \r\n");
+    return folder;
+}
+
+int RunRun(const std::string& root, int repeats, const std::vector<Contender>& contenders) {
+    const std::string folder = RunFolder(root, contenders[1].exe);
+    std::map<std::string, std::vector<double>> ms;
+    Rounds(contenders, repeats, [&](const Contender& contender, bool counted) {
+        const auto start = std::chrono::steady_clock::now();
+        const std::string arguments = contender.exe == contenders[0].exe ? " /run game -o" : "";
+        DWORD status = 0;
+        {
+            ChildProcess child("\"" + contender.exe + "\"" + arguments, folder);
+            if (!child.Ended(60000) || !::GetExitCodeProcess(child.handle(), &status)) Fail("no end");
+        }
+        if (status != 0) Fail(std::string(contender.side) + " did not start the game");
+        if (counted) {
+            ms[contender.side].push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        }
+    });
+    const double l = Median(ms["launcher"]), f = Median(ms["floor"]), f6 = Median(ms["floor_v6"]);
+    std::printf("run launcher_ms=%.2f floor_ms=%.2f floor_v6_ms=%.2f ratio=%.2f ratio_v6=%.2f\n", l, f, f6,
+                l / f, l / f6);
+    return 0;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: vexar_bench_win32 fill ROOT N REPEATS\n"
@@ -440,6 +482,7 @@ int Usage() {
                  "       vexar_bench_win32 memory ROOT N [baseline]\n"
                  "       vexar_bench_win32 startup ROOT N REPEATS EXE FLOOR FLOOR_V6\n"
                  "       vexar_bench_win32 stages ROOT N REPEATS STAGES_EXE FLOOR FLOOR_V6\n"
+                 "       vexar_bench_win32 run ROOT REPEATS EXE FLOOR FLOOR_V6\n"
                  "       vexar_bench_win32 check ROOT N REPEATS\n");
     return 1;
 }
@@ -467,5 +510,7 @@ int main(int argc, char** argv) {
         return run(args[1], Number(argv[3]), static_cast<int>(Number(argv[4])),
                    Contenders(args[4], args[5], args[6]));
     }
+    if (args.size() == 6 && args[0] == "run")
+        return RunRun(args[1], static_cast<int>(Number(argv[3])), Contenders(args[3], args[4], args[5]));
     return Usage();
 }

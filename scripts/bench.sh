@@ -28,6 +28,7 @@ cmake --preset bench >/dev/null 2>&1 || fail "native bench configure failed"
 cmake --build --preset bench >/dev/null || fail "native bench build failed"
 cmake --preset mingw -B "$mingw_dir" -DVEXAR_BENCHMARKS=ON >/dev/null 2>&1 || fail "mingw configure failed"
 cmake --build "$mingw_dir" -j2 --target vexar_bench_win32 vexar_bench_stages vexar_bench_floor vexar_bench_floor_v6 \
+    vexar_bench_run_floor vexar_bench_run_floor_v6 \
     VexarLauncher >/dev/null || fail "mingw bench build failed"
 
 mkdir -p "$mingw_dir"
@@ -64,6 +65,7 @@ windows_path() { winepath -w "$(cd "$mingw_dir" && pwd)/$1" || fail "winepath fa
 launcher=$(windows_path src/VexarLauncher.exe)
 starts=("$launcher" "$(windows_path bench/vexar_bench_floor.exe)" "$(windows_path bench/vexar_bench_floor_v6.exe)")
 stages=("$(windows_path bench/vexar_bench_stages.exe)" "${starts[@]:1}")
+runs=("$launcher" "$(windows_path bench/vexar_bench_run_floor.exe)" "$(windows_path bench/vexar_bench_run_floor_v6.exe)")
 if [ $quick -eq 1 ]; then
     data="$data-quick"
     run fill "$data" 100 3
@@ -72,6 +74,7 @@ if [ $quick -eq 1 ]; then
     run memory "$data" 100
     run startup "$data" 100 1 "${starts[@]}"
     run stages "$data" 100 1 "${stages[@]}"
+    run run "$data" 1 "${runs[@]}"
     run check "$data" 100 3
 else
     run fill "$data" 100 9
@@ -87,6 +90,7 @@ else
     done
     run startup "$data" 100000 3 "${starts[@]}"
     run stages "$data" 100000 1 "${stages[@]}"
+    run run "$data" 15 "${runs[@]}"
     run check "$data" 1000 5
     run check "$data" 10000 3
 fi
@@ -99,6 +103,10 @@ awk '
                             v("quicksort_us"), v("stdsort_us"), v("ratio"), "-" }
     $1 == "fill"   { printf "%-34s %9.1f ms %9.1f ms %7.2f %8s   %.1f us/config\n", "list fill n=" v("n"),
                             v("launcher_ms"), v("baseline_ms"), v("ratio"), "<= 1.3", 1000 * v("launcher_ms") / v("n") }
+    $1 == "run"    { printf "%-34s %9.1f ms %9.1f ms %7.2f %8s\n", "/run to its game request",
+                            v("launcher_ms"), v("floor_ms"), v("ratio"), "<= 1.2"
+                      printf "%-34s %9.1f ms %9.1f ms %7.2f %8s\n", "  floor with the manifest",
+                            v("launcher_ms"), v("floor_v6_ms"), v("ratio_v6"), "-" }
     $1 == "check"  { printf "%-34s %9.1f ms %9.1f ms %7.2f %8s\n", "checker vs list fill n=" v("n"),
                             v("checker_ms"), v("launcher_ms"), v("ratio"), "-" }
     $1 == "startup" { printf "%-34s %9.1f ms %9.1f ms %7.2f %8s\n", "start to filled window n=" v("n"),
