@@ -44,7 +44,7 @@ std::string TitleOf(std::string_view text) {
 // The titles of the configs in listing order.
 std::vector<std::string> ReadTitles() {
     std::vector<std::string> titles;
-    vexar::bench::ReadConfigStarts([&titles](const std::string&, std::optional<std::string_view> start) {
+    vexar::bench::ReadConfigStarts([&titles](const std::wstring&, std::optional<std::string_view> start) {
         std::string title = start ? TitleOf(*start) : std::string();
         if (!title.empty()) titles.push_back(std::move(title));
     });

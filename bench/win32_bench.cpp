@@ -128,8 +128,8 @@ std::size_t LauncherFill() {
 // The least any launcher must do (config_starts.h); returns the number of files read.
 std::size_t BaselineFill() {
     std::size_t read = 0;
-    const bool listed = vexar::bench::ReadConfigStarts([&read](const std::string& path, auto start) {
-        if (!start) Fail("cannot read " + path);
+    const bool listed = vexar::bench::ReadConfigStarts([&read](const std::wstring& path, auto start) {
+        if (!start) Fail("cannot read a config (" + std::to_string(path.size()) + " characters)");
         ++read;
     });
     if (!listed) Fail("cannot list Configs");
