@@ -21,15 +21,14 @@ enum class Severity { kNote, kWarning, kError };
 struct Finding {
     std::string file;
     // The line of `file` it is about, from 1; 0 when it is about the whole file.
-    int line = 0;
-    Severity severity = Severity::kNote;
+    int line;
+    Severity severity;
     std::string text;
 };
 
 // VexarCheck's exit statuses.
 inline constexpr int kExitNoProblem = 0;
 inline constexpr int kExitProblems = 1;
-inline constexpr int kExitCannotCheck = 2;  // a wrong argument, or a folder that cannot be read
 
 struct CheckReport {
     std::vector<Finding> findings;

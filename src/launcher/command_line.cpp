@@ -32,12 +32,10 @@ std::string TakeArgument(std::string_view& text) {
 
 // True when `argument` is the switch `name` written with "/" or "-", in any case.
 bool IsSwitch(std::string_view argument, std::string_view name) {
-    if (argument.size() != name.size() + 1 || (argument[0] != '/' && argument[0] != '-')) return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c = argument[i + 1];
-        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != name[i]) return false;
-    }
-    return true;
+    if (argument.empty() || (argument[0] != '/' && argument[0] != '-')) return false;
+    std::string lower(argument.substr(1));
+    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return lower == name;
 }
 
 }  // namespace

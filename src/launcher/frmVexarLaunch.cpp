@@ -41,9 +41,6 @@ void frmVexarLaunch::Form_Load() {
 }
 
 void frmVexarLaunch::PopulateList() {
-    state_.strConfigFiles.assign(1, std::string());
-    state_.strGameTitles.assign(1, std::string());
-    state_.lngListFiles.clear();
     const std::vector<GameListFile> files = FillGameList(services_.files, services_.boxes, services_.codec,
                                                          paths_.config_folder, AfterStop::kEnd);
     if (files.empty()) {
@@ -64,14 +61,11 @@ void frmVexarLaunch::PopulateList() {
     if (files.back().stop) ShowListFillError(services_.boxes, *files.back().stop);
 }
 
-void frmVexarLaunch::txtLauncher_GotFocus() {}
-
 void frmVexarLaunch::ControlFocused(LauncherControl control) {
-    if (focused_ == control) return;
+    if (Unloading() || focused_ == control) return;
     const std::optional<LauncherControl> previous = std::exchange(focused_, control);
     if (previous == LauncherControl::kGameList) txtLauncher_LostFocus();
     if (previous == LauncherControl::kCommand) txtCommand_LostFocus();
-    if (control == LauncherControl::kGameList) txtLauncher_GotFocus();
 }
 
 void frmVexarLaunch::ListEntryChosen(int position) {

@@ -56,9 +56,9 @@ public:
     bool Unloading() const { return unloading_; }
 
     // The focus has entered `control`. Only a move from one control of the window to another counts:
-    // it runs the lose-focus handler of the control that had the focus, then the get-focus handler of
-    // `control`. The focus coming back to the control that had it - after a message box or another
-    // window - runs nothing.
+    // it runs the lose-focus handler of the control that had the focus (the game list's get-focus event
+    // has no effect). The focus coming back to the control that had it - after a message box or another
+    // window - runs nothing, and so does any move while the window is being closed.
     void ControlFocused(LauncherControl control);
     // The user chose entry `position` (0-based) of the game list, which now shows it: runs the click.
     void ListEntryChosen(int position);
@@ -66,8 +66,6 @@ public:
     void ListTextEdited();
 
     void txtLauncher_Click();
-    // Has no visible effect; kept as the list's get-focus event, which ControlFocused raises.
-    void txtLauncher_GotFocus();
     void txtLauncher_LostFocus();
     void txtCommand_LostFocus();
     void txtShowNotes_DblClick();

@@ -31,9 +31,8 @@ std::vector<GameListFile> FillGameList(platform::FileSystem& files, platform::Me
                                        AfterStop after_stop, const ListReadDone& done) {
     std::int32_t count = 0;
     std::vector<std::string> names;
-    SortedFiles(files, boxes, codec, folder, count, names, SkipDot::kYes, SkipDotDot::kYes);
     // After a failed listing the fill goes on with the names it took.
-    names.resize(static_cast<std::size_t>(count < 0 ? 0 : count));
+    SortedFiles(files, boxes, codec, folder, count, names, SkipDot::kYes, SkipDotDot::kYes);
 
     std::vector<GameListFile> list;
     list.reserve(names.size());

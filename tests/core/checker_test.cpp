@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "checker/launcher_folder_check.h"
+#include "checker/read_only_files.h"
 #include "config_text.h"
 #include "double/platform_double.h"
 
@@ -40,10 +41,26 @@ TEST(CheckLauncherFolder, ReportsEveryFindingInTheLaunchersWords) {
     std::string shown;
     for (const Finding& finding : report.findings) shown += FormatFinding(finding) + "\r\n";
     EXPECT_EQ(shown + FormatSummary(report) + "\r\n", ReadBytes(data / "check_findings.txt"));
-    // A folder without game files: its one problem is enough to fail the check.
+    // A folder without game files: its one problem is enough to fail the check, and nothing is written.
     FakePlatform empty;
-    EXPECT_EQ(CheckLauncherFolder(empty.files, empty.codec, Folders{}).ExitStatus(), kExitProblems);
-    EXPECT_EQ(CheckReport{}.ExitStatus(), kExitNoProblem);
+    EXPECT_EQ(CheckLauncherFolder(empty.files, empty.codec, Folders{}).ExitStatus(), 1);
+    EXPECT_EQ(CheckReport{}.ExitStatus(), 0);
+    EXPECT_FALSE(empty.files.Exists("Title.cfg"));
+    ReadOnlyFiles read_only(fakes.files);
+    EXPECT_THROW(read_only.DeleteFileAt("Title.cfg", platform::AttributeReset::kNone), RuntimeError);
+    EXPECT_THROW(read_only.ResetAttributes("Title.cfg"), RuntimeError);
+    EXPECT_THROW(read_only.RemoveEmptyDirectory("Games\\Clean"), RuntimeError);
+}
+
+TEST(ProgramSearch, TakesANameWithADriveOrALeadingBackslashAsGiven) {
+    for (const auto& [name, as_given] : {std::pair{"C:game.exe", true},
+                                         {"z:", true},
+                                         {"1:game.exe", false},
+                                         {"\\game.exe", true},
+                                         {"game.exe", false},
+                                         {"", false}}) {
+        EXPECT_EQ(ProgramSearch::TakenAsGiven(name), as_given) << name;
+    }
 }
 
 }  // namespace

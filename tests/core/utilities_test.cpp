@@ -39,6 +39,8 @@ TEST(BinaryCompare, OrdersNamesTheCodePageHoldsFirstThenTheRestByUtf16Codes) {
     Randomizer pivots;
     QuickSortStrings(names, 1, static_cast<std::int32_t>(names.size()), BinaryCompare(codec), pivots);
     EXPECT_EQ(names, sorted);
+    EXPECT_TRUE(BinaryCompare(codec).Less("\xE2\x82\xAC", "\xC4\x80")) << "decided on the first look";
+    EXPECT_THROW(QuickSortStrings(names, 0, 2, BinaryCompare(codec), pivots), RuntimeError) << "no element 0";
 }
 
 TEST(DeleteFolderTree, UnusablePathsTouchNothing) {

@@ -19,6 +19,9 @@
 
 namespace {
 
+// VexarCheck's exit status for a wrong argument or a folder that cannot be read (0 and 1: CheckReport).
+constexpr int kCannotCheck = 2;
+
 constexpr std::string_view kUsage =
     "usage: VexarCheck [folder]   checks the game files of the launcher folder (default: the current one)";
 
@@ -45,7 +48,7 @@ int Run() {
     const std::vector<std::wstring> arguments = Arguments();
     if (arguments.size() > 1 || (arguments.size() == 1 && IsOption(arguments[0]))) {
         errors.WriteLine(kUsage);
-        return vexar::kExitCannotCheck;
+        return kCannotCheck;
     }
     const std::wstring folder = arguments.empty() ? L"." : arguments[0];
     const std::string shown = "\"" + codec.FromUtf16(std::u16string(folder.begin(), folder.end())) + "\"";
@@ -57,7 +60,7 @@ int Run() {
         files.ListFirst("*", vexar::platform::ListMask::kEverything);
     } catch (const vexar::RuntimeError& error) {
         errors.WriteLine("VexarCheck: cannot read the folder " + shown + ": " + vexar::ErrorText(error));
-        return vexar::kExitCannotCheck;
+        return kCannotCheck;
     }
 
     const vexar::win32::Win32ShellFolders shell;
@@ -79,6 +82,6 @@ int main() {
         DWORD written = 0;
         ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written,
                     nullptr);
-        return vexar::kExitCannotCheck;
+        return kCannotCheck;
     }
 }
