@@ -1,20 +1,25 @@
 // Entry point: runs the launcher (launcher/win32/launcher_program) in the program's order.
 #include <windows.h>
 
+#include <optional>
+
 #include "launcher/win32/launcher_program.h"
 #include "platform/messages.h"
+#include "platform/win32/win32_message_boxes.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    vexar::win32::LauncherProgram program(instance);
+    // The boxes come first: they need nothing else, and show why any later step failed.
+    vexar::win32::Win32MessageBoxes boxes;
+    std::optional<vexar::win32::LauncherProgram> program;
     try {
-        program.PrepareWindows();
-        program.CreateWindows();
+        program.emplace(instance, &boxes);
+        program->PrepareWindows();
+        program->CreateWindows();
+        program->Start();
+        program->Show();
     } catch (...) {
-        vexar::MsgBox(program.boxes(), vexar::ErrorText(vexar::TrappedError()),
-                      vexar::platform::Icon::kCritical);
+        vexar::MsgBox(boxes, vexar::ErrorText(vexar::TrappedError()), vexar::platform::Icon::kCritical);
         return 1;
     }
-    program.Start();
-    program.Show();
-    return program.Run();
+    return program->Run();
 }

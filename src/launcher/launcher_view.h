@@ -1,7 +1,7 @@
 #pragma once
 // What the launcher's logic sees of the main window and its controls. The Win32 main window
-// (launcher/win32) implements it over real controls; the core tests use a double. Texts are ANSI
-// strings, as the launcher holds them.
+// (launcher/win32) implements it over real controls; the core tests use a double. Texts are UTF-8, as
+// the launcher holds them.
 
 #include <span>
 #include <string>

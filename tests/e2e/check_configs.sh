@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs the built VexarCheck.exe under Wine on launcher folders made from data/launcher and compares its
-# whole output (byte for byte, CR LF line ends and Windows-1252 text included) and its exit status with
+# whole output (byte for byte, CR LF line ends and UTF-8 text included) and its exit status with
 # what is expected.
 #
 #   check_configs.sh CASE EXE WINE_RUN DATA_DIR WORK_DIR

@@ -3,7 +3,7 @@
 # driven with real keyboard input (X events through Wine, as from a keyboard), starting the games
 # through the real shell. The game and its CD preparation program are copies of the recorder
 # (arg_recorder.exe), which leaves "<program>-<id>.rec" holding
-# "<arguments>|<current directory>|<show command>" in the records folder.
+# "<arguments>|<current directory>|<show command>" (UTF-8) in the records folder.
 #
 #   launch_journeys.sh LAUNCHER RECORDER WINE_RUN WORK_DIR
 set -eu
@@ -35,25 +35,26 @@ wait_for() {
 # to ask for; plain getwindowfocus fails while the focus is still the pointer root).
 has_focus() { [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$1" ]; }
 
-# journey NAME EXPECTED_RECORDS KEYS...: starts the launcher in a fresh folder (in CD mode when NAME says
-# so), waits until its window has the keyboard focus, gives the keys ("type:TEXT" types TEXT) and
-# compares the records made.
+# journey NAME GAME START DEFAULT EXPECTED_RECORDS KEYS...: starts the launcher in a fresh folder (in CD
+# mode when NAME says so) whose game file, saved as Notepad saves it (UTF-8 without a mark), names the
+# program GAME.exe in the folder START with the default parameters DEFAULT; waits until its window has
+# the keyboard focus, gives the keys ("type:TEXT" types TEXT) and compares the records made.
 journey() {
     name=$1
-    expected=$2
-    shift 2
+    expected=$5
     folder=$work/$name
     rm -rf "$folder"
-    mkdir -p "$folder/Configs" "$folder/start" "$folder/records"
-    cp "$recorder" "$folder/game.exe"
+    mkdir -p "$folder/Configs" "$folder/$3" "$folder/records"
+    cp "$recorder" "$folder/$2.exe"
     cp "$recorder" "$folder/prep.exe"
     [ "$name" = cd ] && : >"$folder/IsCD.txt"
-    start=$(win_path "$folder/start")
-    game=$(win_path "$folder/game.exe")
+    start=$(win_path "$folder/$3")
+    game=$(win_path "$folder/$2.exe")
     prep=$(win_path "$folder/prep.exe")
     records=$(win_path "$folder/records")
-    printf 'LABELVEXARLNCH]\r\nTitle:         Recorder\r\nNotes:         notes\r\nStart:         %s\r\nLaunch File:   %s\r\nDefault:       -d\r\nHD Params:     -h\r\nCD Prelaunch:  %s\r\nCD Params:     -c\r\n' \
-        "$start" "$game" "$prep" >"$folder/Configs/game.cfg"
+    printf 'LABELVEXARLNCH]\r\nTitle:         Recorder\r\nNotes:         notes\r\nStart:         %s\r\nLaunch File:   %s\r\nDefault:       %s\r\nHD Params:     -h\r\nCD Prelaunch:  %s\r\nCD Params:     -c\r\n' \
+        "$start" "$game" "$4" "$prep" >"$folder/Configs/game.cfg"
+    shift 5
 
     (cd "$folder" && VEXAR_RECORD_DIR="$records\\" exec "$wine_run" "$launcher") \
         </dev/null >"$work/$name.log" 2>&1 &
@@ -81,7 +82,7 @@ journey() {
     actual=$(for record in "$folder"/records/*.rec; do
         [ -e "$record" ] || continue
         file=$(basename "$record")
-        printf '%s|%s\n' "${file%%-*}" "$(cat "$record")"
+        printf '%s|%s\n' "${file%-*}" "$(cat "$record")"
     done | sort)
     expected=$(printf '%s\n' "$expected" | sed "s/<start>/$(printf '%s' "$start" | sed 's/[\\&]/\\&/g')/g" | sort)
     [ "$actual" = "$expected" ] || fail "$name: the programs started were
@@ -92,9 +93,11 @@ $expected"
 
 mkdir -p "$work"
 # A keyboard choice, options typed with their blanks, the launch button pressed by the keyboard, then the
-# close button.
-journey harddrive 'game|-d  -typed   -h|<start>|1' Down Tab 'type: -typed  ' Tab space Tab Tab space
+# close button. The program, its start folder, its default parameters and the typed options hold
+# characters the ANSI code page lacks.
+journey harddrive 'gäme-ゲーム' 'start-ゲーム' '-dΩ' 'gäme-ゲーム|-dΩ  -typed ü ゲーム   -h|<start>|1' \
+    Down Tab 'type: -typed ü ゲーム  ' Tab space Tab Tab space
 # From CD the preparation program starts too, minimised, and the CD parameters replace the others.
-journey cd 'game|-d -c|<start>|1
+journey cd game start -d 'game|-d -c|<start>|1
 prep||<start>|2' Down Tab Tab space Tab Tab space
 echo "both journeys started the programs as expected"

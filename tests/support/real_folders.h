@@ -1,7 +1,7 @@
 #pragma once
-// Test support for the Win32 tests under Wine: a private real folder that is the current directory while
-// it lives, a file held open as another program would hold it, and the folder of the test program.
-// Set-up failures throw std::runtime_error; they are the test's own, never the code's.
+// Test support for the Win32 tests under Wine: a private real folder (names in it UTF-8) that is the
+// current directory while it lives, a file held open as another program would hold it, and the folder of
+// the test program. Set-up failures throw std::runtime_error; they are the test's own, never the code's.
 
 #include <windows.h>
 
@@ -13,6 +13,7 @@
 
 #include "config_text.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 
 namespace vexar::testing {
 
@@ -55,22 +56,22 @@ public:
     std::string Write(const std::string& relative, const std::string& bytes = {},
                       DWORD attributes = 0) const {
         const std::string path = Path(relative);
-        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::SetFileAttributesW(win32::Wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
         const win32::UniqueFile file(
-            ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+            ::CreateFileW(win32::Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         DWORD written = 0;
         Check(file && ::WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr), path);
         return SetAttributes(path, attributes);
     }
     // Creates the folder `relative` (its parent must exist) with `attributes`; returns its full path.
     std::string Folder(const std::string& relative, DWORD attributes = 0) const {
-        Check(::CreateDirectoryA(Path(relative).c_str(), nullptr), Path(relative));
+        Check(::CreateDirectoryW(win32::Wide(Path(relative)).c_str(), nullptr), Path(relative));
         return SetAttributes(Path(relative), attributes);
     }
 
 private:
     static std::string SetAttributes(const std::string& path, DWORD attributes) {
-        Check(attributes == 0 || ::SetFileAttributesA(path.c_str(), attributes), path);
+        Check(attributes == 0 || ::SetFileAttributesW(win32::Wide(path).c_str(), attributes), path);
         return path;
     }
 
@@ -79,8 +80,8 @@ private:
 
 // Returns `path` opened for reading and writing, shared with others only as `share` says.
 inline win32::UniqueFile HoldOpen(const std::string& path, DWORD share) {
-    win32::UniqueFile file(
-        ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING, 0, nullptr));
+    win32::UniqueFile file(::CreateFileW(win32::Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, share,
+                                         nullptr, OPEN_EXISTING, 0, nullptr));
     Check(static_cast<bool>(file), path);
     return file;
 }

@@ -14,7 +14,6 @@
 #include "launcher/win32/main_window.h"
 #include "notes_window/frmNotesView.h"
 #include "notes_window/win32/notes_window.h"
-#include "platform/win32/win32_codec.h"
 
 namespace vexar::testing {
 
@@ -32,9 +31,9 @@ protected:
                 ConfigText(ConfigValues{title, file + " notes", "C:\\", "game.exe", "", "", "", ""}));
         }
         const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-        window = std::make_unique<win32::MainWindow>(instance, codec);
+        window = std::make_unique<win32::MainWindow>(instance);
         window->Create();
-        notes_window = std::make_unique<win32::NotesWindow>(instance, window->hwnd(), codec);
+        notes_window = std::make_unique<win32::NotesWindow>(instance, window->hwnd());
         notes = std::make_unique<frmNotesView>(*notes_window, fakes.boxes);
         notes_window->Attach(*notes);
         form = std::make_unique<frmVexarLaunch>(fakes.services(), *window, LauncherPaths{}, notes.get());
@@ -72,7 +71,6 @@ protected:
     }
 
     FakePlatform fakes;
-    win32::Win32Codec codec;  // the windows' texts cross the real code page
     std::unique_ptr<win32::MainWindow> window;
     std::unique_ptr<win32::NotesWindow> notes_window;
     std::unique_ptr<frmNotesView> notes;

@@ -1,4 +1,4 @@
-// Real message boxes: what each shows and that it answers with the button pressed; the code page.
+// Real message boxes: what each shows and that it answers with the button pressed; the ANSI code page.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -38,20 +38,19 @@ Answer ShowAndPress(Icon icon, Buttons buttons, int button, std::wstring& seen) 
                 seen += L"|" + std::to_wstring(id);
         ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     });
-    const Win32Codec codec;
-    const Answer answer = Win32MessageBoxes(codec).Show("Caf\xE9 \x80", "Box", icon, buttons);
+    const Answer answer = Win32MessageBoxes().Show("Café ゲ", "Box", icon, buttons);
     presser.join();
     return answer;
 }
 
 TEST(Win32MessageBoxes, ShowTheirButtonsAndIconAndAnswerThePressedOne) {
     const std::vector<std::tuple<Icon, Buttons, int, Answer, std::wstring>> rows = {
-        {Icon::kNone, Buttons::kOk, IDOK, Answer::kOk, L"Caf\u00E9 \u20AC|1"},
-        {Icon::kCritical, Buttons::kOk, IDOK, Answer::kOk, L"Caf\u00E9 \u20AC|1|32513"},
-        {Icon::kInformation, Buttons::kOk, IDOK, Answer::kOk, L"Caf\u00E9 \u20AC|1|32516"},
-        {Icon::kWarning, Buttons::kOk, IDOK, Answer::kOk, L"Caf\u00E9 \u20AC|1|32515"},
-        {Icon::kQuestion, Buttons::kYesNo, IDYES, Answer::kYes, L"Caf\u00E9 \u20AC|67|32514"},
-        {Icon::kQuestion, Buttons::kYesNo, IDNO, Answer::kNo, L"Caf\u00E9 \u20AC|67|32514"}};
+        {Icon::kNone, Buttons::kOk, IDOK, Answer::kOk, L"Café ゲ|1"},
+        {Icon::kCritical, Buttons::kOk, IDOK, Answer::kOk, L"Café ゲ|1|32513"},
+        {Icon::kInformation, Buttons::kOk, IDOK, Answer::kOk, L"Café ゲ|1|32516"},
+        {Icon::kWarning, Buttons::kOk, IDOK, Answer::kOk, L"Café ゲ|1|32515"},
+        {Icon::kQuestion, Buttons::kYesNo, IDYES, Answer::kYes, L"Café ゲ|67|32514"},
+        {Icon::kQuestion, Buttons::kYesNo, IDNO, Answer::kNo, L"Café ゲ|67|32514"}};
     for (const auto& [icon, buttons, press, answer, shown] : rows) {
         std::wstring seen;
         EXPECT_EQ(ShowAndPress(icon, buttons, press, seen), answer);
@@ -63,15 +62,14 @@ TEST(Win32MessageBoxes, ShowTheirButtonsAndIconAndAnswerThePressedOne) {
     EXPECT_EQ(AnswerOf(IDCANCEL, Buttons::kYesNo), Answer::kNo);
 }
 
-TEST(Win32Codec, ConvertsTextOfAnyLength) {
+// A character lacks when it does not come back from the code page unchanged: no best-fit look-alike ("A"
+// for "Ā"), an unpaired surrogate of a file name lacks too; each is named once, in the order of the text.
+TEST(Win32Codec, NamesWhatTheCodePageLacks) {
+    if (::GetACP() != 1252) GTEST_SKIP() << "ANSI code page " << ::GetACP();
     const Win32Codec codec;
-    ASSERT_TRUE(codec.IsSingleByte()) << "ANSI code page " << ::GetACP();
-    const std::string text = "Caf\xE9 \x80" + std::string(300, 'x');
-    EXPECT_EQ(codec.ToUtf16(text), u"Caf\u00E9 \u20AC" + std::u16string(300, u'x'));
-    EXPECT_EQ(codec.FromUtf16(codec.ToUtf16(text)), text);
-    EXPECT_EQ(codec.ToUtf16("") + codec.ToUtf16("a"), u"a");
-    EXPECT_EQ(codec.Widen(0x80), u'\u20AC');
-    EXPECT_EQ(codec.FromUtf16(u"\u4E2D"), "?");  // a character the code page lacks
+    EXPECT_EQ(codec.FromUtf8("Āb").lacking, "Ā");
+    EXPECT_EQ(codec.FromUtf8("Ω ゲΩ𝄞 \xED\xA0\x80").lacking, "Ωゲ𝄞\xED\xA0\x80");
+    EXPECT_EQ(codec.FromUtf8("").bytes + codec.ToUtf8(""), "");
 }
 
 }  // namespace

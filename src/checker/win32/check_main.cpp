@@ -14,6 +14,7 @@
 #include "checker/win32/console_output.h"
 #include "checker/win32/win32_shell_folders.h"
 #include "platform/win32/error_map.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
 
@@ -41,9 +42,8 @@ bool IsOption(const std::wstring& argument) {
 }
 
 int Run() {
-    const vexar::win32::Win32Codec codec;
-    vexar::win32::ConsoleOutput out(STD_OUTPUT_HANDLE, codec);
-    vexar::win32::ConsoleOutput errors(STD_ERROR_HANDLE, codec);
+    vexar::win32::ConsoleOutput out(STD_OUTPUT_HANDLE);
+    vexar::win32::ConsoleOutput errors(STD_ERROR_HANDLE);
 
     const std::vector<std::wstring> arguments = Arguments();
     if (arguments.size() > 1 || (arguments.size() == 1 && IsOption(arguments[0]))) {
@@ -51,7 +51,7 @@ int Run() {
         return kCannotCheck;
     }
     const std::wstring folder = arguments.empty() ? L"." : arguments[0];
-    const std::string shown = "\"" + codec.FromUtf16(std::u16string(folder.begin(), folder.end())) + "\"";
+    const std::string shown = "\"" + vexar::win32::Utf8(folder) + "\"";
 
     // The launcher resolves its paths against its current directory: so does the check.
     vexar::win32::Win32FileSystem files;
@@ -63,6 +63,7 @@ int Run() {
         return kCannotCheck;
     }
 
+    const vexar::win32::Win32Codec codec;
     const vexar::win32::Win32ShellFolders shell;
     const vexar::CheckReport report = vexar::CheckLauncherFolder(files, codec, shell);
     for (const vexar::Finding& finding : report.findings) out.WriteLine(vexar::FormatFinding(finding));

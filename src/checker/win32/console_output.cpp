@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "platform/win32/wide_text.h"
+
 namespace vexar::win32 {
 
-ConsoleOutput::ConsoleOutput(DWORD which, const platform::TextCodec& codec)
-    : handle_(::GetStdHandle(which)), codec_(codec) {
+ConsoleOutput::ConsoleOutput(DWORD which) : handle_(::GetStdHandle(which)) {
     DWORD mode = 0;
     console_ = handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE && ::GetConsoleMode(handle_, &mode);
 }
@@ -15,12 +16,7 @@ void ConsoleOutput::WriteLine(std::string_view text) {
     std::string line(text);
     line += "\r\n";
     if (console_) {
-        std::u16string wide;
-        try {
-            wide = codec_.ToUtf16(line);
-        } catch (const RuntimeError&) {
-            return;
-        }
+        const std::wstring wide = Wide(line);
         DWORD written = 0;
         ::WriteConsoleW(handle_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
         return;

@@ -2,22 +2,25 @@
 
 #include <windows.h>
 
+#include "platform/win32/wide_text.h"
+
 namespace vexar::win32 {
 
 namespace {
 
-// Returns the text a Win32 call writes into a buffer of the size it asks for; "" when the call fails.
+// Returns, as UTF-8, the text a wide Win32 call writes into a buffer of the size it asks for; "" when the
+// call fails.
 template <typename Call>
 std::string Fetched(Call call) {
-    std::string text(MAX_PATH, '\0');
+    std::wstring text(MAX_PATH, L'\0');
     for (int attempt = 0; attempt < 3; ++attempt) {
         const DWORD length = call(text.data(), static_cast<DWORD>(text.size()));
         if (length == 0) return std::string();
         if (length < text.size()) {
             text.resize(length);
-            return text;
+            return Utf8(text);
         }
-        text.assign(length, '\0');  // too small: `length` counts the terminating NUL
+        text.assign(length, L'\0');  // too small: `length` counts the terminating NUL
     }
     return std::string();
 }
@@ -33,8 +36,8 @@ std::string Unquoted(std::string text) {
 std::vector<std::string> Win32ShellFolders::WindowsFolders() const {
     std::vector<std::string> folders;
     for (std::string folder :
-         {Fetched([](char*out, DWORD size) { return ::GetSystemDirectoryA(out, size); }),
-          Fetched([](char*out, DWORD size) { return ::GetWindowsDirectoryA(out, size); })}) {
+         {Fetched([](wchar_t*out, DWORD size) { return ::GetSystemDirectoryW(out, size); }),
+          Fetched([](wchar_t*out, DWORD size) { return ::GetWindowsDirectoryW(out, size); })}) {
         if (!folder.empty()) folders.push_back(std::move(folder));
     }
     return folders;
@@ -42,7 +45,7 @@ std::vector<std::string> Win32ShellFolders::WindowsFolders() const {
 
 std::vector<std::string> Win32ShellFolders::PathFolders() const {
     const std::string path =
-        Fetched([](char* out, DWORD size) { return ::GetEnvironmentVariableA("PATH", out, size); });
+        Fetched([](wchar_t* out, DWORD size) { return ::GetEnvironmentVariableW(L"PATH", out, size); });
     std::vector<std::string> folders;
     std::size_t start = 0;
     while (start <= path.size()) {
@@ -56,16 +59,17 @@ std::vector<std::string> Win32ShellFolders::PathFolders() const {
 }
 
 std::string Win32ShellFolders::AppPath(std::string_view name) const {
-    const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + std::string(name);
+    const std::wstring key = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + Wide(name);
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
         // The key's default value; asked for as REG_SZ, a REG_EXPAND_SZ value comes back expanded.
-        std::string value = Fetched([&](char* out, DWORD size) -> DWORD {
-            DWORD bytes = size;
+        std::string value = Fetched([&](wchar_t* out, DWORD size) -> DWORD {
+            DWORD bytes = size * sizeof(wchar_t);
             const LSTATUS status =
-                ::RegGetValueA(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, out, &bytes);
-            if (status == ERROR_MORE_DATA) return bytes + 1;
-            if (status != ERROR_SUCCESS || bytes == 0) return 0;
-            return bytes - 1;  // without the terminating NUL
+                ::RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, out, &bytes);
+            const DWORD units = bytes / sizeof(wchar_t);
+            if (status == ERROR_MORE_DATA) return units + 1;
+            if (status != ERROR_SUCCESS || units == 0) return 0;
+            return units - 1;  // without the terminating NUL
         });
         if (!value.empty()) return Unquoted(std::move(value));
     }

@@ -5,9 +5,9 @@
 
 namespace vexar::win32 {
 
-// Windows' folders from GetSystemDirectoryA and GetWindowsDirectoryA, the PATH variable of this process
+// Windows' folders from GetSystemDirectoryW and GetWindowsDirectoryW, the PATH variable of this process
 // (which a launcher started by the same user inherits alike), and the App Paths keys of the current user
-// and of the machine, in that order.
+// and of the machine, in that order; through the wide calls, as UTF-8.
 class Win32ShellFolders final : public ShellFolders {
 public:
     std::vector<std::string> WindowsFolders() const override;

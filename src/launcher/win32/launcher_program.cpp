@@ -5,7 +5,7 @@
 namespace vexar::win32 {
 
 LauncherProgram::LauncherProgram(HINSTANCE instance, platform::MessageBoxes* boxes)
-    : instance_(instance), boxes_(boxes) {}
+    : instance_(instance), boxes_(*boxes) {}
 
 void LauncherProgram::PrepareWindows() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
@@ -14,16 +14,16 @@ void LauncherProgram::PrepareWindows() {
 }
 
 void LauncherProgram::CreateWindows() {
-    window_ = std::make_unique<MainWindow>(instance_, codec_);
+    window_ = std::make_unique<MainWindow>(instance_);
     window_->Create();
     // The notes window, owned by the main window and destroyed with it.
-    notes_window_ = std::make_unique<NotesWindow>(instance_, window_->hwnd(), codec_);
-    notes_ = std::make_unique<frmNotesView>(*notes_window_, boxes());
+    notes_window_ = std::make_unique<NotesWindow>(instance_, window_->hwnd());
+    notes_ = std::make_unique<frmNotesView>(*notes_window_, boxes_);
     notes_window_->Attach(*notes_);
 }
 
 void LauncherProgram::Start(LauncherView* view) {
-    form_ = std::make_unique<frmVexarLaunch>(platform::Services{files_, shell_, boxes(), codec_},
+    form_ = std::make_unique<frmVexarLaunch>(platform::Services{files_, shell_, boxes_, codec_},
                                              view ? *view : *window_, LauncherPaths{}, notes_.get());
     window_->Attach(*form_);
     form_->Form_Initialize();

@@ -1,7 +1,8 @@
 #pragma once
 // The launcher as the program runs it: the Win32 platform, common controls and OLE, both windows and the
 // logic over them, wired and started in the program's order. The entry point runs it step by step; the
-// start-up benchmark times the same steps.
+// start-up benchmark times the same steps. The message boxes are the caller's, so that a failure of any
+// step can still be shown.
 
 #include <windows.h>
 
@@ -14,7 +15,6 @@
 #include "notes_window/win32/notes_window.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_shell.h"
 #include "ui/win32/pictures.h"
 
@@ -22,8 +22,8 @@ namespace vexar::win32 {
 
 class LauncherProgram {
 public:
-    // The platform objects; `boxes` replaces the real message boxes when given (it outlives the program).
-    explicit LauncherProgram(HINSTANCE instance, platform::MessageBoxes* boxes = nullptr);
+    // The platform objects; every box is shown through `boxes` (not null; it outlives the program).
+    LauncherProgram(HINSTANCE instance, platform::MessageBoxes* boxes);
 
     // Common controls and OLE (which decodes the JPEG pictures), for the windows.
     void PrepareWindows();
@@ -39,7 +39,6 @@ public:
     // Runs the message loop until the main window is gone; returns the quit message's code.
     int Run();
 
-    platform::MessageBoxes& boxes() { return boxes_ ? *boxes_ : own_boxes_; }
     // The main window (after CreateWindows).
     MainWindow& Window() { return *window_; }
 
@@ -51,8 +50,7 @@ private:
     Win32Codec codec_;
     Win32FileSystem files_;
     Win32Shell shell_;
-    Win32MessageBoxes own_boxes_{codec_};
-    platform::MessageBoxes* boxes_;
+    platform::MessageBoxes& boxes_;
     std::optional<OleSession> ole_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<NotesWindow> notes_window_;

@@ -9,7 +9,7 @@
 #include "launcher/frmVexarLaunch.h"
 #include "launcher/launcher_rules.h"
 #include "platform/errors.h"
-#include "platform/win32/error_map.h"
+#include "platform/win32/wide_text.h"
 #include "resource_ids.h"
 
 namespace vexar::win32 {
@@ -109,10 +109,6 @@ bool IsFocusNotification(LauncherControl control, int code) {
     }
 }
 
-const wchar_t* Wide(const std::u16string& text) {
-    return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
 // Returns the text of entry `index` of the combo box `list`.
 std::wstring EntryText(HWND list, LRESULT index) {
     const LRESULT length = ::SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
@@ -141,8 +137,7 @@ private:
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, const platform::TextCodec& codec)
-    : FramedWindow(instance), codec_(codec) {}
+MainWindow::MainWindow(HINSTANCE instance) : FramedWindow(instance) {}
 
 void MainWindow::Create() {
     if (hwnd()) return;
@@ -153,9 +148,8 @@ void MainWindow::Create() {
     pressed_emblem_ = LoadBitmapPicture(instance(), VEXAR_IDB_PRESSED_EMBLEM);
     fire_column_ = LoadBitmapPicture(instance(), VEXAR_IDB_FIRE_COLUMN);
 
-    const std::u16string caption = codec_.ToUtf16(kDesignedCaption);
-    HWND created = CreateFrame(kClassName, reinterpret_cast<const wchar_t*>(caption.c_str()), kClientWidth,
-                               kClientHeight, nullptr, Placement::kCentred, WindowDpi(nullptr));
+    HWND created = CreateFrame(kClassName, Wide(kDesignedCaption).c_str(), kClientWidth, kClientHeight,
+                               nullptr, Placement::kCentred, WindowDpi(nullptr));
 
     for (const MainControl& designed : kControls)
         FramedWindow::CreateControls(std::span(&designed.layout, 1));
@@ -198,9 +192,9 @@ void MainWindow::AddExtras() {
 }
 
 void MainWindow::OnScaled() {
-    list_font_ = MakeFont(L"MS Sans Serif", 1200, FW_BOLD);
-    command_font_ = MakeFont(L"MS Sans Serif", 825, FW_BOLD);
-    default_font_ = MakeFont(L"MS Sans Serif", 825, FW_NORMAL);
+    list_font_ = MakeFont(1200, FW_BOLD);
+    command_font_ = MakeFont(825, FW_BOLD);
+    default_font_ = MakeFont(825, FW_NORMAL);
     for (const MainControl& designed : kControls) {
         const int id = designed.layout.id;
         if (designed.font == FontKind::kList) SetControlFont(id, list_font_);
@@ -350,21 +344,6 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     }
 }
 
-std::string MainWindow::TextOf(HWND window) const {
-    if (window == nullptr) return std::string();
-    const int length = ::GetWindowTextLengthW(window);
-    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-    const int copied = ::GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return codec_.FromUtf16(text);
-}
-
-void MainWindow::SetTextOf(HWND window, std::string_view text) {
-    if (window == nullptr) return;
-    const std::u16string wide = codec_.ToUtf16(text);
-    if (!::SetWindowTextW(window, Wide(wide))) RaiseLastError();
-}
-
 void MainWindow::AddListEntries(std::span<const std::string> entries) {
     HWND list = Control(ControlId::kTxtLauncher);
     if (list == nullptr || entries.empty()) return;
@@ -374,8 +353,8 @@ void MainWindow::AddListEntries(std::span<const std::string> entries) {
     ::SendMessageW(list, CB_INITSTORAGE, entries.size(), static_cast<LPARAM>(bytes));
     const RedrawSuspended quiet(list);
     for (const std::string& entry : entries) {
-        const std::u16string wide = codec_.ToUtf16(entry);
-        const LRESULT added = ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(wide)));
+        const LRESULT added =
+            ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
         if (added == CB_ERR || added == CB_ERRSPACE) Raise(kErrOutOfMemory);
     }
 }
@@ -389,10 +368,13 @@ void MainWindow::SetListText(std::string_view text) {
     if (list == nullptr) return;
     list_updating_ = true;
     ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    const std::u16string wide = codec_.ToUtf16(text);
-    const BOOL done = ::SetWindowTextW(list, Wide(wide));
+    try {
+        SetTextOf(list, text);
+    } catch (...) {
+        list_updating_ = false;
+        throw;
+    }
     list_updating_ = false;
-    if (!done) RaiseLastError();
 }
 
 std::string MainWindow::NotesText() const {

@@ -2,7 +2,7 @@
 // MainWindow: the launcher's main window over real Win32 controls - frame, the nine controls with their
 // geometry, fonts, pictures and tool tips - translating control notifications into calls of
 // frmVexarLaunch. What the handlers do, and which events reach them, is frmVexarLaunch's; texts cross as
-// ANSI strings.
+// UTF-8.
 
 #include <windows.h>
 
@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "launcher/launcher_view.h"
-#include "platform/platform.h"
 #include "platform/win32/handles.h"
 #include "ui/win32/framed_window.h"
 #include "ui/win32/pictures.h"
@@ -41,7 +40,7 @@ public:
     static constexpr int kClientHeight = 166;
     static constexpr wchar_t kClassName[] = L"VexarLauncherMainWindow";
 
-    MainWindow(HINSTANCE instance, const platform::TextCodec& codec);
+    explicit MainWindow(HINSTANCE instance);
 
     // Creates the window and its controls, hidden, centred on the screen and scaled to its monitor's dpi;
     // raises a run-time error when the window, a control or a picture cannot be made.
@@ -82,11 +81,7 @@ private:
     // without them).
     void AddExtras();
     void AddToolTip(HWND control, const wchar_t* text);
-    // Returns the UTF-16 text of `window`, as an ANSI string.
-    std::string TextOf(HWND window) const;
-    void SetTextOf(HWND window, std::string_view text);
 
-    const platform::TextCodec& codec_;
     frmVexarLaunch* form_ = nullptr;
 
     HWND tooltips_ = nullptr;

@@ -5,7 +5,6 @@
 
 #include "notes_window/frmNotesView.h"
 #include "platform/errors.h"
-#include "platform/win32/error_map.h"
 #include "resource_ids.h"
 
 namespace vexar::win32 {
@@ -31,8 +30,7 @@ const ControlLayout kControls[] = {
 
 }  // namespace
 
-NotesWindow::NotesWindow(HINSTANCE instance, HWND owner, const platform::TextCodec& codec)
-    : FramedWindow(instance), owner_(owner), codec_(codec) {}
+NotesWindow::NotesWindow(HINSTANCE instance, HWND owner) : FramedWindow(instance), owner_(owner) {}
 
 void NotesWindow::Load() {
     if (hwnd()) return;
@@ -69,11 +67,7 @@ void NotesWindow::ShowOwned() {
 
 void NotesWindow::SetText(std::string_view text) {
     if (!hwnd()) Raise(kErrInvalidCall);
-    const std::u16string wide = codec_.ToUtf16(text);
-    if (!::SetWindowTextW(Control(NotesControlId::kTxtShowNotes),
-                          reinterpret_cast<const wchar_t*>(wide.c_str()))) {
-        RaiseLastError();
-    }
+    SetTextOf(Control(NotesControlId::kTxtShowNotes), text);
 }
 
 void NotesWindow::Unload() {
@@ -81,7 +75,7 @@ void NotesWindow::Unload() {
 }
 
 void NotesWindow::OnScaled() {
-    notes_font_ = MakeFont(L"MS Sans Serif", 1200, FW_BOLD);
+    notes_font_ = MakeFont(1200, FW_BOLD);
     SetControlFont(Id(NotesControlId::kTxtShowNotes), notes_font_);
 }
 

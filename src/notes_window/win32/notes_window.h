@@ -1,14 +1,13 @@
 #pragma once
 // NotesWindow: the enlarged notes window over real Win32 controls - its frame, geometry, font and
 // pictures, owned by the main window, and the close button and close box reaching frmNotesView.
-// When it opens, closes and what it shows is frmNotesView's; texts cross as ANSI strings.
+// When it opens, closes and what it shows is frmNotesView's; texts cross as UTF-8.
 
 #include <windows.h>
 
 #include <string_view>
 
 #include "notes_window/notes_view.h"
-#include "platform/platform.h"
 #include "platform/win32/handles.h"
 #include "ui/win32/framed_window.h"
 #include "ui/win32/pictures.h"
@@ -33,7 +32,7 @@ public:
     static constexpr wchar_t kClassName[] = L"VexarLauncherNotesWindow";
 
     // `owner` is the main window, which the notes window follows and whose dpi it takes when made.
-    NotesWindow(HINSTANCE instance, HWND owner, const platform::TextCodec& codec);
+    NotesWindow(HINSTANCE instance, HWND owner);
 
     // Routes the close button and the close box to `form` from now on.
     void Attach(frmNotesView& form) { form_ = &form; }
@@ -60,7 +59,6 @@ private:
     void OnDestroyed() override;
 
     HWND owner_;
-    const platform::TextCodec& codec_;
     frmNotesView* form_ = nullptr;
 
     // The window has not been shown since it was created.

@@ -1,31 +1,36 @@
 #pragma once
 // The system's ANSI code page (CP_ACP) through the Win32 conversion calls.
 
-#include <array>
+#include <windows.h>
+
+#include <string>
+#include <string_view>
 
 #include "platform/platform.h"
 
 namespace vexar::win32 {
 
-// Converts between the ANSI code page and UTF-16 with MultiByteToWideChar/WideCharToMultiByte; the
-// byte-by-byte table of a single-byte code page is built once, when the object is made.
+// Converts between the ANSI code page and UTF-8 by way of UTF-16, with MultiByteToWideChar and
+// WideCharToMultiByte; a conversion that fails raises the mapped error.
 class Win32Codec : public platform::TextCodec {
 public:
-    // Reads the code page's properties; raises the mapped error when the system cannot say.
     Win32Codec();
 
-    // Returns true when the ANSI code page has at most one byte per character.
-    bool IsSingleByte() const override { return single_byte_; }
-    // Returns the byte's character from the table (in a multi-byte code page: the byte's own value).
-    char16_t Widen(unsigned char byte) const override { return widen_[byte]; }
-    // Returns `text` as UTF-16; invalid sequences become the code page's replacement character.
-    std::u16string ToUtf16(std::string_view text) const override;
-    // Returns `text` in the ANSI code page; characters it lacks become its default character.
-    std::string FromUtf16(std::u16string_view text) const override;
+    // Returns `bytes` as UTF-8: each character as the ANSI calls show it (a byte that starts no character
+    // of the code page as the code page's replacement).
+    std::string ToUtf8(std::string_view bytes) const override;
+    // Returns `text` in the ANSI code page without best-fit look-alikes: a character the code page lacks
+    // (one that does not come back from it unchanged) becomes its default character and is named in
+    // `lacking`.
+    platform::AnsiText FromUtf8(std::string_view text) const override;
 
 private:
-    bool single_byte_ = true;
-    std::array<char16_t, 256> widen_{};
+    // `wide` in the ANSI code page; `defaulted`, when given, tells whether a character became the default
+    // character (for UTF-8 as the code page, which cannot tell: whether the text changed on the way).
+    std::string Narrowed(std::wstring_view wide, BOOL* defaulted) const;
+
+    // The ANSI code page is UTF-8 (65001), whose conversion takes neither flags nor a default character.
+    bool utf8_;
 };
 
 }  // namespace vexar::win32

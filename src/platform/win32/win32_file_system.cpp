@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "platform/line_splitter.h"
 #include "platform/win32/error_map.h"
+#include "platform/win32/wide_text.h"
 
 namespace vexar::win32 {
 
@@ -17,39 +17,20 @@ constexpr std::size_t kMaxTransfer = std::size_t{1} << 30;
     Raise(ErrorNumberFor(win32_error));
 }
 
-// The Win32 calls take NUL-terminated paths.
-std::string Terminated(std::string_view path) {
-    return std::string(path);
-}
-
-// The bytes of an open file, read front to back with ReadFile; the handle stays the caller's.
+// The bytes of an open file it owns, read front to back with ReadFile.
 class FileByteSource : public platform::ByteSource {
 public:
-    explicit FileByteSource(HANDLE file) : file_(file) {}
+    explicit FileByteSource(UniqueFile file) : file_(std::move(file)) {}
 
     std::size_t ReadSome(std::span<char> out) override {
         DWORD got = 0;
         const auto wanted = static_cast<DWORD>(std::min(out.size(), kMaxTransfer));
-        if (!::ReadFile(file_, out.data(), wanted, &got, nullptr)) RaiseLastError();
+        if (!::ReadFile(file_.get(), out.data(), wanted, &got, nullptr)) RaiseLastError();
         return got;
     }
 
 private:
-    HANDLE file_;
-};
-
-// Line input from an open file it owns; LineSplitter decides where lines end and how much is read.
-class Win32LineReader : public platform::LineReader {
-public:
-    explicit Win32LineReader(UniqueFile file)
-        : file_(std::move(file)), source_(file_.get()), splitter_(source_) {}
-
-    std::string ReadLine() override { return splitter_.ReadLine(); }
-
-private:
     UniqueFile file_;
-    FileByteSource source_;
-    platform::LineSplitter splitter_;
 };
 
 // Fixed-length records of a file it owns, numbered from 1, at offset (n - 1) * length.
@@ -115,7 +96,7 @@ constexpr DWORD kDispositionPosixSemantics = 0x2;
 
 // `path` opened with `access` and `flags`, shared with everyone; a link is opened itself, never followed.
 UniqueFile OpenEntry(std::string_view path, DWORD access, DWORD flags) {
-    return UniqueFile(::CreateFileA(Terminated(path).c_str(), access,
+    return UniqueFile(::CreateFileW(Wide(path).c_str(), access,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | flags, nullptr));
 }
@@ -131,7 +112,7 @@ bool ResetToNormal(HANDLE entry) {
 // True when `folder` (ending in a separator) names something that exists but is not a directory.
 bool IsFileNotFolder(const std::string& folder) {
     if (folder.size() < 2) return false;
-    const DWORD attributes = ::GetFileAttributesA(folder.substr(0, folder.size() - 1).c_str());
+    const DWORD attributes = ::GetFileAttributesW(Wide(folder.substr(0, folder.size() - 1)).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
@@ -144,7 +125,7 @@ std::string Win32FileSystem::ListFirst(std::string_view pattern, platform::ListM
     std::string full(pattern);
     if (!full.empty() && (full.back() == '\\' || full.back() == '/')) full += '*';
     listed_folder_ = full.substr(0, full.find_last_of("\\/") + 1);
-    find_.reset(::FindFirstFileA(full.c_str(), &data_));
+    find_.reset(::FindFirstFileW(Wide(full).c_str(), &data_));
     if (!find_) {
         const DWORD error = ::GetLastError();
         // A missing folder or file is an empty listing, not a failure; so is a "folder" that is a file
@@ -168,7 +149,7 @@ std::string Win32FileSystem::ListNext() {
 }
 
 bool Win32FileSystem::Advance() {
-    if (::FindNextFileA(find_.get(), &data_)) return true;
+    if (::FindNextFileW(find_.get(), &data_)) return true;
     const DWORD error = ::GetLastError();
     find_.reset();
     if (error == ERROR_NO_MORE_FILES) return false;
@@ -179,9 +160,10 @@ std::string Win32FileSystem::FirstAdmittedName() {
     while (!platform::ListMaskAdmits(mask_, data_.dwFileAttributes)) {
         if (!Advance()) return std::string();
     }
-    listed_path_ = listed_folder_ + data_.cFileName;
+    std::string name = Utf8(data_.cFileName);
+    listed_path_ = listed_folder_ + name;
     listed_attributes_ = data_.dwFileAttributes;
-    return std::string(data_.cFileName);
+    return name;
 }
 
 std::uint32_t Win32FileSystem::ReadAttributes(std::string_view path) {
@@ -189,14 +171,14 @@ std::uint32_t Win32FileSystem::ReadAttributes(std::string_view path) {
         listed_path_.clear();  // answered once: a later read looks again
         return listed_attributes_;
     }
-    const DWORD attributes = ::GetFileAttributesA(Terminated(path).c_str());
+    const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) RaiseLastError();
     return attributes;
 }
 
 void Win32FileSystem::ResetAttributes(std::string_view path) {
     listed_path_.clear();
-    // As SetFileAttributesA does, a directory too can be opened for this (backup semantics).
+    // As SetFileAttributesW does, a directory too can be opened for this (backup semantics).
     const UniqueFile entry = OpenEntry(path, FILE_WRITE_ATTRIBUTES, FILE_FLAG_BACKUP_SEMANTICS);
     if (!entry || !ResetToNormal(entry.get())) RaiseLastError();
 }
@@ -207,7 +189,7 @@ void Win32FileSystem::DeleteFileAt(std::string_view path, platform::AttributeRes
     // One open for both steps: the handle resets the attributes, then marks the file for deletion.
     const UniqueFile file = OpenEntry(path, DELETE | (reset_first ? FILE_WRITE_ATTRIBUTES : 0), 0);
     if (!file) {
-        // The open fails as DeleteFileA's own does, with its error: the deletion's. A separate reset
+        // The open fails as DeleteFileW's own does, with its error: the deletion's. A separate reset
         // would still have reset the attributes first (a file held open without delete sharing can have
         // them written), or failed with its own error.
         const DWORD deletion_error = ::GetLastError();
@@ -219,7 +201,7 @@ void Win32FileSystem::DeleteFileAt(std::string_view path, platform::AttributeRes
 }
 
 bool Win32FileSystem::MarkForDeletion(HANDLE file) {
-    // As DeleteFileA does where the file system allows it (Windows 10 1903 and later), the name goes at
+    // As DeleteFileW does where the file system allows it (Windows 10 1903 and later), the name goes at
     // once, even while another program still has the file open with delete sharing; elsewhere (older
     // systems, FAT, Wine 8) the file goes when its last handle is closed.
     if (posix_deletion_) {
@@ -239,15 +221,15 @@ bool Win32FileSystem::MarkForDeletion(HANDLE file) {
 
 void Win32FileSystem::RemoveEmptyDirectory(std::string_view path) {
     listed_path_.clear();
-    if (!::RemoveDirectoryA(Terminated(path).c_str())) RaiseLastError();
+    if (!::RemoveDirectoryW(Wide(path).c_str())) RaiseLastError();
 }
 
-std::unique_ptr<platform::LineReader> Win32FileSystem::OpenForInput(std::string_view path) {
-    UniqueFile file(::CreateFileA(Terminated(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+std::unique_ptr<platform::ByteSource> Win32FileSystem::OpenForInput(std::string_view path) {
+    UniqueFile file(::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
                                   nullptr));
     if (!file) RaiseLastError();
-    return std::make_unique<Win32LineReader>(std::move(file));
+    return std::make_unique<FileByteSource>(std::move(file));
 }
 
 std::unique_ptr<platform::RecordFile> Win32FileSystem::OpenRecords(std::string_view path,
@@ -255,8 +237,7 @@ std::unique_ptr<platform::RecordFile> Win32FileSystem::OpenRecords(std::string_v
                                                                    platform::RecordAccess access) {
     if (record_length == 0) Raise(kErrBadRecordLength);
     const bool writable = access == platform::RecordAccess::kReadWrite;
-    UniqueFile file(::CreateFileA(Terminated(path).c_str(),
-                                  writable ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+    UniqueFile file(::CreateFileW(Wide(path).c_str(), writable ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   writable ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) RaiseLastError();

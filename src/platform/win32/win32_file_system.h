@@ -1,5 +1,6 @@
 #pragma once
-// The file system over the ANSI Win32 calls; line splitting is LineSplitter's, error numbers error_map's.
+// The file system over the wide Win32 calls, paths and names UTF-8 on this side; a file's text is
+// platform/text_file's, error numbers error_map's.
 
 #include <windows.h>
 
@@ -8,8 +9,8 @@
 
 namespace vexar::win32 {
 
-// Listings through FindFirstFileA/FindNextFileA (one at a time, filtered by the attribute mask),
-// attributes, deletion, line input and record files on real files; every failure is raised as the
+// Listings through FindFirstFileW/FindNextFileW (one at a time, filtered by the attribute mask),
+// attributes, deletion, byte input and record files on real files; every failure is raised as the
 // run-time error that error_map gives for the Win32 code.
 class Win32FileSystem : public platform::FileSystem {
 public:
@@ -19,7 +20,7 @@ public:
     std::string ListNext() override;
 
     // Returns the attribute bits of `path`: for the entry the listing has just returned, the listing's own
-    // (no second look-up), otherwise what GetFileAttributesA reports.
+    // (no second look-up), otherwise what GetFileAttributesW reports.
     std::uint32_t ReadAttributes(std::string_view path) override;
     // Returns once `path` (a link itself) has normal attributes.
     void ResetAttributes(std::string_view path) override;
@@ -29,8 +30,8 @@ public:
     // Returns once the empty directory `path` is removed.
     void RemoveEmptyDirectory(std::string_view path) override;
 
-    // Returns a reader that owns the open file, shared for reading and writing with others.
-    std::unique_ptr<platform::LineReader> OpenForInput(std::string_view path) override;
+    // Returns a byte source that owns the open file, shared for reading and writing with others.
+    std::unique_ptr<platform::ByteSource> OpenForInput(std::string_view path) override;
     // Returns the open record file; kReadWrite creates a missing file, kReadOnly raises 53 for one.
     std::unique_ptr<platform::RecordFile> OpenRecords(std::string_view path, std::size_t record_length,
                                                       platform::RecordAccess access) override;
@@ -44,7 +45,7 @@ private:
     bool MarkForDeletion(HANDLE file);
 
     UniqueFind find_;
-    WIN32_FIND_DATAA data_{};
+    WIN32_FIND_DATAW data_{};
     platform::ListMask mask_ = platform::ListMask::kNormal;
     // The listed folder as the pattern names it (up to its last backslash), and the path of the entry
     // the listing returned last, with its attributes; empty once anything may have changed them.

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_message_boxes.h"
 
 #include "platform/win32/error_map.h"
+#include "platform/win32/wide_text.h"
 
 namespace vexar::win32 {
 
@@ -40,12 +41,8 @@ platform::Answer AnswerOf(int pressed, platform::Buttons buttons) {
 
 platform::Answer Win32MessageBoxes::Show(std::string_view text, std::string_view title, platform::Icon icon,
                                          platform::Buttons buttons) {
-    const std::u16string wide_text = codec_.ToUtf16(text);
-    const std::u16string wide_title = codec_.ToUtf16(title);
     const UINT style = IconStyle(icon) | (buttons == platform::Buttons::kYesNo ? MB_YESNO : MB_OK);
-    const int pressed =
-        ::MessageBoxW(::GetActiveWindow(), reinterpret_cast<const wchar_t*>(wide_text.c_str()),
-                      reinterpret_cast<const wchar_t*>(wide_title.c_str()), style);
+    const int pressed = ::MessageBoxW(::GetActiveWindow(), Wide(text).c_str(), Wide(title).c_str(), style);
     return AnswerOf(pressed, buttons);
 }
 

@@ -7,18 +7,12 @@
 
 namespace vexar::win32 {
 
-// Shows each box with MessageBoxW, the ANSI texts converted by the codec, owned by the thread's active
-// window.
+// Shows each box with MessageBoxW, its texts from UTF-8, owned by the thread's active window.
 class Win32MessageBoxes : public platform::MessageBoxes {
 public:
-    explicit Win32MessageBoxes(const platform::TextCodec& codec) : codec_(codec) {}
-
     // Returns the button pressed; raises the mapped error when the box cannot be shown.
     platform::Answer Show(std::string_view text, std::string_view title, platform::Icon icon,
                           platform::Buttons buttons) override;
-
-private:
-    const platform::TextCodec& codec_;
 };
 
 // Returns the answer for MessageBoxW's result `pressed` on a box with `buttons`; raises the thread's last

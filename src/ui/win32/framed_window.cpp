@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/win32/error_map.h"
+#include "platform/win32/wide_text.h"
 #include "ui/win32/gdi.h"
 
 namespace vexar::win32 {
@@ -13,6 +14,8 @@ namespace {
 // The fixed tool-window frame: small title bar with a close box, no sizing border.
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFrameExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+// The face of every font of the windows.
+constexpr wchar_t kFaceName[] = L"MS Sans Serif";
 // The subclass of read-only text boxes.
 constexpr UINT_PTR kReadOnlyBoxSubclass = 1;
 
@@ -158,13 +161,13 @@ void FramedWindow::ClearAnnotations() {
     }
 }
 
-UniqueFont FramedWindow::MakeFont(const wchar_t* face, int points_x100, int weight) const {
+UniqueFont FramedWindow::MakeFont(int points_x100, int weight) const {
     LOGFONTW font{};
     font.lfHeight = -::MulDiv(points_x100, dpi_, 7200);
     font.lfWeight = weight;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    wcsncpy_s(font.lfFaceName, face, _TRUNCATE);
+    wcsncpy_s(font.lfFaceName, kFaceName, _TRUNCATE);
     UniqueFont handle(::CreateFontIndirectW(&font));
     if (!handle) RaiseLastError();
     return handle;
@@ -172,6 +175,19 @@ UniqueFont FramedWindow::MakeFont(const wchar_t* face, int points_x100, int weig
 
 void FramedWindow::SetControlFont(int id, const UniqueFont& font) const {
     ::SendMessageW(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+}
+
+std::string FramedWindow::TextOf(HWND window) {
+    if (window == nullptr) return std::string();
+    const int length = ::GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return Utf8(text);
+}
+
+void FramedWindow::SetTextOf(HWND window, std::string_view text) {
+    if (window != nullptr && !::SetWindowTextW(window, Wide(text).c_str())) RaiseLastError();
 }
 
 void FramedWindow::DrawPictureButton(const DRAWITEMSTRUCT& item, const Picture& picture) const {

@@ -11,6 +11,8 @@
 #include <oleacc.h>
 
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/win32/handles.h"
@@ -79,11 +81,16 @@ protected:
     // Scales the frame, every control and (through OnScaled) the rest from the designed sizes to `dpi`;
     // the frame takes `suggested` when the system gives one. Nothing happens at the dpi the window has.
     void ScaleTo(int dpi, const RECT* suggested = nullptr);
-    // Returns a font of `face`, `points_x100` hundredths of a point high at the window's dpi, of
-    // `weight`; raises a run-time error when it cannot be made.
-    UniqueFont MakeFont(const wchar_t* face, int points_x100, int weight) const;
+    // Returns a font of the windows' face (MS Sans Serif), `points_x100` hundredths of a point high at the
+    // window's dpi, of `weight`; raises a run-time error when it cannot be made.
+    UniqueFont MakeFont(int points_x100, int weight) const;
     // Sets `font` on control `id`.
     void SetControlFont(int id, const UniqueFont& font) const;
+    // Returns the text of `window` (the frame or a control) as UTF-8; "" for none.
+    static std::string TextOf(HWND window);
+    // Sets the text of `window` (the frame or a control) to `text` (UTF-8); raises a run-time error when
+    // the window refuses it.
+    static void SetTextOf(HWND window, std::string_view text);
     int Scale(int pixels) const { return ::MulDiv(pixels, dpi_, 96); }
     // Destroys the window (OnDestroyed runs); nothing happens when there is none.
     void DestroyNow() { hwnd_.reset(); }
