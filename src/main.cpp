@@ -1,10 +1,12 @@
-// Entry point: runs the launcher (launcher/win32/launcher_program) in the program's order.
+// Entry point: runs the launcher (launcher/win32/launcher_program) in the program's order, with its window
+// or, when the command line asks for it, without.
 #include <windows.h>
 
 #include <optional>
 
 #include "launcher/win32/launcher_program.h"
 #include "platform/messages.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_message_boxes.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -12,7 +14,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     vexar::win32::Win32MessageBoxes boxes;
     std::optional<vexar::win32::LauncherProgram> program;
     try {
+        // With arguments (a shortcut's /run) no window is made.
+        const vexar::CommandLine command = vexar::ParseCommandLine(vexar::win32::Utf8(::GetCommandLineW()));
         program.emplace(instance, &boxes);
+        if (command.request != vexar::CommandLine::Request::kWindow) return program->RunCommand(command);
         program->PrepareWindows();
         program->CreateWindows();
         program->Start();

@@ -65,7 +65,7 @@ run() {
 }
 # records EXPECTED: the programs started, "<program>|<record>" a line each, sorted.
 records() {
-    count=$(printf '%s\n' "$1" | wc -l)
+    count=$(printf '%s' "$1" | grep -c '' || true)
     wait_for sh -c "[ \$(ls '$folder/records' | grep -c '\\.rec\$') -ge $count ]" || true
     actual=$(for record in "$folder"/records/*.rec; do
         [ -e "$record" ] || continue

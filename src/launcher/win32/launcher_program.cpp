@@ -2,10 +2,28 @@
 
 #include <commctrl.h>
 
+#include "launcher/run_game.h"
+#include "platform/win32/wide_text.h"
+
 namespace vexar::win32 {
 
 LauncherProgram::LauncherProgram(HINSTANCE instance, platform::MessageBoxes* boxes)
     : instance_(instance), boxes_(*boxes) {}
+
+int LauncherProgram::RunCommand(const CommandLine& command) {
+    // A box about an unknown game names the folder it looked in in full.
+    std::wstring folder(MAX_PATH, L'\0');
+    DWORD length = ::GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
+    if (length > folder.size()) {
+        folder.resize(length);
+        length = ::GetCurrentDirectoryW(length, folder.data());
+    }
+    folder.resize(length);
+    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    const LauncherPaths paths;
+    return RunCommandLine(command, {files_, shell_, boxes_, codec_}, paths,
+                          Utf8(folder) + paths.config_folder);
+}
 
 void LauncherProgram::PrepareWindows() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "launcher/command_line.h"
 #include "launcher/frmVexarLaunch.h"
 #include "launcher/win32/main_window.h"
 #include "notes_window/frmNotesView.h"
@@ -24,6 +25,10 @@ class LauncherProgram {
 public:
     // The platform objects; every box is shown through `boxes` (not null; it outlives the program).
     LauncherProgram(HINSTANCE instance, platform::MessageBoxes* boxes);
+
+    // Does what the command line `command` (not the window) asks for, without any window: starts one game
+    // or shows the usage; returns the exit status.
+    int RunCommand(const CommandLine& command);
 
     // Common controls and OLE (which decodes the JPEG pictures), for the windows.
     void PrepareWindows();
