@@ -1,9 +1,11 @@
-// Fuzzes the parse of a configuration file: the input is the file's bytes. The list entry and the full
-// read must agree with a plain split of the bytes into lines.
+// Fuzzes the reading of a configuration file: the input is the file's bytes, read in the encoding they
+// say. Every text read is valid UTF-8 and every error 62 or 5; for ASCII bytes (the same in every
+// encoding) the list entry and the full read must agree with a plain split of the bytes into lines.
 #include <cstdlib>
 
 #include "double/platform_double.h"
 #include "launcher/game_config.h"
+#include "platform/utf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -24,25 +26,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     };
     const auto value = [&lines](std::size_t line) { return lines[line - 1].substr(vexar::kLabelLength); };
+    const bool ascii = vexar::utf::IsAscii(bytes);
+    const vexar::testing::Cp1252Codec codec;
     for (const bool full : {false, true}) {
-        vexar::testing::StringSource source(bytes);
-        vexar::platform::LineSplitter splitter(source);
+        vexar::platform::TextFile text(std::make_unique<vexar::testing::StringSource>(bytes), codec);
         int error = 0;
+        vexar::GameConfig game;
+        std::string entry;
         try {
-            vexar::GameConfig game;
-            if (full) vexar::ParseGame(splitter, game);
-            const std::string entry = full ? "" : vexar::ParseListEntry(splitter, "game.cfg");
-            if (full && game != vexar::GameConfig{value(3), value(4), value(5), value(6), value(7), value(8),
-                                                  value(9)}) {
-                std::abort();
-            }
-            if (!full &&
-                entry != (lines[0].rfind("LABELVEXARLNCH]", 0) == 0 ? value(2) : "Invalid Config (game.cfg)"))
-                std::abort();
+            if (full) vexar::ParseGame(text, game);
+            if (!full) entry = vexar::ParseListEntry(text, "game.cfg");
         } catch (const vexar::RuntimeError& raised) {
             error = raised.number();
         }
+        for (const std::string* read : {&entry, &game.strNotes, &game.strLaunchFile, &game.strCDParams})
+            if (!vexar::utf::IsValid(*read)) std::abort();
+        if (!ascii) {
+            if (error != 0 && error != vexar::kErrPastEndOfFile && error != vexar::kErrInvalidCall)
+                std::abort();
+            continue;
+        }
         if (error != (full ? expected(3, 9) : expected(2, 2))) std::abort();
+        if (error != 0) continue;
+        if (full &&
+            game != vexar::GameConfig{value(3), value(4), value(5), value(6), value(7), value(8), value(9)})
+            std::abort();
+        if (!full &&
+            entry != (lines[0].rfind("LABELVEXARLNCH]", 0) == 0 ? value(2) : "Invalid Config (game.cfg)"))
+            std::abort();
     }
     return 0;
 }

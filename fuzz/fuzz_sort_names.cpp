@@ -1,22 +1,21 @@
 // Fuzzes the sort of configuration names: QuickSortStrings on arbitrary names must give the order of
-// std::sort with the same comparison, which must itself be a strict weak order. The first input byte
-// picks the code page (single-byte Windows-1252, or multi-byte UTF-8); the names follow, one per line.
+// std::sort with the same comparison, which must itself be a strict weak order. The names are the input's
+// lines, made what the listing gives: UTF-8 from UTF-16 (unpaired surrogates included).
 #include <algorithm>
 #include <cstdlib>
 
 #include "double/platform_double.h"
 #include "file_utils/mdlGlobalFunctions.h"
+#include "platform/utf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
-    const vexar::testing::Cp1252Codec cp1252;
-    const vexar::testing::Utf8Codec utf8;
-    const vexar::BinaryCompare compare((data[0] & 1) ? static_cast<const vexar::platform::TextCodec&>(utf8)
-                                                     : cp1252);
+    const vexar::testing::Cp1252Codec codec;
+    const vexar::BinaryCompare compare(codec);
     std::vector<std::string> names;
-    const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
     for (std::size_t pos = 0; pos <= bytes.size(); pos = std::min(bytes.find('\n', pos), bytes.size()) + 1) {
-        names.push_back(bytes.substr(pos, bytes.find('\n', pos) - pos));
+        names.push_back(
+            vexar::utf::FromUtf16(vexar::utf::ToUtf16(bytes.substr(pos, bytes.find('\n', pos) - pos))));
     }
     const std::size_t n = std::min<std::size_t>(names.size(), 12);
     for (std::size_t a = 0; a < n; ++a) {
