@@ -11,22 +11,18 @@ namespace {
 
 using win32::ControlId;
 
-// Returns the frame's and every control's rectangle on the screen, after expecting the client area to be
-// `width` x `height` at 96 dpi scaled to `dpi`, every control inside it, none overlapping, every push
-// button named.
-std::vector<RECT> LaidOut(HWND window, int width, int height, int dpi) {
-    RECT client{}, frame{};
+// Expects the client area of `window` to be `width` x `height` at 96 dpi scaled to `dpi`, every control
+// inside it, none overlapping, every push button named.
+void LaidOut(HWND window, int width, int height, int dpi) {
+    RECT client{};
     ::GetClientRect(window, &client);
     EXPECT_EQ(client.right, ::MulDiv(width, dpi, 96));
     EXPECT_EQ(client.bottom, ::MulDiv(height, dpi, 96));
-    ::GetWindowRect(window, &frame);
-    std::vector<RECT> rects{frame};
+    std::vector<RECT> rects;
     for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         RECT rect{}, inside{};
         ::GetWindowRect(child, &rect);
-        for (auto other = rects.begin() + 1; other != rects.end(); ++other) {
-            EXPECT_FALSE(::IntersectRect(&inside, &rect, &*other)) << rects.size();
-        }
+        for (const RECT& other : rects) EXPECT_FALSE(::IntersectRect(&inside, &rect, &other)) << rects.size();
         rects.push_back(rect);
         ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
         EXPECT_TRUE(::IntersectRect(&inside, &rect, &client) && ::EqualRect(&inside, &rect)) << rects.size();
@@ -34,7 +30,6 @@ std::vector<RECT> LaidOut(HWND window, int width, int height, int dpi) {
         const bool button = ::GetClassNameW(child, name, 16) && std::wstring(name) == L"Button";
         EXPECT_TRUE(!button || ::GetWindowTextW(child, name, 16) > 0) << "a push button without a name";
     }
-    return rects;
 }
 
 // Tells `window` that its monitor's dpi is now `dpi`, suggesting a frame around the scaled client area.
@@ -84,19 +79,13 @@ TEST_F(WindowTest, LookAndLayoutFollowTheDesignAtEveryScale) {
     HWND tips = ::FindWindowW(TOOLTIPS_CLASSW, nullptr);
     EXPECT_EQ(::GetWindow(tips, GW_OWNER), window->hwnd());
     EXPECT_EQ(::SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 8) << "the game list's text field has one too";
-    std::vector<std::uint32_t> hashes{PixelHash(window->hwnd()), PixelHash(notes_window->hwnd())};
-    const std::vector<RECT> main96 = LaidOut(window->hwnd(), 621, 166, 96);
-    const std::vector<RECT> notes96 = LaidOut(notes_window->hwnd(), 697, 278, 96);
-    for (const int dpi : {144, 96}) {
-        ChangeDpi(window->hwnd(), 621, 166, dpi);
-        ChangeDpi(notes_window->hwnd(), 697, 278, dpi);
-        const std::vector<RECT> main = LaidOut(window->hwnd(), 621, 166, dpi);
-        const std::vector<RECT> enlarged = LaidOut(notes_window->hwnd(), 697, 278, dpi);
+    // Back at 96 dpi, both windows look exactly as at first: the same hashes.
+    std::vector<std::uint32_t> hashes;
+    for (const int dpi : {96, 144, 96}) {
+        if (!hashes.empty()) ChangeDpi(window->hwnd(), 621, 166, dpi), ChangeDpi(notes_window->hwnd(), 697, 278, dpi);
+        LaidOut(window->hwnd(), 621, 166, dpi);
+        LaidOut(notes_window->hwnd(), 697, 278, dpi);
         hashes.insert(hashes.end(), {PixelHash(window->hwnd()), PixelHash(notes_window->hwnd())});
-        for (std::size_t k = 0; dpi == 96 && k < main.size(); ++k)
-            EXPECT_TRUE(::EqualRect(&main[k], &main96[k]));
-        for (std::size_t k = 0; dpi == 96 && k < enlarged.size(); ++k)
-            EXPECT_TRUE(::EqualRect(&enlarged[k], &notes96[k]));
     }
     EXPECT_EQ(hashes, (std::vector<std::uint32_t>{899656707u, 2051024221u, 2790786684u, 3669516412u,
                                                   899656707u, 2051024221u}));

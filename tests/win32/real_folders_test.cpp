@@ -77,8 +77,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, TitleFile, ::testing::Values(
     TitleCase{"98 characters and a second record", Record(k98) + "2nd", 0, kFree, "", k98, {}, {}, k98},
     TitleCase{"a read-only file is read", Record("Mine"), kReadOnly, kFree, "", "Mine", {}, {}, "Mine"},
     TitleCase{"a locked file is read", Record("Mine"), 0, FILE_SHARE_READ, "", "Mine", {}, {}, "Mine"},
-    TitleCase{"a damaged file", "c" + std::string(99, '\0'), 0, kFree, "", kDesigned,
-              {{"59 Bad record length in Private Sub SetTitle", "Error !", platform::Icon::kCritical}}, {}, kDesigned},
     TitleCase{"SetTitle saves record 1 in the code page", Record("Old") + "2nd", 0, kFree, "SetTitle Café €", "Café €",
               {{"Title set to Café €", "Title Set", platform::Icon::kInformation}}, Record("Caf\xE9 \x80") + "2nd", "Café €"},
     TitleCase{"SetTitle on a locked file", Record("Old"), 0, FILE_SHARE_READ, "SetTitle New", "Old",
