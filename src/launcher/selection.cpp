@@ -41,7 +41,6 @@ void frmVexarLaunch::SelectGame() {
     } catch (...) {
         const RuntimeError error = TrappedError();
         if (error.number() == kErrSubscript) {
-            chosen_.reset();
             view_.SetListText("");
             view_.SetNotesText("Please choose only items from the list.");
         } else {

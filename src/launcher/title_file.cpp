@@ -34,8 +34,7 @@ std::string TitleOfRecord(std::span<const std::uint8_t> bytes) {
 TitleRecord RecordOfTitle(std::string_view title) {
     if (title.size() > kMaxTitleLength) Raise(kErrBadRecordLength);
     TitleRecord record{};
-    record[0] = static_cast<std::uint8_t>(title.size() & 0xFF);
-    record[1] = static_cast<std::uint8_t>(title.size() >> 8);
+    record[0] = static_cast<std::uint8_t>(title.size());  // the count's high byte stays 0
     std::copy(title.begin(), title.end(), record.begin() + 2);
     return record;
 }

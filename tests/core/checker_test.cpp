@@ -43,7 +43,9 @@ TEST(CheckLauncherFolder, ReportsEveryFindingInTheLaunchersWords) {
     EXPECT_EQ(shown + FormatSummary(report) + "\r\n", ReadBytes(data / "check_findings.txt"));
     // A folder without game files: its one problem is enough to fail the check, and nothing is written.
     FakePlatform empty;
-    EXPECT_EQ(CheckLauncherFolder(empty.files, empty.codec, Folders{}).ExitStatus(), 1);
+    const CheckReport one = CheckLauncherFolder(empty.files, empty.codec, Folders{});
+    EXPECT_EQ(one.Problems(), 1) << "a missing Title.cfg that cannot be made is no problem";
+    EXPECT_EQ(one.ExitStatus(), 1);
     EXPECT_EQ(CheckReport{}.ExitStatus(), 0);
     EXPECT_FALSE(empty.files.Exists("Title.cfg"));
     ReadOnlyFiles read_only(fakes.files);

@@ -61,6 +61,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, Encoding, ::testing::Values(
     EncodingCase{"UTF-16 little-endian", Form::kUtf16Le, kGame, "\xF0\x9F\x98\x80", "D:\\" + kGame, kGame + ".exe",
                  kGame + "|\xF0\x9F\x98\x80|D:\\" + kGame + "|" + kGame + ".exe"},
     EncodingCase{"UTF-16 big-endian", Form::kUtf16Be, kCafe, "n", "C:\\g", "g.exe", kCafe + "|n|C:\\g|g.exe"},
+    EncodingCase{"notes beyond the first block", Form::kAsWritten, "Game", std::string(5000, 'n'), "C:\\g", "g.exe",
+                 "Game|" + std::string(5000, 'n') + "|C:\\g|g.exe"},
     EncodingCase{"labels count characters", Form::kAsWritten, "Game", "n", "C:\\g", "g.exe", "Game|n|C:\\g|g.exe",
                  "Titr\xC3\xA9:         "}));
 // clang-format on

@@ -92,6 +92,7 @@ TEST_F(LauncherTest, ManualAndNotesWindowOpenedOrExplained) {
 TEST_F(LauncherTest, EachHandlerReportsItsOwnErrors) {
     AddGame("game.cfg", ConfigText(ConfigValues{"Game", "", "", "game.exe", "", "-h", "", "-c"}));
     fakes.files.FailOn("IsCD.txt", kErrPermissionDenied);
+    fakes.files.AddFile("Title.cfg", "c" + std::string(99, '\0'));  // a count beyond the record
     Start(0);  // the marker cannot be read: hard-drive mode
     Choose("Game");
     form.cmdLaunchGame_Click();
@@ -106,6 +107,7 @@ TEST_F(LauncherTest, EachHandlerReportsItsOwnErrors) {
     }
     std::vector<ShownBox> boxes(8, {"70 Permission denied", "Error !", Icon::kCritical});
     boxes[0].text += " in Form_Load";
+    boxes.insert(boxes.begin(), {"59 Bad record length in Private Sub SetTitle", "Error !", Icon::kCritical});
     EXPECT_EQ(fakes.boxes.shown, boxes);
     view.failure = 0;
     form.Command1_Click();

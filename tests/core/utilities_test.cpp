@@ -43,6 +43,14 @@ TEST(BinaryCompare, OrdersNamesTheCodePageHoldsFirstThenTheRestByUtf16Codes) {
     EXPECT_THROW(QuickSortStrings(names, 0, 2, BinaryCompare(codec), pivots), RuntimeError) << "no element 0";
 }
 
+TEST(ErrorText, IsTheRuntimesNumberAndDescription) {
+    for (const auto& [number, text] : {std::pair{7, "7 Out of memory"},
+                                       {63, "63 Bad record number"},
+                                       {67, "67 Too many files"},
+                                       {71, "71 Disk not ready"}})
+        EXPECT_EQ(ErrorText(RuntimeError(number)), text);
+}
+
 TEST(DeleteFolderTree, UnusablePathsTouchNothing) {
     FakePlatform fakes;
     fakes.files.AddFolder("C:");
