@@ -12,28 +12,7 @@ recorder=$2
 wine_run=$3
 work=$4
 
-fail() { printf '%s\n' "$1" >&2; exit 1; }
-# The launcher a journey started is stopped by its process id on every way out.
-pid=
-stop_launcher() { [ -z "$pid" ] || kill "$pid" 2>/dev/null || true; }
-trap stop_launcher EXIT
-trap 'exit 1' HUP INT TERM
-win_path() {  # a Linux path as the Windows programs see it
-    path=$("$wine_run" winepath -w "$1" 2>/dev/null | tr -d '\r')
-    [ -n "$path" ] || fail "winepath gave no Windows path for $1"
-    printf '%s\n' "$path"
-}
-# wait_for COMMAND...: runs the command every 0.1 s until it succeeds, for at most 60 s.
-wait_for() {
-    deadline=$(($(date +%s) + 60))
-    until "$@" >/dev/null 2>&1; do
-        [ "$(date +%s)" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
-# Succeeds when the X input focus is on window $1 (without a window manager there is no active window
-# to ask for; plain getwindowfocus fails while the focus is still the pointer root).
-has_focus() { [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$1" ]; }
+. "$(dirname "$0")/launcher_under_wine.sh"
 
 # journey NAME GAME START DEFAULT EXPECTED_RECORDS KEYS...: starts the launcher in a fresh folder (in CD
 # mode when NAME says so) whose game file, saved as Notepad saves it (UTF-8 without a mark), names the
@@ -74,24 +53,10 @@ journey() {
         *) xdotool key --delay 40 "$key" ;;
         esac
     done
-    count=$(printf '%s\n' "$expected" | wc -l)
-    wait_for sh -c "[ \$(ls '$folder/records' | grep -c '\\.rec\$') -ge $count ]" || true
     # The keys end on the close button: the launcher ends by itself, with status 0.
-    wait_for sh -c "! kill -0 $pid" || fail "$name: the launcher did not close"
-    status=0
-    wait "$pid" || status=$?
-    pid=
+    ended "$name"
     [ "$status" -eq 0 ] || fail "$name: the launcher ended with status $status"
-    actual=$(for record in "$folder"/records/*.rec; do
-        [ -e "$record" ] || continue
-        file=$(basename "$record")
-        printf '%s|%s\n' "${file%-*}" "$(cat "$record")"
-    done | sort)
-    expected=$(printf '%s\n' "$expected" | sed "s/<start>/$(printf '%s' "$start" | sed 's/[\\&]/\\&/g')/g" | sort)
-    [ "$actual" = "$expected" ] || fail "$name: the programs started were
-$actual
-instead of
-$expected"
+    compare_records "$folder" "$start" "$expected" "$name"
 }
 
 mkdir -p "$work"

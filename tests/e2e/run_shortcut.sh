@@ -1,8 +1,7 @@
 #!/bin/sh
 # The built launcher started as a shortcut starts it: "VexarLauncher.exe /run NAME OPTIONS" under Wine, its
 # command line exactly as written (from a batch file, which hands it over unchanged), starting the games
-# through the real shell. The game and the CD preparation program are copies of the recorder
-# (arg_recorder.exe: "<arguments>|<current directory>|<show command>" in "<program>-<id>.rec"). Boxes are
+# through the real shell. The game and the CD preparation program are copies of the recorder. Boxes are
 # answered with the keyboard once they are up; the exit status is compared.
 #
 #   run_shortcut.sh LAUNCHER RECORDER WINE_RUN WORK_DIR
@@ -12,25 +11,7 @@ recorder=$2
 wine_run=$3
 work=$4
 
-fail() { printf '%s\n' "$1" >&2; exit 1; }
-pid=
-stop_launcher() { [ -z "$pid" ] || kill "$pid" 2>/dev/null || true; }
-trap stop_launcher EXIT
-trap 'exit 1' HUP INT TERM
-win_path() {
-    path=$("$wine_run" winepath -w "$1" 2>/dev/null | tr -d '\r')
-    [ -n "$path" ] || fail "winepath gave no Windows path for $1"
-    printf '%s\n' "$path"
-}
-# wait_for COMMAND...: runs the command every 0.1 s until it succeeds, for at most 60 s.
-wait_for() {
-    deadline=$(($(date +%s) + 60))
-    until "$@" >/dev/null 2>&1; do
-        [ "$(date +%s)" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
-has_focus() { [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$1" ]; }
+. "$(dirname "$0")/launcher_under_wine.sh"
 
 folder=$work/shortcut
 rm -rf "$folder"
@@ -57,27 +38,10 @@ run() {
         wait_for has_focus "$box" || fail "/run $3: the box \"$2\" did not get the keyboard focus"
         xdotool key Return
     fi
-    wait_for sh -c "! kill -0 $pid" || fail "/run $3: the launcher did not end"
-    status=0
-    wait "$pid" || status=$?
-    pid=
+    ended "/run $3"
     [ "$status" -eq "$1" ] || fail "$3: exit status $status, expected $1"
 }
-# records EXPECTED: the programs started, "<program>|<record>" a line each, sorted.
-records() {
-    count=$(printf '%s' "$1" | grep -c '' || true)
-    wait_for sh -c "[ \$(ls '$folder/records' | grep -c '\\.rec\$') -ge $count ]" || true
-    actual=$(for record in "$folder"/records/*.rec; do
-        [ -e "$record" ] || continue
-        file=$(basename "$record")
-        printf '%s|%s\n' "${file%%-*}" "$(cat "$record")"
-    done | sort)
-    expected=$(printf '%s\n' "$1" | sed "s/<start>/$(printf '%s' "$start" | sed 's/[\\&]/\\&/g')/g" | sort)
-    [ "$actual" = "$expected" ] || fail "the programs started were
-$actual
-instead of
-$expected"
-}
+records() { compare_records "$folder" "$start" "$1" /run; }
 
 # The options exactly as written after the name and one blank: blanks and quotes kept.
 run 0 '' '/run "My Game"  -x "a b"  '

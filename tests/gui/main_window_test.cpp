@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "ui/win32/gdi.h"
+#include "ui/win32/late_calls.h"
 
 namespace vexar::testing {
 namespace {
@@ -82,7 +83,8 @@ TEST_F(WindowTest, LookAndLayoutFollowTheDesignAtEveryScale) {
     // Back at 96 dpi, both windows look exactly as at first: the same hashes.
     std::vector<std::uint32_t> hashes;
     for (const int dpi : {96, 144, 96}) {
-        if (!hashes.empty()) ChangeDpi(window->hwnd(), 621, 166, dpi), ChangeDpi(notes_window->hwnd(), 697, 278, dpi);
+        if (!hashes.empty())
+            ChangeDpi(window->hwnd(), 621, 166, dpi), ChangeDpi(notes_window->hwnd(), 697, 278, dpi);
         LaidOut(window->hwnd(), 621, 166, dpi);
         LaidOut(notes_window->hwnd(), 697, 278, dpi);
         hashes.insert(hashes.end(), {PixelHash(window->hwnd()), PixelHash(notes_window->hwnd())});
@@ -216,7 +218,7 @@ TEST_F(WindowTest, OneNotesWindowWithTheLatestNotesFollowingItsOwner) {
 // The window tests' entry: common controls and OLE, as the program sets them up.
 int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
+    vexar::win32::late::InitCommonControlsEx(&controls);
     const vexar::win32::OleSession ole;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -4,6 +4,7 @@
 
 #include "launcher/run_game.h"
 #include "platform/win32/wide_text.h"
+#include "ui/win32/late_calls.h"
 
 namespace vexar::win32 {
 
@@ -27,7 +28,7 @@ int LauncherProgram::RunCommand(const CommandLine& command) {
 
 void LauncherProgram::PrepareWindows() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
+    late::InitCommonControlsEx(&controls);
     ole_.emplace();
 }
 

@@ -1,4 +1,5 @@
 // The notes window: creation of the frame and controls, drawing, and the close button's wiring.
+#include "ui/win32/late_calls.h"
 #include "notes_window/win32/notes_window.h"
 
 #include <commctrl.h>
@@ -98,7 +99,7 @@ LRESULT CALLBACK NotesWindow::OwnerProc(HWND hwnd, UINT message, WPARAM wparam, 
             ::ShowWindow(notes, SW_SHOWNOACTIVATE);
         }
     }
-    return ::DefSubclassProc(hwnd, message, wparam, lparam);
+    return late::DefSubclassProc(hwnd, message, wparam, lparam);
 }
 
 LRESULT NotesWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -6,29 +6,12 @@
 
 #include <string>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace vexar::win32 {
 
 namespace {
-
-using ShellExecuteCall = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
-
-// ShellExecuteW, from shell32 loaded (from the system folder) on the first request: shell32 and what it
-// loads in turn are a large part of a process's start, and only a launch or the manual needs them.
-// Null when shell32 cannot be loaded.
-ShellExecuteCall ShellExecuteFunction() {
-    static const ShellExecuteCall function = [] {
-        wchar_t folder[MAX_PATH] = {};
-        const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) return ShellExecuteCall{};
-        const HMODULE shell32 = ::LoadLibraryW((std::wstring(folder, length) + L"\\shell32.dll").c_str());
-        if (shell32 == nullptr) return ShellExecuteCall{};
-        return reinterpret_cast<ShellExecuteCall>(
-            reinterpret_cast<void*>(::GetProcAddress(shell32, "ShellExecuteW")));
-    }();
-    return function;
-}
 
 // The system's text for Win32 error `code`, without its line end.
 std::string SystemText(DWORD code) {
@@ -69,7 +52,10 @@ std::string RefusalText(INT_PTR code) {
 std::optional<std::string> Win32Shell::Open(const platform::ShellRequest& request) {
     // Every text is passed NUL-terminated, so an empty one reaches the shell as "" and never as a missing
     // argument.
-    const ShellExecuteCall shell_execute = ShellExecuteFunction();
+    // shell32 and what it loads in turn are a large part of a process's start: only a launch or the manual
+    // loads it.
+    static const auto shell_execute =
+        SystemFunctionOf<decltype(::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
     if (shell_execute == nullptr) return "The Windows shell (shell32.dll) could not be loaded.";
     const auto result = reinterpret_cast<INT_PTR>(shell_execute(
         nullptr, Wide(request.operation).c_str(), Wide(request.file).c_str(),

@@ -1,4 +1,5 @@
 // The launcher's windows' shared frame, message forwarding, controls, fonts and drawing.
+#include "ui/win32/late_calls.h"
 #include "ui/win32/framed_window.h"
 
 #include <algorithm>
@@ -106,7 +107,7 @@ void FramedWindow::CreateControls(std::span<const ControlLayout> layouts) {
         if (control == nullptr) RaiseLastError();
         controls_.push_back({layout, control});
         if ((layout.style & ES_MULTILINE) != 0 && IsReadOnlyTextBox(control) &&
-            !::SetWindowSubclass(control, &FramedWindow::ReadOnlyBoxProc, kReadOnlyBoxSubclass, 0)) {
+            !late::SetWindowSubclass(control, &FramedWindow::ReadOnlyBoxProc, kReadOnlyBoxSubclass, 0)) {
             RaiseLastError();
         }
         if (layout.accessible_name != nullptr) Annotate(control, layout.accessible_name);
@@ -140,8 +141,8 @@ void FramedWindow::ScaleTo(int dpi, const RECT* suggested) {
 void FramedWindow::Annotate(HWND control, const wchar_t* name) {
     if (!annotations_) {
         void* services = nullptr;
-        if (FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IAccPropServices, &services))) {
+        if (FAILED(late::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                          IID_IAccPropServices, &services))) {
             return;
         }
         annotations_.reset(static_cast<IAccPropServices*>(services));
@@ -213,19 +214,19 @@ LRESULT CALLBACK FramedWindow::ReadOnlyBoxProc(HWND hwnd, UINT message, WPARAM w
         case WM_GETDLGCODE:
             // A multi-line box would keep Tab for itself and turn Esc into closing the window: the dialog
             // keys skip it and press nothing.
-            return ::DefSubclassProc(hwnd, message, wparam, lparam) & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+            return late::DefSubclassProc(hwnd, message, wparam, lparam) & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
         case WM_LBUTTONDBLCLK: {
-            const LRESULT result = ::DefSubclassProc(hwnd, message, wparam, lparam);
+            const LRESULT result = late::DefSubclassProc(hwnd, message, wparam, lparam);
             if (FramedWindow* owner = WindowOf(::GetParent(hwnd))) owner->OnDoubleClick(::GetDlgCtrlID(hwnd));
             return result;
         }
         case WM_NCDESTROY:
-            ::RemoveWindowSubclass(hwnd, &FramedWindow::ReadOnlyBoxProc, kReadOnlyBoxSubclass);
+            late::RemoveWindowSubclass(hwnd, &FramedWindow::ReadOnlyBoxProc, kReadOnlyBoxSubclass);
             break;
         default:
             break;
     }
-    return ::DefSubclassProc(hwnd, message, wparam, lparam);
+    return late::DefSubclassProc(hwnd, message, wparam, lparam);
 }
 
 LRESULT CALLBACK FramedWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -271,11 +272,11 @@ LRESULT CALLBACK FramedWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam
 }
 
 void UniqueSubclass::reset(HWND window, SUBCLASSPROC proc, DWORD_PTR data) {
-    if (window_ != nullptr) ::RemoveWindowSubclass(window_, proc_, 0);
+    if (window_ != nullptr) late::RemoveWindowSubclass(window_, proc_, 0);
     window_ = nullptr;
     proc_ = nullptr;
     if (window == nullptr) return;
-    if (!::SetWindowSubclass(window, proc, 0, data)) RaiseLastError();
+    if (!late::SetWindowSubclass(window, proc, 0, data)) RaiseLastError();
     window_ = window;
     proc_ = proc;
 }

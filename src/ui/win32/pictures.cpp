@@ -1,4 +1,5 @@
 // Loading and drawing the module's pictures.
+#include "ui/win32/late_calls.h"
 #include "ui/win32/pictures.h"
 
 #include <ole2.h>
@@ -29,10 +30,10 @@ Picture Own(HBITMAP bitmap) {
 
 }  // namespace
 
-OleSession::OleSession() : ok_(SUCCEEDED(::OleInitialize(nullptr))) {}
+OleSession::OleSession() : ok_(SUCCEEDED(late::OleInitialize())) {}
 
 OleSession::~OleSession() {
-    if (ok_) ::OleUninitialize();
+    if (ok_) late::OleUninitialize();
 }
 
 Picture LoadBitmapPicture(HINSTANCE instance, int id) {
@@ -58,13 +59,13 @@ Picture LoadJpegPicture(HINSTANCE instance, int id) {
     ::GlobalUnlock(copy.get());
 
     IStream* raw_stream = nullptr;
-    if (FAILED(::CreateStreamOnHGlobal(copy.get(), TRUE, &raw_stream))) Raise(kErrOutOfMemory);
+    if (FAILED(late::CreateStreamOnHGlobal(copy.get(), TRUE, &raw_stream))) Raise(kErrOutOfMemory);
     copy.release();
     UniqueCom<IStream> stream(raw_stream);
 
     void* raw_picture = nullptr;
-    if (FAILED(
-            ::OleLoadPicture(stream.get(), static_cast<LONG>(length), FALSE, IID_IPicture, &raw_picture))) {
+    if (FAILED(late::OleLoadPicture(stream.get(), static_cast<LONG>(length), FALSE, IID_IPicture,
+                                    &raw_picture))) {
         Raise(kErrInternal);
     }
     UniqueCom<IPicture> picture(static_cast<IPicture*>(raw_picture));

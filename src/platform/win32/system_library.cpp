@@ -1,0 +1,20 @@
+#include "platform/win32/system_library.h"
+
+#include <string>
+
+namespace vexar::win32 {
+
+FARPROC SystemFunction(const wchar_t* dll, const char* name, DllSource source) {
+    std::wstring path = dll;
+    if (source == DllSource::kSystemFolder) {
+        wchar_t folder[MAX_PATH] = {};
+        const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return nullptr;
+        path = std::wstring(folder, length) + L"\\" + path;
+    }
+    // Loaded once for the process: each later call finds it loaded and only counts a reference.
+    const HMODULE module = ::LoadLibraryW(path.c_str());
+    return module == nullptr ? nullptr : ::GetProcAddress(module, name);
+}
+
+}  // namespace vexar::win32
