@@ -7,7 +7,7 @@
 #
 #   findings  data/launcher: one example of every finding and one clean game; data/check_findings.txt, exit 1
 #   clean     its clean game alone, checked as the current directory; data/check_clean.txt, exit 0
-#   console   a folder checked with its output on a console: the names show as the characters they are
+#   console   names outside the code page: data/check_console.txt redirected, and the same on a console
 #   refused   a wrong argument and a missing folder: nothing on stdout, one line on stderr, exit 2
 #
 # The examples of a program found only on the search path and of one found only through its App Paths
@@ -69,14 +69,22 @@ clean)
     compare "$data/check_clean.txt" 0 "$work/stdout.txt" "$status"
     ;;
 console)
-    # On a console (a pseudo-terminal here, which Wine gives the program as its console) names show as
-    # the characters they are: the title "Caf\351 Games" in Windows-1252 arrives as UTF-8 at the terminal.
+    # Names and titles outside the ANSI code page, and a Windows-1252 title: redirected, the output is
+    # UTF-8 as expected; on a console (a pseudo-terminal here, which Wine gives the program as its
+    # console, wide enough not to wrap) the same text shows, once the terminal's control sequences are
+    # taken out.
     folder=$work/launcher
     mkdir -p "$folder/Configs"
+    cp -r "$data/launcher/Games" "$folder/"
+    cp "$data/launcher/Configs/Encoded-UTF16LE.cfg" "$data/launcher/Configs/ゲーム.cfg" "$folder/Configs/"
     printf '\012\000Caf\351 Games' >"$folder/Title.cfg"
-    script -qec "cd '$folder' && '$wine_run' '$exe'" /dev/null </dev/null >"$work/stdout.txt" 2>&1 || true
-    grep -q "$(printf 'caption "Caf\303\251 Games"')" "$work/stdout.txt" ||
-        { echo "VexarCheck's console output does not show the title:"; cat "$work/stdout.txt"; exit 1; }
+    status=0
+    (cd "$folder" && "$wine_run" "$exe") >"$work/stdout.txt" 2>&1 || status=$?
+    compare "$data/check_console.txt" 0 "$work/stdout.txt" "$status"
+    script -qec "stty cols 1000; cd '$folder' && '$wine_run' '$exe'" /dev/null </dev/null >"$work/console.txt" 2>&1 || true
+    sed -e 's/\x1b\[[0-9?;]*[A-Za-z]//g' -e 's/\r//g' "$work/console.txt" >"$work/console-text.txt"
+    tr -d '\r' <"$work/stdout.txt" | cmp -s - "$work/console-text.txt" ||
+        { echo "VexarCheck's console output differs:"; cat "$work/console.txt"; exit 1; }
     ;;
 refused)
     refused() {  # MESSAGE_START ARGUMENTS...: exit status 2, nothing on stdout, one line on stderr
