@@ -11,6 +11,7 @@
 #include "launcher/game_list.h"
 #include "launcher/launcher_rules.h"
 #include "launcher/title_file.h"
+#include "platform/utf.h"
 
 namespace vexar {
 
@@ -66,11 +67,7 @@ std::string Quoted(std::string_view text) {
 
 // True when `name` holds ".cfg" in any mix of case: a file meant to be a game, by its name.
 bool MentionsConfigExtension(std::string_view name) {
-    std::string lower(name);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower.find(".cfg") != std::string::npos;
+    return utf::AsciiLower(name).find(".cfg") != std::string::npos;
 }
 
 std::string Plural(std::int64_t count, std::string_view word) {

@@ -48,7 +48,7 @@ struct ProgramLocation {
     // Where it was found, as the shell would open it.
     std::string path;
     // What was found there is a folder.
-    bool folder = false;
+    bool folder;
 };
 
 class ProgramSearch {

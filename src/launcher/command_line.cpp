@@ -1,5 +1,9 @@
 #include "launcher/command_line.h"
 
+#include <algorithm>
+
+#include "platform/utf.h"
+
 namespace vexar {
 
 namespace {
@@ -16,26 +20,22 @@ void SkipBlanks(std::string_view& text) {
 // Takes the next argument off `text`: up to the closing quote when it begins with one (quotes removed),
 // otherwise up to the next blank.
 std::string TakeArgument(std::string_view& text) {
-    std::size_t end = 0;
-    std::string argument;
     if (!text.empty() && text.front() == '"') {
-        end = text.find('"', 1);
-        argument = text.substr(1, end == std::string_view::npos ? std::string_view::npos : end - 1);
-        end = end == std::string_view::npos ? text.size() : end + 1;
-    } else {
-        while (end < text.size() && !IsBlank(text[end])) ++end;
-        argument = text.substr(0, end);
+        const std::size_t quote = text.find('"', 1);
+        std::string argument(text.substr(1, quote == std::string_view::npos ? quote : quote - 1));
+        text.remove_prefix(quote == std::string_view::npos ? text.size() : quote + 1);
+        return argument;
     }
-    text.remove_prefix(end);
+    const std::size_t blank = std::min(text.find_first_of(" \t"), text.size());
+    std::string argument(text.substr(0, blank));
+    text.remove_prefix(blank);
     return argument;
 }
 
 // True when `argument` is the switch `name` written with "/" or "-", in any case.
 bool IsSwitch(std::string_view argument, std::string_view name) {
-    if (argument.empty() || (argument[0] != '/' && argument[0] != '-')) return false;
-    std::string lower(argument.substr(1));
-    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return lower == name;
+    return !argument.empty() && (argument[0] == '/' || argument[0] == '-') &&
+           utf::AsciiLower(argument.substr(1)) == name;
 }
 
 }  // namespace

@@ -52,7 +52,6 @@ void frmVexarLaunch::PopulateList() {
     std::vector<std::string> entries;
     for (const GameListFile& file : files) {
         state_.strConfigFiles.push_back(file.name);
-        state_.strGameTitles.push_back(file.entry.text);
         if (!file.listed) continue;
         entries.push_back(file.entry.text);
         state_.lngListFiles.push_back(static_cast<std::int32_t>(state_.strConfigFiles.size() - 1));

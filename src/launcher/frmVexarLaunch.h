@@ -22,10 +22,9 @@ class frmNotesView;
 // The main window's variables, shared by its handlers. The number of files is strConfigFiles' size less
 // one; the selected file and the assembled parameters are the selection's and the launch's own.
 struct LauncherState {
-    // Configuration file names in sorted order at indices 1..n; index 0 is unused.
+    // Configuration file names in sorted order at indices 1..n; index 0 is unused. (Their list texts go
+    // straight to the game list: nothing reads them again.)
     std::vector<std::string> strConfigFiles{std::string()};
-    // The list text of each file, parallel to strConfigFiles.
-    std::vector<std::string> strGameTitles{std::string()};
     // For each game-list position, the index in strConfigFiles of the file it was listed from.
     std::vector<std::int32_t> lngListFiles;
     // The current game.

@@ -5,6 +5,7 @@
 #include "launcher/launch_plan.h"
 #include "launcher/launcher_rules.h"
 #include "platform/messages.h"
+#include "platform/utf.h"
 
 namespace vexar {
 
@@ -23,9 +24,7 @@ constexpr std::string_view kUsage =
 // The file name NAME stands for: NAME itself when it ends in ".cfg" (in any case), otherwise NAME.cfg.
 std::string ConfigFileName(std::string_view name) {
     std::string file(name);
-    std::string ending = file.size() >= 4 ? file.substr(file.size() - 4) : std::string();
-    for (char& c : ending) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    if (ending != ".cfg") file += ".cfg";
+    if (!utf::AsciiLower(file).ends_with(".cfg")) file += ".cfg";
     return file;
 }
 
@@ -46,7 +45,7 @@ int RunGame(std::string_view name, std::string_view options, platform::Services 
             const LauncherPaths& paths, std::string_view shown_folder) {
     // Found as the game list finds its files: a plain file whose name ends in ".cfg".
     const std::string wanted = ConfigFileName(name);
-    GameListFile file;
+    GameListFile file{};
     if (wanted.find_first_of("*?\\/") == std::string::npos) {
         file.name = services.files.ListFirst(paths.config_folder + wanted, platform::ListMask::kNormal);
     }

@@ -30,6 +30,9 @@ bool Repair(std::string& bytes);
 // text.size() when `text` has `count` characters, npos when it has fewer.
 std::size_t OffsetOfCharacter(std::string_view text, std::size_t count);
 
+// `text` with the ASCII capitals A to Z made small; every other byte as it is.
+std::string AsciiLower(std::string_view text);
+
 // True when every byte is below 0x80: the text is ASCII, the same in UTF-8 and every ANSI code page.
 bool IsAscii(std::string_view text);
 

@@ -6,6 +6,7 @@
 
 #include "double/platform_double.h"
 #include "file_utils/mdlGlobalFunctions.h"
+#include "platform/utf.h"
 
 namespace vexar::testing {
 namespace {
@@ -41,6 +42,10 @@ TEST(BinaryCompare, OrdersNamesTheCodePageHoldsFirstThenTheRestByUtf16Codes) {
     EXPECT_EQ(names, sorted);
     EXPECT_TRUE(BinaryCompare(codec).Less("\xE2\x82\xAC", "\xC4\x80")) << "decided on the first look";
     EXPECT_THROW(QuickSortStrings(names, 0, 2, BinaryCompare(codec), pivots), RuntimeError) << "no element 0";
+}
+
+TEST(AsciiLower, MakesOnlyTheAsciiCapitalsSmall) {
+    EXPECT_EQ(utf::AsciiLower("@AZ[`az{\xC3\x89"), "@az[`az{\xC3\x89");
 }
 
 TEST(ErrorText, IsTheRuntimesNumberAndDescription) {
