@@ -31,10 +31,11 @@ TEST(QuickSortStrings, SortsAsStdSortDoes) {
 }
 
 TEST(BinaryCompare, OrdersNamesTheCodePageHoldsFirstThenTheRestByUtf16Codes) {
-    // Windows-1252 holds e-acute and the euro sign; A-macron, katakana, private use and emoji it lacks.
-    std::vector<std::string> names{"\xEE\x80\x80", "\xF0\x9F\x98\x80", "\xE3\x82\xB2", "\xC4\x80",
-                                   "\xE2\x82\xAC", "\xC3\xA9",         "alpha2",       "alpha",
-                                   "Zulu"};
+    // Windows-1252 holds e-acute and the euro sign; A-macron, katakana, the emoji's lone first half (a
+    // damaged wide name), the emoji and private use it lacks.
+    std::vector<std::string> names{
+        "\xEE\x80\x80", "\xF0\x9F\x98\x80", "\xED\xA0\xBD", "\xE3\x82\xB2", "\xC4\x80",
+        "\xE2\x82\xAC", "\xC3\xA9",         "alpha2",       "alpha",        "Zulu"};
     const std::vector<std::string> sorted(names.rbegin(), names.rend());
     const Cp1252Codec codec;
     Randomizer pivots;
@@ -46,6 +47,20 @@ TEST(BinaryCompare, OrdersNamesTheCodePageHoldsFirstThenTheRestByUtf16Codes) {
 
 TEST(AsciiLower, MakesOnlyTheAsciiCapitalsSmall) {
     EXPECT_EQ(utf::AsciiLower("@AZ[`az{\xC3\x89"), "@az[`az{\xC3\x89");
+}
+
+// Wide names as Windows lists them: only a high surrogate followed by a low one is a pair; any other
+// surrogate stays as it is and comes back unchanged.
+TEST(Utf16, PairsOnlySurrogatesThatPair) {
+    for (const auto& [wide, text] :
+         {std::pair<std::u16string, std::string>{u"\xFFFF\U00010000\U0010FFFF",
+                                                 "\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
+          {u"\U0001F600\xFF71", "\xF0\x9F\x98\x80\xEF\xBD\xB1"},
+          {u"a\xD83D", "a\xED\xA0\xBD"},
+          {u"\xD83Dx\xDE00", "\xED\xA0\xBDx\xED\xB8\x80"}}) {
+        EXPECT_EQ(utf::FromUtf16(wide), text);
+        EXPECT_EQ(utf::ToUtf16(text), wide) << text;
+    }
 }
 
 TEST(ErrorText, IsTheRuntimesNumberAndDescription) {
