@@ -33,9 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               [&compare](const auto& a, const auto& b) { return compare.Less(a, b); });
     vexar::Randomizer random;
     vexar::QuickSortStrings(names, 1, static_cast<std::int32_t>(names.size()), compare, random);
-    for (std::size_t k = 0; k < names.size(); ++k) {
+    for (std::size_t k = 0; k < names.size(); ++k)
         if (compare.Compare(names[k], want[k]) != 0) std::abort();
-    }
     std::sort(names.begin(), names.end());
     std::sort(want.begin(), want.end());
     if (names != want) std::abort();  // the same names, none lost or doubled

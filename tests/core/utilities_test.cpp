@@ -42,6 +42,7 @@ TEST(BinaryCompare, OrdersNamesTheCodePageHoldsFirstThenTheRestByUtf16Codes) {
     QuickSortStrings(names, 1, static_cast<std::int32_t>(names.size()), BinaryCompare(codec), pivots);
     EXPECT_EQ(names, sorted);
     EXPECT_TRUE(BinaryCompare(codec).Less("\xE2\x82\xAC", "\xC4\x80")) << "decided on the first look";
+    EXPECT_TRUE(BinaryCompare(codec).Less("\xC3\xA9", "\xC3\xAA")) << "bytes differ inside a character";
     EXPECT_THROW(QuickSortStrings(names, 0, 2, BinaryCompare(codec), pivots), RuntimeError) << "no element 0";
 }
 
@@ -49,17 +50,22 @@ TEST(AsciiLower, MakesOnlyTheAsciiCapitalsSmall) {
     EXPECT_EQ(utf::AsciiLower("@AZ[`az{\xC3\x89"), "@az[`az{\xC3\x89");
 }
 
-// Wide names as Windows lists them: only a high surrogate followed by a low one is a pair; any other
-// surrogate stays as it is and comes back unchanged.
-TEST(Utf16, PairsOnlySurrogatesThatPair) {
-    for (const auto& [wide, text] :
-         {std::pair<std::u16string, std::string>{u"\xFFFF\U00010000\U0010FFFF",
-                                                 "\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
-          {u"\U0001F600\xFF71", "\xF0\x9F\x98\x80\xEF\xBD\xB1"},
-          {u"a\xD83D", "a\xED\xA0\xBD"},
-          {u"\xD83Dx\xDE00", "\xED\xA0\xBDx\xED\xB8\x80"}}) {
-        EXPECT_EQ(utf::FromUtf16(wide), text);
-        EXPECT_EQ(utf::ToUtf16(text), wide) << text;
+// Each byte that starts no well-formed sequence is one U+FFFD; lone surrogates convert both ways.
+TEST(Utf8, ValidatesRepairsAndConverts) {
+    for (const auto& [bytes, valid, wide] : std::vector<std::tuple<std::string, bool, std::u16string>>{
+             {"a\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF", true, u"a\x7F\x80\x7FF\x800\xFFFF"},
+             {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF\xF0\x9F\x98\x80\xEF\xBD\xB1", true,
+              u"\U00010000\U0010FFFF\U0001F600\xFF71"},
+             {"\x80\xC1\xBF\xE0\x9F\xBF\xC1\x80\x80\x80\xF4\x90\x80\x80", false, std::u16string(14, 0xFFFD)},
+             {"\xE2(\xA1\xE2\x82", false, u"\xFFFD(\xFFFD\xFFFD\xFFFD"},
+             {"x\xED\xBF\xBF\xED\xA0\x80", false, u"x\xDFFF\xD800"}}) {
+        std::string repaired = bytes;
+        EXPECT_EQ(utf::IsValid(bytes), valid) << bytes;
+        EXPECT_EQ(utf::Repair(repaired), !valid) << bytes;
+        EXPECT_TRUE(utf::IsValid(repaired)) << repaired;
+        EXPECT_EQ(utf::ToUtf16(bytes), wide) << bytes;
+        EXPECT_EQ(utf::ToUtf16(utf::FromUtf16(wide)), wide) << bytes;
+        EXPECT_TRUE(!valid || utf::FromUtf16(wide) == bytes) << bytes;
     }
 }
 
@@ -76,9 +82,8 @@ TEST(DeleteFolderTree, UnusablePathsTouchNothing) {
     fakes.files.AddFolder("C:");
     fakes.files.AddFolder("C:\\data");
     fakes.files.AddFile("C:\\data\\file.txt");
-    for (const char* path : {"", "   ", "C:\\", "C:", "data", "C:\\data\\file.txt", "C:\\missing"}) {
+    for (const char* path : {"", "   ", "C:\\", "C:", "data", "C:\\data\\file.txt", "C:\\missing"})
         EXPECT_EQ(DeleteFolderTree(fakes.files, path), -1) << path;
-    }
     RemoveDataFolder(fakes.files, fakes.boxes, " C:\\missing\\ ");
     EXPECT_TRUE(fakes.files.Exists("C:\\data\\file.txt"));
     // Blanks around the path and one trailing backslash are no part of it.

@@ -114,9 +114,8 @@ TEST_F(WindowTest, TabWalksTheControlsAndEnterOrEscPressesNothing) {
     ::SetFocus(Control(ControlId::kCmdLaunchGame));  // a focused button is pressed by Enter as usual
     Press(VK_RETURN);
     // A double click is two presses, as on any push button.
-    for (const UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+    for (const UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
         ::SendMessageW(Control(ControlId::kCmdLaunchGame), mouse, mouse == WM_LBUTTONUP ? 0 : MK_LBUTTON, 0);
-    }
     EXPECT_EQ(fakes.shell.calls.size(), 3u);
 }
 

@@ -79,9 +79,8 @@ public:
     }
     void RemoveEmptyDirectory(std::string_view path) override {
         At(path);
-        for (const auto& entry : entries_) {
+        for (const auto& entry : entries_)
             if (Folder(entry.first) == path) Raise(kErrPathFileAccess);
-        }
         entries_.erase(entries_.find(path));
     }
     std::unique_ptr<platform::ByteSource> OpenForInput(std::string_view path) override {
