@@ -12,10 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const vexar::testing::Cp1252Codec codec;
     const vexar::BinaryCompare compare(codec);
     std::vector<std::string> names;
+    constexpr auto keep = vexar::utf::LoneSurrogate::kKeep;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     for (std::size_t pos = 0; pos <= bytes.size(); pos = std::min(bytes.find('\n', pos), bytes.size()) + 1) {
-        names.push_back(
-            vexar::utf::FromUtf16(vexar::utf::ToUtf16(bytes.substr(pos, bytes.find('\n', pos) - pos))));
+        names.push_back(vexar::utf::FromUtf16(
+            vexar::utf::ToUtf16(bytes.substr(pos, bytes.find('\n', pos) - pos), keep), keep));
     }
     const std::size_t n = std::min<std::size_t>(names.size(), 12);
     for (std::size_t a = 0; a < n; ++a) {

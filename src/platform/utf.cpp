@@ -6,21 +6,21 @@ namespace vexar::utf {
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
-bool IsSurrogate(char32_t code) {
-    return code >= 0xD800 && code <= 0xDFFF;
+// The length of the sequence that `lead` begins; 0 for a byte that begins none.
+std::size_t SequenceLength(unsigned char lead) {
+    return lead < 0x80                    ? 1
+           : lead >= 0xC2 && lead <= 0xDF ? 2
+           : lead >= 0xE0 && lead <= 0xEF ? 3
+           : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                          : 0;
 }
 
-// Decodes the sequence at text[pos]: its code point and length; length 0 when the byte starts no
-// well-formed sequence. With `surrogates`, three-byte forms of surrogates count as well-formed.
-std::pair<char32_t, std::size_t> Decode(std::string_view text, std::size_t pos, bool surrogates) {
+// Decodes the sequence at text[pos]: its code point and length; length 0 when the byte begins no
+// well-formed sequence. With kKeep, three-byte forms of surrogates count as well-formed.
+std::pair<char32_t, std::size_t> Decode(std::string_view text, std::size_t pos, LoneSurrogate lone) {
     const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80) return {lead, 1};
-    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
-                               : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                              : 0;
+    const std::size_t length = SequenceLength(lead);
+    if (length == 1) return {lead, 1};
     if (length == 0 || pos + length > text.size()) return {0, 0};
     char32_t code = lead & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) {
@@ -29,11 +29,25 @@ std::pair<char32_t, std::size_t> Decode(std::string_view text, std::size_t pos, 
         code = code << 6 | (next & 0x3F);
     }
     const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-    if (code < least || code > 0x10FFFF || (IsSurrogate(code) && !surrogates)) return {0, 0};
+    if (code < least || code > 0x10FFFF || (IsSurrogate(code) && lone == LoneSurrogate::kReplace)) {
+        return {0, 0};
+    }
     return {code, length};
 }
 
+// The code point's place in UTF-16 order: the characters above the surrogates sort after the ones that
+// UTF-16 writes with surrogates.
+char32_t Utf16Rank(char32_t code) {
+    return code >= 0xE000 && code <= 0xFFFF ? code + 0x200000 : code;
+}
+
 }  // namespace
+
+std::pair<char32_t, std::size_t> DecodeAt(std::string_view text, std::size_t pos, LoneSurrogate lone) {
+    const auto decoded = Decode(text, pos, lone);
+    if (decoded.second == 0) return {kReplacementCharacter, 1};
+    return decoded;
+}
 
 void AppendCodePoint(std::string& out, char32_t code) {
     if (code < 0x80) {
@@ -53,25 +67,11 @@ void AppendCodePoint(std::string& out, char32_t code) {
     }
 }
 
-namespace {
-
-// The code point's place in UTF-16 order: the characters above the surrogates sort after the ones that
-// UTF-16 writes with surrogates.
-char32_t Utf16Rank(char32_t code) {
-    return code >= 0xE000 && code <= 0xFFFF ? code + 0x200000 : code;
-}
-
-}  // namespace
-
-std::u16string ToUtf16(std::string_view text) {
+std::u16string ToUtf16(std::string_view text, LoneSurrogate lone) {
     std::u16string wide;
     wide.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
-        auto [code, length] = Decode(text, pos, true);
-        if (length == 0) {
-            code = kReplacement;
-            length = 1;
-        }
+        const auto [code, length] = DecodeAt(text, pos, lone);
         if (code >= 0x10000) {
             wide += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
             wide += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
@@ -83,14 +83,15 @@ std::u16string ToUtf16(std::string_view text) {
     return wide;
 }
 
-std::string FromUtf16(std::u16string_view text) {
+std::string FromUtf16(std::u16string_view text, LoneSurrogate lone) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t code = text[i];
-        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
+        if (IsHighSurrogate(code) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+            code = CombineSurrogates(code, text[++i]);
+        } else if (IsSurrogate(code) && lone == LoneSurrogate::kReplace) {
+            code = kReplacementCharacter;
         }
         AppendCodePoint(out, code);
     }
@@ -103,7 +104,7 @@ bool IsValid(std::string_view bytes) {
             ++pos;
             continue;
         }
-        const std::size_t length = Decode(bytes, pos, false).second;
+        const std::size_t length = Decode(bytes, pos, LoneSurrogate::kReplace).second;
         if (length == 0) return false;
         pos += length;
     }
@@ -115,25 +116,33 @@ bool Repair(std::string& bytes) {
     std::string repaired;
     repaired.reserve(bytes.size() + 8);
     for (std::size_t pos = 0; pos < bytes.size();) {
-        const std::size_t length = Decode(bytes, pos, false).second;
-        if (length == 0) {
-            AppendCodePoint(repaired, kReplacement);
-            ++pos;
-        } else {
-            repaired.append(bytes, pos, length);
-            pos += length;
-        }
+        const auto [code, length] = DecodeAt(bytes, pos, LoneSurrogate::kReplace);
+        AppendCodePoint(repaired, code);
+        pos += length;
     }
     bytes = std::move(repaired);
     return true;
+}
+
+std::string ValidText(std::string_view text) {
+    return FromUtf16(ToUtf16(text, LoneSurrogate::kKeep), LoneSurrogate::kReplace);
+}
+
+std::size_t LengthWithoutCutEnd(std::string_view bytes) {
+    // A sequence is at most four bytes long: its lead byte is among the last three when it is cut short.
+    for (std::size_t back = 1; back <= std::min<std::size_t>(3, bytes.size()); ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: the lead is further back
+        return SequenceLength(byte) > back ? bytes.size() - back : bytes.size();
+    }
+    return bytes.size();
 }
 
 std::size_t OffsetOfCharacter(std::string_view text, std::size_t count) {
     std::size_t pos = 0;
     for (std::size_t k = 0; k < count; ++k) {
         if (pos >= text.size()) return std::string_view::npos;
-        const std::size_t length = Decode(text, pos, true).second;
-        pos += length == 0 ? 1 : length;
+        pos += DecodeAt(text, pos, LoneSurrogate::kKeep).second;
     }
     return pos;
 }
@@ -157,10 +166,8 @@ int CompareUtf16(std::string_view a, std::string_view b) {
     while (i > 0 && i < a.size() && i < b.size() && (static_cast<unsigned char>(a[i]) & 0xC0) == 0x80) --i;
     std::size_t j = i;
     while (i < a.size() && j < b.size()) {
-        auto [code_a, length_a] = Decode(a, i, true);
-        auto [code_b, length_b] = Decode(b, j, true);
-        if (length_a == 0) code_a = kReplacement, length_a = 1;
-        if (length_b == 0) code_b = kReplacement, length_b = 1;
+        const auto [code_a, length_a] = DecodeAt(a, i, LoneSurrogate::kKeep);
+        const auto [code_b, length_b] = DecodeAt(b, j, LoneSurrogate::kKeep);
         if (code_a != code_b) return Utf16Rank(code_a) < Utf16Rank(code_b) ? -1 : 1;
         i += length_a;
         j += length_b;

@@ -50,7 +50,8 @@ TEST(AsciiLower, MakesOnlyTheAsciiCapitalsSmall) {
     EXPECT_EQ(utf::AsciiLower("@AZ[`az{\xC3\x89"), "@az[`az{\xC3\x89");
 }
 
-TEST(Utf8, EachMalformedByteIsOneReplacementAndLoneSurrogatesConvertBothWays) {
+TEST(Utf8, EachMalformedByteIsOneReplacementAndLoneSurrogatesAreKeptOrReplaced) {
+    constexpr auto keep = utf::LoneSurrogate::kKeep, replace = utf::LoneSurrogate::kReplace;
     for (const auto& [bytes, valid, wide] : std::vector<std::tuple<std::string, bool, std::u16string>>{
              {"a\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF", true, u"a\x7F\x80\x7FF\x800\xFFFF"},
              {"\xF4\x8F\xBF\xBF\xEF\xBD\xB1\xF0\x90\x80\x80", true, u"\U0010FFFF\xFF71\U00010000"},
@@ -63,10 +64,27 @@ TEST(Utf8, EachMalformedByteIsOneReplacementAndLoneSurrogatesConvertBothWays) {
         EXPECT_EQ(utf::IsValid(bytes), valid) << bytes;
         EXPECT_EQ(utf::Repair(repaired), !valid) << bytes;
         EXPECT_TRUE(utf::IsValid(repaired)) << repaired;
-        EXPECT_EQ(utf::ToUtf16(bytes), wide) << bytes;
-        EXPECT_EQ(utf::ToUtf16(utf::FromUtf16(wide)), wide) << bytes;
-        EXPECT_TRUE(!valid || utf::FromUtf16(wide) == bytes) << bytes;
+        EXPECT_EQ(utf::ToUtf16(bytes, keep), wide) << bytes;
+        EXPECT_EQ(utf::ToUtf16(utf::FromUtf16(wide, keep), keep), wide) << bytes;
+        EXPECT_TRUE(!valid || utf::FromUtf16(wide, keep) == bytes) << bytes;
+        // Text for others to read: valid, character for character (a lone surrogate one U+FFFD).
+        const std::string text = utf::ValidText(bytes);
+        EXPECT_TRUE(utf::IsValid(text) && (text == bytes) == valid) << bytes;
+        EXPECT_EQ(utf::ToUtf16(text, replace).size(), wide.size()) << bytes;
     }
+}
+
+TEST(Utf8, TextCutAtAByteCountEndsWithItsLastWholeCharacter) {
+    for (const auto& [bytes, whole] :
+         std::vector<std::pair<std::string, std::size_t>>{{"", 0},
+                                                          {"ab", 2},
+                                                          {"a\xC3", 1},
+                                                          {"a\xC3\xA9", 3},
+                                                          {"\xE2\x82", 0},
+                                                          {"\xE2\x82\xAC", 3},
+                                                          {"\xF0\x9F\x98", 0},
+                                                          {"a\xF0\x9F\x98\x80", 5}})
+        EXPECT_EQ(utf::LengthWithoutCutEnd(bytes), whole) << bytes;
 }
 
 TEST(ErrorText, IsTheRuntimesNumberAndDescription) {

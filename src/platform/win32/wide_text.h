@@ -11,13 +11,13 @@ namespace vexar::win32 {
 
 // `text` (UTF-8) as UTF-16.
 inline std::wstring Wide(std::string_view text) {
-    const std::u16string wide = utf::ToUtf16(text);
+    const std::u16string wide = utf::ToUtf16(text, utf::LoneSurrogate::kKeep);
     return std::wstring(wide.begin(), wide.end());
 }
 
 // `text` (UTF-16) as UTF-8.
 inline std::string Utf8(std::wstring_view text) {
-    return utf::FromUtf16(std::u16string(text.begin(), text.end()));
+    return utf::FromUtf16(std::u16string(text.begin(), text.end()), utf::LoneSurrogate::kKeep);
 }
 
 }  // namespace vexar::win32

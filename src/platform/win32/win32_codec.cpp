@@ -58,7 +58,7 @@ platform::AnsiText Win32Codec::FromUtf8(std::string_view text) const {
     // Which characters: each one that does not come back from the code page as it went in.
     for (std::size_t pos = 0; pos < wide.size();) {
         const bool pair =
-            IS_HIGH_SURROGATE(wide[pos]) && pos + 1 < wide.size() && IS_LOW_SURROGATE(wide[pos + 1]);
+            utf::IsHighSurrogate(wide[pos]) && pos + 1 < wide.size() && utf::IsLowSurrogate(wide[pos + 1]);
         const std::wstring_view character = std::wstring_view(wide).substr(pos, pair ? 2 : 1);
         pos += character.size();
         if (Widened(Narrowed(character, nullptr)) == character) continue;

@@ -176,10 +176,10 @@ struct Cp1252Codec : platform::TextCodec {
     }
     platform::AnsiText FromUtf8(std::string_view text) const override {
         platform::AnsiText ansi;
-        for (const char16_t c : utf::ToUtf16(text)) {
+        for (const char16_t c : utf::ToUtf16(text, utf::LoneSurrogate::kKeep)) {
             const bool held = c < 0x80 || (c >= 0xA0 && c <= 0xFF) || c == u'\u20AC';
             ansi.bytes += held ? static_cast<char>(c == u'\u20AC' ? 0x80 : c) : '?';
-            const std::string character = utf::FromUtf16(std::u16string(1, c));
+            const std::string character = utf::FromUtf16(std::u16string(1, c), utf::LoneSurrogate::kKeep);
             if (!held && ansi.lacking.find(character) == std::string::npos) ansi.lacking += character;
         }
         return ansi;
@@ -189,7 +189,8 @@ struct Cp1252Codec : platform::TextCodec {
 // What a Windows control shows of `text`: the text ends at its first NUL, and a byte that starts no valid
 // UTF-8 sequence becomes U+FFFD.
 inline std::string ShownByControl(std::string_view text) {
-    return utf::FromUtf16(utf::ToUtf16(text.substr(0, text.find('\0'))));
+    return utf::FromUtf16(utf::ToUtf16(text.substr(0, text.find('\0')), utf::LoneSurrogate::kKeep),
+                          utf::LoneSurrogate::kKeep);
 }
 
 // The main window's controls as plain values; every one raises `failure` while it is set.
