@@ -34,7 +34,7 @@ std::string LineSplitter::ReadLine() {
         const std::size_t room = kMaxLineLength - line.size();
         if (static_cast<std::size_t>(stop - begin) >= room) {
             line.append(begin, room);
-            at_end_ = true;  // the rest of the file is not read
+            at_end_ = cut_ = true;  // the rest of the file is not read
             pos_ = end_ = 0;
             return line;
         }

@@ -21,6 +21,8 @@ public:
 
     // Returns the next line without its terminator; raises 62 when no line is left.
     std::string ReadLine() override;
+    // True once the line given last was cut at kMaxLineLength: it is the file's last line.
+    bool cut() const { return cut_; }
 
 private:
     // Makes at least one unread byte available; returns false at the end of the file.
@@ -31,6 +33,7 @@ private:
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool at_end_ = false;
+    bool cut_ = false;
 };
 
 }  // namespace vexar::platform

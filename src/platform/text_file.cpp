@@ -13,20 +13,31 @@ namespace {
 // The lines whose bytes decide the encoding of a file without a byte-order mark: all the launcher reads.
 constexpr std::size_t kDecidingLines = 9;
 constexpr std::size_t kChunk = 4096;
-constexpr char32_t kReplacement = 0xFFFD;
+
+// Reads from `source` into `out` until it holds at least `wanted` bytes or the file ends; returns how many
+// it holds.
+std::size_t ReadAtLeast(ByteSource& source, std::span<char> out, std::size_t wanted) {
+    std::size_t got = 0;
+    while (got < wanted) {
+        const std::size_t n = source.ReadSome(out.subspan(got));
+        if (n == 0) break;
+        got += n;
+    }
+    return got;
+}
 
 }  // namespace
 
-// The file's bytes after its byte-order mark; UTF-16 turned into UTF-8 on the way (a unit that pairs with
-// no other, and a last odd byte, read as U+FFFD).
+// The file's bytes after its byte-order mark. UTF-16 is turned into UTF-8 on the way: a unit that pairs
+// with no other, and a last odd byte, read as U+FFFD.
 class TextFile::Decoder final : public ByteSource {
 public:
     Decoder(ByteSource& source, std::string first, Encoding encoding)
         : source_(source),
-          pending_(std::move(first)),
           utf16_(encoding == Encoding::kUtf16Le || encoding == Encoding::kUtf16Be),
           big_endian_(encoding == Encoding::kUtf16Be) {
-        if (utf16_) std::swap(pending_, raw_);
+        // The first block is read already: as it is, or as UTF-16 still to convert.
+        (utf16_ ? raw_ : pending_) = std::move(first);
     }
 
     std::size_t ReadSome(std::span<char> out) override {
@@ -45,56 +56,43 @@ public:
     }
 
 private:
-    // Reads a chunk of UTF-16 and appends it to pending_ as UTF-8.
+    // Reads a chunk of UTF-16 and appends it to pending_ as UTF-8. A high surrogate at the chunk's end
+    // waits for the next chunk, which may hold its partner.
     void ConvertMore() {
         char chunk[kChunk];
         const std::size_t got = source_.ReadSome(chunk);
         raw_.append(chunk, got);
+        ended_ = got == 0;
+        std::u16string units = std::exchange(high_, std::u16string());
         std::size_t pos = 0;
         for (; pos + 1 < raw_.size(); pos += 2) {
             const auto first = static_cast<unsigned char>(raw_[pos]);
             const auto second = static_cast<unsigned char>(raw_[pos + 1]);
-            Take(static_cast<char16_t>(big_endian_ ? first << 8 | second : second << 8 | first));
+            units += static_cast<char16_t>(big_endian_ ? first << 8 | second : second << 8 | first);
         }
         raw_.erase(0, pos);
-        if (got == 0) {
-            ended_ = true;
-            if (high_ != 0 || !raw_.empty()) utf::AppendCodePoint(pending_, kReplacement);
+        if (!ended_ && !units.empty() && utf::IsHighSurrogate(units.back())) {
+            high_ = units.back();
+            units.pop_back();
         }
-    }
-
-    void Take(char16_t unit) {
-        if (high_ != 0) {
-            const char16_t high = std::exchange(high_, char16_t{0});
-            if (unit >= 0xDC00 && unit <= 0xDFFF) {
-                utf::AppendCodePoint(pending_, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
-                return;
-            }
-            utf::AppendCodePoint(pending_, kReplacement);
-        }
-        if (unit >= 0xD800 && unit <= 0xDBFF) {
-            high_ = unit;
-        } else {
-            utf::AppendCodePoint(pending_, unit >= 0xDC00 && unit <= 0xDFFF ? kReplacement : unit);
-        }
+        pending_ += utf::FromUtf16(units, utf::LoneSurrogate::kReplace);
+        if (ended_ && !raw_.empty()) utf::AppendCodePoint(pending_, utf::kReplacementCharacter);
     }
 
     ByteSource& source_;
     std::string pending_;  // bytes ready to be read
     std::string raw_;      // UTF-16 bytes not yet converted
+    std::u16string high_;  // a high surrogate waiting for its low one
     bool utf16_;
     bool big_endian_;
     bool ended_ = false;
-    char16_t high_ = 0;  // a high surrogate waiting for its low one
 };
 
 TextFile::TextFile(std::unique_ptr<ByteSource> source, const TextCodec& codec)
     : codec_(codec), source_(std::move(source)) {
-    // The first block holds the mark, if any, and is read again as the file's first bytes.
+    // The first bytes hold the mark, if any, and are read again as the file's first bytes.
     std::string head(kChunk, '\0');
-    std::size_t got = 0;
-    for (std::size_t n = 1; got < 3 && n != 0; got += n) n = source_->ReadSome(std::span(head).subspan(got));
-    head.resize(got);
+    head.resize(ReadAtLeast(*source_, head, 3));
     std::size_t mark = 0;
     if (head.starts_with("\xEF\xBB\xBF")) {
         encoding_ = Encoding::kUtf8Mark, mark = 3;
@@ -108,39 +106,43 @@ TextFile::TextFile(std::unique_ptr<ByteSource> source, const TextCodec& codec)
     if (mark != 0) return;
 
     try {
-        while (ahead_.size() < kDecidingLines) ahead_.push_back(lines_->ReadLine());
+        while (ahead_.size() < kDecidingLines) ahead_.push_back(ReadRawLine());
     } catch (const RuntimeError& error) {
-        ahead_error_ = std::make_unique<RuntimeError>(error);
+        ahead_error_ = error;
     }
-    const bool all_ascii = std::all_of(ahead_.begin(), ahead_.end(), utf::IsAscii);
-    const bool all_utf8 = std::all_of(ahead_.begin(), ahead_.end(), utf::IsValid);
+    // A line cut at the length limit is judged without the character the cut fell into.
+    const auto whole = [](const RawLine& line) {
+        return std::string_view(line.bytes)
+            .substr(0, line.cut ? utf::LengthWithoutCutEnd(line.bytes) : line.bytes.size());
+    };
+    const bool all_ascii = std::all_of(ahead_.begin(), ahead_.end(),
+                                       [&](const RawLine& line) { return utf::IsAscii(line.bytes); });
+    const bool all_utf8 = std::all_of(ahead_.begin(), ahead_.end(),
+                                      [&](const RawLine& line) { return utf::IsValid(whole(line)); });
     if (!all_ascii && all_utf8) encoding_ = Encoding::kUtf8;
 }
 
 TextFile::~TextFile() = default;
 
-std::string TextFile::NextRawLine() {
+TextFile::RawLine TextFile::ReadRawLine() {
+    std::string bytes = lines_->ReadLine();
+    return {std::move(bytes), lines_->cut()};
+}
+
+TextFile::RawLine TextFile::NextRawLine() {
     if (next_ahead_ < ahead_.size()) return std::move(ahead_[next_ahead_++]);
     if (ahead_error_) throw RuntimeError(*ahead_error_);
-    return lines_->ReadLine();
+    return ReadRawLine();
 }
 
 std::string TextFile::ReadLine() {
-    std::string line = NextRawLine();
+    RawLine raw = NextRawLine();
+    std::string& line = raw.bytes;
     ++given_;
-    switch (encoding_) {
-        case Encoding::kAnsi:
-            return utf::IsAscii(line) ? line : codec_.ToUtf8(line);
-        case Encoding::kUtf8Mark:
-            if (utf::Repair(line)) repaired_lines_.push_back(given_);
-            return line;
-        case Encoding::kUtf8:  // the lines after the deciding ones, should any be read
-            utf::Repair(line);
-            return line;
-        case Encoding::kUtf16Le:
-        case Encoding::kUtf16Be:
-            break;
-    }
+    if (encoding_ == Encoding::kAnsi) return utf::IsAscii(line) ? line : codec_.ToUtf8(line);
+    // Every other encoding is UTF-8 by now: a character cut in two at the length limit is left out.
+    if (raw.cut) line.resize(utf::LengthWithoutCutEnd(line));
+    if (utf::Repair(line) && encoding_ == Encoding::kUtf8Mark) repaired_lines_.push_back(given_);
     return line;
 }
 

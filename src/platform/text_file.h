@@ -3,6 +3,7 @@
 // is the file system's; what the lines mean is the configuration format's.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,9 @@ enum class Encoding {
 // A text file's lines, decoded. A byte-order mark (UTF-8, UTF-16 little- or big-endian) decides the
 // encoding. Without one, the bytes of the first nine lines - all the launcher ever reads - decide: UTF-8
 // when they are valid UTF-8 and hold a byte above 127, otherwise the ANSI code page. Lines end as
-// LineSplitter says, in every encoding; bad UTF-8 after a mark reads as U+FFFD, sequence by sequence.
+// LineSplitter says, in every encoding; bad UTF-8 after a mark reads as U+FFFD, sequence by sequence. A
+// line that LineSplitter cuts keeps its characters whole: a character cut in two is left out, and it
+// does not make a UTF-8 file ANSI.
 class TextFile final : public LineReader {
 public:
     // The lines of the file `source` reads; reads its first bytes (without a mark, its first nine lines).
@@ -38,8 +41,13 @@ public:
 
 private:
     class Decoder;
-    // Returns the next line of the file as its bytes are (UTF-16 already made UTF-8).
-    std::string NextRawLine();
+    // A line as the file's bytes are (UTF-16 already made UTF-8), and whether LineSplitter cut it.
+    struct RawLine {
+        std::string bytes;
+        bool cut = false;
+    };
+    RawLine ReadRawLine();
+    RawLine NextRawLine();
 
     const TextCodec& codec_;
     std::unique_ptr<ByteSource> source_;
@@ -47,9 +55,9 @@ private:
     std::unique_ptr<LineSplitter> lines_;
     Encoding encoding_ = Encoding::kAnsi;
     // Without a mark: the first lines, read to decide; then the error that ended them, if any.
-    std::vector<std::string> ahead_;
+    std::vector<RawLine> ahead_;
     std::size_t next_ahead_ = 0;
-    std::unique_ptr<RuntimeError> ahead_error_;
+    std::optional<RuntimeError> ahead_error_;
     int given_ = 0;
     std::vector<int> repaired_lines_;
 };

@@ -12,7 +12,7 @@ std::string Saved(const std::string& text, Form form) {
     if (form == Form::kAsWritten) return text;
     if (form == Form::kUtf8Mark) return "\xEF\xBB\xBF" + text;
     std::string bytes = form == Form::kUtf16Le ? "\xFF\xFE" : "\xFE\xFF";
-    for (const char16_t unit : utf::ToUtf16(text)) {
+    for (const char16_t unit : utf::ToUtf16(text, utf::LoneSurrogate::kKeep)) {
         const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
         bytes += form == Form::kUtf16Le ? std::string{low, high} : std::string{high, low};
     }
@@ -26,15 +26,17 @@ struct EncodingCase {
     std::string title, notes, folder, file;  // as written in the file's lines 2 to 5
     std::string shown;                       // the title, notes, folder and file read, joined by '|'
     std::string label_line2 = "Title:         ";
+    std::string line9 = "Value:         ";
 };
 class Encoding : public LauncherTest, public ::testing::WithParamInterface<EncodingCase> {};
 
 TEST_P(Encoding, DecidesHowTheLinesRead) {
     const EncodingCase& c = GetParam();
     const std::string l = "Value:         ";
-    AddGame("game.cfg",
-            Saved(ConfigText({c.label_line2 + c.title, l + c.notes, l + c.folder, l + c.file, l, l, l, l}),
-                  c.form));
+    AddGame(
+        "game.cfg",
+        Saved(ConfigText({c.label_line2 + c.title, l + c.notes, l + c.folder, l + c.file, l, l, l, c.line9}),
+              c.form));
     Start();
     ASSERT_EQ(view.entries.size(), 1u);
     Choose(view.entries[0]);
@@ -45,6 +47,14 @@ TEST_P(Encoding, DecidesHowTheLinesRead) {
 }
 
 const std::string kCafe = "Caf\xC3\xA9", kGame = "\xE3\x82\xB2\xE3\x83\xBC\xE3\x83\xA0";  // Café, ゲーム
+// `count` times "é".
+std::string Acutes(std::size_t count) {
+    std::string text;
+    for (std::size_t k = 0; k < count; ++k) text += "\xC3\xA9";
+    return text;
+}
+// A line longer than the reader's limit: cut there, one byte into an "é" (after a label of 15).
+const std::string kHugeLine = "Value:         " + Acutes(platform::LineSplitter::kMaxLineLength / 2);
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, Encoding, ::testing::Values(
     EncodingCase{"ASCII", Form::kAsWritten, "Game", "n", "C:\\g", "g.exe", "Game|n|C:\\g|g.exe"},
@@ -63,9 +73,27 @@ INSTANTIATE_TEST_SUITE_P(Rows, Encoding, ::testing::Values(
     EncodingCase{"UTF-16 big-endian", Form::kUtf16Be, kCafe, "n", "C:\\g", "g.exe", kCafe + "|n|C:\\g|g.exe"},
     EncodingCase{"notes beyond the first block", Form::kAsWritten, "Game", std::string(5000, 'n'), "C:\\g", "g.exe",
                  "Game|" + std::string(5000, 'n') + "|C:\\g|g.exe"},
+    EncodingCase{"the first character above ASCII on line 5", Form::kAsWritten, "Game", "n", "C:\\g", "g\xC3\xBC.exe",
+                 "Game|n|C:\\g|g\xC3\xBC.exe"},
+    EncodingCase{"the ninth line decides too", Form::kAsWritten, kCafe, "n", "C:\\g", "g.exe",
+                 "Caf\xC3\x83\xC2\xA9|n|C:\\g|g.exe", "Title:         ", "Value:         \xE9"},
+    EncodingCase{"a ninth line cut inside a character", Form::kAsWritten, kCafe + " Huge", "n", "C:\\g", "g.exe",
+                 kCafe + " Huge|n|C:\\g|g.exe", "Title:         ", kHugeLine},
     EncodingCase{"labels count characters", Form::kAsWritten, "Game", "n", "C:\\g", "g.exe", "Game|n|C:\\g|g.exe",
                  "Titr\xC3\xA9:         "}));
 // clang-format on
+
+TEST(TextFile, ALineCutAtTheLengthLimitKeepsItsCharactersWhole) {
+    const std::size_t limit = platform::LineSplitter::kMaxLineLength;
+    for (const Form form : {Form::kAsWritten, Form::kUtf8Mark, Form::kUtf16Le, Form::kUtf16Be}) {
+        const Cp1252Codec codec;
+        platform::TextFile file(std::make_unique<StringSource>(Saved("x" + Acutes(limit / 2) + "\r\n", form)),
+                                codec);
+        EXPECT_EQ(file.ReadLine(), "x" + Acutes(limit / 2 - 1)) << int(form);
+        EXPECT_NE(file.encoding(), platform::Encoding::kAnsi) << int(form);
+        EXPECT_TRUE(file.repaired_lines().empty()) << int(form);
+    }
+}
 
 TEST_F(LauncherTest, ATitleTheCodePageCannotHoldIsNotSaved) {
     Start();
