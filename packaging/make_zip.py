@@ -3,10 +3,12 @@
 
     make_zip.py ZIP NAME=FILE...
 
-Each NAME=FILE puts FILE into the zip as NAME (forward slashes; folders get their own entries). The
-entries are sorted by name; every entry carries the same time, SOURCE_DATE_EPOCH when it is set and
-otherwise the time of the checkout's last commit, as UTC; files have the attributes rw-r--r--, folders
-rwxr-xr-x; files are deflated at level 9. Beside ZIP it writes ZIP.sha256, in the format of sha256sum.
+Each NAME=FILE puts FILE into the zip as NAME (forward slashes; folders get their own entries; a NAME
+given twice is refused). The entries are sorted by name; every entry carries the same time,
+SOURCE_DATE_EPOCH when it is set and otherwise the time of the checkout's last commit, as UTC; files have
+the Unix attributes rw-r--r--, folders rwxr-xr-x, whatever the umask and the files' own modes; files are
+deflated at level 9. Beside ZIP it writes ZIP.sha256, in the format of sha256sum, naming the zip without
+its folder: sha256sum -c ZIP.sha256 checks it in the folder that holds both.
 """
 
 import hashlib
@@ -30,14 +32,12 @@ def release_time():
     if epoch is None:
         here = os.path.dirname(os.path.abspath(__file__))
         try:
-            git = subprocess.run(["git", "-C", here, "log", "-1", "--format=%ct"], capture_output=True,
-                                 text=True)
-        except OSError as error:
-            git = subprocess.CompletedProcess([], 1, "", str(error))
-        if git.returncode != 0:
-            fail(f"no commit to take the time from ({git.stderr.strip()}): package a git checkout, or set"
+            epoch = subprocess.run(["git", "-C", here, "log", "-1", "--format=%ct"], capture_output=True,
+                                   text=True, check=True).stdout.strip()
+        except (OSError, subprocess.CalledProcessError) as error:  # no git, or no commit
+            reason = error.stderr.strip() if isinstance(error, subprocess.CalledProcessError) else error
+            fail(f"no commit to take the time from ({reason}): package a git checkout, or set"
                  " SOURCE_DATE_EPOCH")
-        epoch = git.stdout.strip()
     if not epoch.isdigit():
         fail(f"SOURCE_DATE_EPOCH is not a number of seconds: {epoch!r}")
     moment = time.gmtime(int(epoch))
@@ -50,7 +50,12 @@ def main(arguments):
     if len(arguments) < 2 or any("=" not in entry for entry in arguments[1:]):
         fail("usage: make_zip.py ZIP NAME=FILE...")
     output = arguments[0]
-    files = dict(entry.split("=", 1) for entry in arguments[1:])
+    files = {}
+    for entry in arguments[1:]:
+        name, path = entry.split("=", 1)
+        if name in files:
+            fail(f"{name} is given twice, as {files[name]} and as {path}")
+        files[name] = path
     folders = {name[: i + 1] for name in files for i, c in enumerate(name) if c == "/"}
     for name, path in files.items():
         if not os.path.isfile(path):

@@ -2,12 +2,12 @@
 # Builds the release (the mingw preset's executables, the ones the tests run) and writes
 # dist/VexarLauncher-<version>-win64.zip and its .sha256 beside it. The same commit gives the same zip,
 # byte for byte, in any folder, at any time and in any time zone: the zip's times are the commit's.
-set -uo pipefail
+set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 fail() { echo "$1" >&2; exit 1; }
-scripts/setup.sh || exit 1
+scripts/setup.sh
 if [ -n "$(git status --porcelain 2>/dev/null)" ]; then
     echo "note: the checkout has changes that are not committed: the zip holds them, so it is not the" \
          "last commit's release" >&2
