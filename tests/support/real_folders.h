@@ -52,13 +52,14 @@ public:
 
     // Returns the full path of `relative` in the folder; of the folder itself, ending in a backslash.
     std::string Path(const std::string& relative = {}) const { return path_ + relative; }
-    // Creates (or replaces) the file `relative` holding `bytes` with `attributes`; returns its full path.
+    // Creates (or replaces) the file `relative` holding `bytes` with `attributes`; returns its full path. A
+    // name such as "com1.cfg" makes a file of that name, not the device.
     std::string Write(const std::string& relative, const std::string& bytes = {},
                       DWORD attributes = 0) const {
         const std::string path = Path(relative);
-        ::SetFileAttributesW(win32::Wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::SetFileAttributesW(Long(path).c_str(), FILE_ATTRIBUTE_NORMAL);
         const win32::UniqueFile file(
-            ::CreateFileW(win32::Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+            ::CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         DWORD written = 0;
         Check(file && ::WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr), path);
         return SetAttributes(path, attributes);
@@ -70,8 +71,10 @@ public:
     }
 
 private:
+    // The full path `path` after "\\?\\": the file itself, whatever its name.
+    static std::wstring Long(const std::string& path) { return L"\\\\?\\" + win32::Wide(path); }
     static std::string SetAttributes(const std::string& path, DWORD attributes) {
-        Check(attributes == 0 || ::SetFileAttributesW(win32::Wide(path).c_str(), attributes), path);
+        Check(attributes == 0 || ::SetFileAttributesW(Long(path).c_str(), attributes), path);
         return path;
     }
 

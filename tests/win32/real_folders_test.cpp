@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, TitleFile, ::testing::Values(
 
 // Game files in every encoding, and a name the ANSI code page lacks (on Windows-1252): each listed under
 // its title, the names the code page holds first.
-TEST_F(RealFolders, ListsEveryEncodingAndNamesOutsideTheCodePage) {
+TEST_F(RealFolders, ListsEveryEncodingNamesOutsideTheCodePageAndNamesOfDevices) {
     if (::GetACP() != 1252) GTEST_SKIP() << "ANSI code page " << ::GetACP();
     const auto game = [](const std::string& title) { return ConfigText({"Title:         " + title}); };
     const auto utf16 = [](const std::string& text, bool big) {
@@ -101,9 +101,18 @@ TEST_F(RealFolders, ListsEveryEncodingAndNamesOutsideTheCodePage) {
     temp.Write("Configs\\mark.cfg", "\xEF\xBB\xBF" + game("日本語"));
     temp.Write("Configs\\€.cfg", game("Ελληνικά"));
     temp.Write("Configs\\Ωゲーム.cfg", game("ゲーム"));
+    // Files named like devices are read, never the serial port or the console.
+    const std::vector<std::string> devices = {"aux.cfg", "com1.cfg", "con.cfg", "nul.cfg", "prn.cfg"};
+    for (const std::string& name : devices) temp.Write("Configs\\" + name, game(name));
     Start();
-    EXPECT_EQ(view.entries,
-              (std::vector<std::string>{"Café €", "Σ 𝄞", "Ünï", "日本語", "Ελληνικά", "ゲーム"}));
+    EXPECT_EQ(view.entries, (std::vector<std::string>{"Café €", "aux.cfg", "Σ 𝄞", "com1.cfg", "con.cfg", "Ünï",
+                                                      "日本語", "nul.cfg", "prn.cfg", "Ελληνικά", "ゲーム"}));
+    for (const std::string& name : devices) {
+        EXPECT_EQ(files.ListFirst("Configs\\" + name, platform::ListMask::kNormal), name);
+        EXPECT_EQ(files.ReadAttributes("Configs\\" + name) & FILE_ATTRIBUTE_DIRECTORY, 0u) << name;
+        files.DeleteFileAt(temp.Path("Configs\\" + name), platform::AttributeReset::kFirst);
+        EXPECT_EQ(files.ListFirst("Configs\\" + name, platform::ListMask::kNormal), "") << name;
+    }
 }
 
 bool Exists(const std::string& path) {

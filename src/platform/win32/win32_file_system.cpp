@@ -17,6 +17,39 @@ constexpr std::size_t kMaxTransfer = std::size_t{1} << 30;
     Raise(ErrorNumberFor(win32_error));
 }
 
+// The full path GetFullPathNameW makes of `path`; empty when it cannot make one.
+std::wstring FullPath(const std::wstring& path) {
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) return std::wstring();
+        if (length < full.size()) {
+            full.resize(length);
+            return full;
+        }
+        full.resize(length);  // the size it needs, with the terminating NUL
+    }
+}
+
+// `path` as the wide calls take it. Windows takes a file named like a device - "com1.cfg", "aux.cfg",
+// "con.cfg", "nul.cfg", ... - for that device (the serial port, the console) wherever the name stands in a
+// path, unless the path begins with "\\?\". Such a path goes as "\\?\" and its full path, which names the
+// file itself; every other path goes as it is.
+std::wstring SystemPath(std::string_view path) {
+    std::wstring wide = Wide(path);
+    if (wide.starts_with(LR"(\\?\)") || wide.starts_with(LR"(\\.\)")) return wide;
+    if (!FullPath(wide).starts_with(LR"(\\.\)")) return wide;  // not taken for a device
+    // Only the last part of a path names a device: its folder makes the full path, the name stays as it is.
+    const std::size_t slash = wide.find_last_of(L"\\/");
+    const std::size_t name = slash == std::wstring::npos ? 0 : slash + 1;
+    std::wstring full = FullPath(name == 0 ? std::wstring(L".\\") : wide.substr(0, name));
+    if (full.empty()) return wide;
+    if (full.back() != L'\\') full += L'\\';
+    full += wide.substr(name);
+    return full.starts_with(LR"(\\)") ? LR"(\\?\UNC\)" + full.substr(2) : LR"(\\?\)" + full;
+}
+
 // The bytes of an open file it owns, read front to back with ReadFile.
 class FileByteSource : public platform::ByteSource {
 public:
@@ -96,7 +129,7 @@ constexpr DWORD kDispositionPosixSemantics = 0x2;
 
 // `path` opened with `access` and `flags`, shared with everyone; a link is opened itself, never followed.
 UniqueFile OpenEntry(std::string_view path, DWORD access, DWORD flags) {
-    return UniqueFile(::CreateFileW(Wide(path).c_str(), access,
+    return UniqueFile(::CreateFileW(SystemPath(path).c_str(), access,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | flags, nullptr));
 }
@@ -112,7 +145,7 @@ bool ResetToNormal(HANDLE entry) {
 // True when `folder` (ending in a separator) names something that exists but is not a directory.
 bool IsFileNotFolder(const std::string& folder) {
     if (folder.size() < 2) return false;
-    const DWORD attributes = ::GetFileAttributesW(Wide(folder.substr(0, folder.size() - 1)).c_str());
+    const DWORD attributes = ::GetFileAttributesW(SystemPath(folder.substr(0, folder.size() - 1)).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
@@ -125,7 +158,7 @@ std::string Win32FileSystem::ListFirst(std::string_view pattern, platform::ListM
     std::string full(pattern);
     if (!full.empty() && (full.back() == '\\' || full.back() == '/')) full += '*';
     listed_folder_ = full.substr(0, full.find_last_of("\\/") + 1);
-    find_.reset(::FindFirstFileW(Wide(full).c_str(), &data_));
+    find_.reset(::FindFirstFileW(SystemPath(full).c_str(), &data_));
     if (!find_) {
         const DWORD error = ::GetLastError();
         // A missing folder or file is an empty listing, not a failure; so is a "folder" that is a file
@@ -171,7 +204,7 @@ std::uint32_t Win32FileSystem::ReadAttributes(std::string_view path) {
         listed_path_.clear();  // answered once: a later read looks again
         return listed_attributes_;
     }
-    const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+    const DWORD attributes = ::GetFileAttributesW(SystemPath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) RaiseLastError();
     return attributes;
 }
@@ -221,11 +254,11 @@ bool Win32FileSystem::MarkForDeletion(HANDLE file) {
 
 void Win32FileSystem::RemoveEmptyDirectory(std::string_view path) {
     listed_path_.clear();
-    if (!::RemoveDirectoryW(Wide(path).c_str())) RaiseLastError();
+    if (!::RemoveDirectoryW(SystemPath(path).c_str())) RaiseLastError();
 }
 
 std::unique_ptr<platform::ByteSource> Win32FileSystem::OpenForInput(std::string_view path) {
-    UniqueFile file(::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    UniqueFile file(::CreateFileW(SystemPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
                                   nullptr));
     if (!file) RaiseLastError();
@@ -237,7 +270,7 @@ std::unique_ptr<platform::RecordFile> Win32FileSystem::OpenRecords(std::string_v
                                                                    platform::RecordAccess access) {
     if (record_length == 0) Raise(kErrBadRecordLength);
     const bool writable = access == platform::RecordAccess::kReadWrite;
-    UniqueFile file(::CreateFileW(Wide(path).c_str(), writable ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+    UniqueFile file(::CreateFileW(SystemPath(path).c_str(), writable ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   writable ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) RaiseLastError();
