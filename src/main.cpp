@@ -6,7 +6,6 @@
 
 #include "launcher/win32/launcher_program.h"
 #include "platform/messages.h"
-#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_message_boxes.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -15,7 +14,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     std::optional<vexar::win32::LauncherProgram> program;
     try {
         // With arguments (a shortcut's /run) no window is made.
-        const vexar::CommandLine command = vexar::ParseCommandLine(vexar::win32::Utf8(::GetCommandLineW()));
+        const vexar::CommandLine command = vexar::win32::ReadCommandLine();
         program.emplace(instance, &boxes);
         if (command.request != vexar::CommandLine::Request::kWindow) return program->RunCommand(command);
         program->PrepareWindows();

@@ -42,6 +42,9 @@ private:
     std::uint32_t state_ = 0x50000;
 };
 
+// True when `name` ends in ".cfg", written so (case-sensitive): a name the game list takes.
+bool HasConfigExtension(std::string_view name);
+
 enum class SkipDot { kNo, kYes };
 enum class SkipDotDot { kNo, kYes };
 

@@ -69,13 +69,11 @@ void QuickSortStrings(std::vector<std::string>& strList, std::int32_t lngFirst, 
     }
 }
 
-namespace {
-
-constexpr std::string_view kConfigExtension = ".cfg";
-
 bool HasConfigExtension(std::string_view name) {
-    return name.ends_with(kConfigExtension);
+    return name.ends_with(".cfg");
 }
+
+namespace {
 
 Randomizer& ProgramRandomizer() {
     static Randomizer random;

@@ -17,6 +17,12 @@ void SkipBlanks(std::string_view& text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
 }
 
+// The position of the first blank of `text` at or after `from`; text.size() when there is none.
+std::size_t NextBlank(std::string_view text, std::size_t from) {
+    const auto blank = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), IsBlank);
+    return static_cast<std::size_t>(blank - text.begin());
+}
+
 // Takes the next argument off `text`: up to the closing quote when it begins with one (quotes removed),
 // otherwise up to the next blank.
 std::string TakeArgument(std::string_view& text) {
@@ -26,10 +32,37 @@ std::string TakeArgument(std::string_view& text) {
         text.remove_prefix(quote == std::string_view::npos ? text.size() : quote + 1);
         return argument;
     }
-    const std::size_t blank = std::min(text.find_first_of(" \t"), text.size());
+    const std::size_t blank = NextBlank(text, 0);
     std::string argument(text.substr(0, blank));
     text.remove_prefix(blank);
     return argument;
+}
+
+// True when the last part of `path` is `file` or `file` without ".exe", in any ASCII case.
+bool NamesProgram(std::string_view path, std::string_view file) {
+    const std::string last = utf::AsciiLower(path.substr(path.find_last_of("\\/") + 1));
+    const std::string wanted = utf::AsciiLower(file);
+    return !wanted.empty() &&
+           (last == wanted || (wanted.ends_with(".exe") && last == wanted.substr(0, wanted.size() - 4)));
+}
+
+// Takes the program's own name off `text`. Windows starts a program whose path holds blanks also when
+// the path is not quoted (a Run key, a scheduled task or a front-end may leave the quotes off), trying
+// the shortest part of the line first; so an unquoted name ends at the first blank, or the line's end,
+// where what comes before it names `program_file`, and at the first blank when nothing does.
+void SkipProgramName(std::string_view& text, std::string_view program_file) {
+    if (!text.empty() && text.front() == '"') {
+        TakeArgument(text);
+        return;
+    }
+    for (std::size_t end = NextBlank(text, 0);; end = NextBlank(text, end + 1)) {
+        if (NamesProgram(text.substr(0, end), program_file)) {
+            text.remove_prefix(end);
+            return;
+        }
+        if (end == text.size()) break;
+    }
+    TakeArgument(text);
 }
 
 // True when `argument` is the switch `name` written with "/" or "-", in any case.
@@ -40,8 +73,8 @@ bool IsSwitch(std::string_view argument, std::string_view name) {
 
 }  // namespace
 
-CommandLine ParseCommandLine(std::string_view command_line) {
-    TakeArgument(command_line);  // the program's own name
+CommandLine ParseCommandLine(std::string_view command_line, std::string_view program_file) {
+    SkipProgramName(command_line, program_file);
     SkipBlanks(command_line);
     if (command_line.empty()) return {};
     const std::string first = TakeArgument(command_line);

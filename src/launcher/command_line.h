@@ -22,7 +22,9 @@ struct CommandLine {
 };
 
 // Returns what `command_line`, the whole command line as the system hands it over (the program's own name
-// first, quoted or not), asks for. "/run" and "/?" may also be written with "-", in any case.
-CommandLine ParseCommandLine(std::string_view command_line);
+// first, quoted or not), asks for; `program_file` is the running program's file name ("VexarLauncher.exe").
+// "/run" and "/?" may also be written with "-", in any case. Arguments are split at blanks outside quotes
+// only: a backslash before a quote is no escape (a NAME holds neither), and OPTIONS go on as typed.
+CommandLine ParseCommandLine(std::string_view command_line, std::string_view program_file);
 
 }  // namespace vexar

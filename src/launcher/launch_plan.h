@@ -1,8 +1,10 @@
 #pragma once
 // What one press of the launch button does, computed from the current game, the command box's text and
 // the mode: the parameter string, an optional request for the CD preparation program, then either the
-// game's request or the preview text. Handing the requests to the shell is the caller's.
+// game's request or the preview text; and the one way a plan's requests go to the shell. What to do with
+// a preview or a refusal is the caller's.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,5 +36,13 @@ struct LaunchPlan {
 
 // Returns the plan of a press with `game` current, `typed` in the command box, in `mode`.
 LaunchPlan PlanLaunch(const GameConfig& game, std::string_view typed, LaunchMode mode);
+
+// Told of a request the shell refused, with the shell's reason, before the next request goes.
+using ShellRefused = std::function<void(const platform::ShellRequest& request, const std::string& reason)>;
+
+// Hands `plan`'s requests to `shell` in order - the preparation program first, then the game (nothing
+// more for a preview) - telling `refused`, if any, of each refusal. Returns true when the shell took
+// every request.
+bool OpenPlan(platform::Shell& shell, const LaunchPlan& plan, const ShellRefused& refused = {});
 
 }  // namespace vexar

@@ -1,5 +1,8 @@
 #include "launcher/run_game.h"
 
+#include <algorithm>
+
+#include "file_utils/mdlGlobalFunctions.h"
 #include "launcher/game_config.h"
 #include "launcher/game_list.h"
 #include "launcher/launch_plan.h"
@@ -11,15 +14,13 @@ namespace vexar {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: VexarLauncher [/run NAME [OPTIONS]]\r\n\r\n"
-    "Without arguments the launcher opens its window.\r\n\r\n"
-    "/run NAME [OPTIONS]\r\n"
-    "Starts the game of the file NAME in the folder Configs (\".cfg\" may be left off) as the launch button "
-    "would, with OPTIONS as if typed into the command box: everything after NAME and one blank, exactly as "
-    "written. A NAME with blanks is written in quotes. Exit status 0 once the game is started, 1 when it "
-    "is not (a box says why).\r\n\r\n"
-    "/?\r\nShows this text.";
+// What no file name holds: Windows' wildcards (* ? < > "), the path's separators and a drive's or a
+// stream's colon, the pipe and the control characters. A NAME holding one names no single game file.
+bool IsFileName(std::string_view name) {
+    return name.find_first_of("*?<>\"\\/:|") == std::string_view::npos &&
+           std::none_of(name.begin(), name.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
 
 // The file name NAME stands for: NAME itself when it ends in ".cfg" (in any case), otherwise NAME.cfg.
 std::string ConfigFileName(std::string_view name) {
@@ -28,39 +29,44 @@ std::string ConfigFileName(std::string_view name) {
     return file;
 }
 
+std::string Usage() {
+    return "Usage: VexarLauncher [/run NAME [OPTIONS]]\r\n\r\n"
+           "Without arguments the launcher opens its window.\r\n\r\n"
+           "/run NAME [OPTIONS]\r\n"
+           "Starts the game of the file NAME in the folder Configs (\".cfg\" may be left off) as the launch "
+           "button would, with OPTIONS as if typed into the command box: everything after NAME and one "
+           "blank, "
+           "exactly as written. A NAME with blanks is written in quotes. " +
+           ExitStatusText() + "\r\n\r\n/?\r\nShows this text.";
+}
+
 void ShowFailure(platform::MessageBoxes& boxes, std::string_view text) {
     MsgBox(boxes, text, platform::Icon::kCritical, platform::Buttons::kOk, kErrorTitle);
 }
 
-// Hands `request` to the shell; returns false, after a box with the shell's reason, when it refuses it.
-bool Open(platform::Services services, const platform::ShellRequest& request) {
-    const std::optional<std::string> refusal = services.shell.Open(request);
-    if (!refusal) return true;
-    ShowFailure(services.boxes, "Windows could not open \"" + request.file + "\" in the folder \"" +
-                                    request.directory + "\": " + *refusal);
-    return false;
-}
-
 int RunGame(std::string_view name, std::string_view options, platform::Services services,
             const LauncherPaths& paths, std::string_view shown_folder) {
-    // Found as the game list finds its files: a plain file whose name ends in ".cfg".
+    // Found as the game list finds its files: a plain file whose name, as the disk spells it, ends in ".cfg".
     const std::string wanted = ConfigFileName(name);
     GameListFile file{};
-    if (wanted.find_first_of("*?\\/") == std::string::npos) {
+    if (IsFileName(wanted)) {
         file.name = services.files.ListFirst(paths.config_folder + wanted, platform::ListMask::kNormal);
     }
-    if (!file.name.ends_with(".cfg")) {
+    if (!HasConfigExtension(file.name)) {
         ShowFailure(services.boxes, "There is no game file \"" + wanted + "\" in the folder " +
                                         std::string(shown_folder) + ".");
         return kRunFailed;
     }
 
-    ReadListEntry(services.files, services.codec, paths.config_folder, file);
+    // The game's lines 3 to 9 are read on from the list read, in one opening of the file, as the checker
+    // reads them.
+    const std::unique_ptr<platform::TextFile> rest =
+        ReadListEntry(services.files, services.codec, paths.config_folder, file);
     if (file.stop) {
         ShowListFillError(services.boxes, *file.stop);
         return kRunFailed;
     }
-    if (file.entry.text.empty()) {
+    if (!file.Listable()) {
         ShowFailure(services.boxes,
                     "The game list does not show " + file.name + ": its title (line 2) is empty.");
         return kRunFailed;
@@ -71,7 +77,7 @@ int RunGame(std::string_view name, std::string_view options, platform::Services 
     }
     GameConfig game;
     try {
-        FullRead(services.files, services.codec, paths.config_folder, file.name, game);
+        ParseGameValues(*rest, game);
     } catch (...) {
         ShowSelectionError(services.boxes, TrappedError(), file.name);
         return kRunFailed;
@@ -79,16 +85,24 @@ int RunGame(std::string_view name, std::string_view options, platform::Services 
 
     const LaunchPlan plan = PlanLaunch(
         game, options, CdModeSelected(services.files, paths) ? LaunchMode::kCd : LaunchMode::kHardDrive);
-    const bool prepared = !plan.preparation || Open(services, *plan.preparation);
+    const bool taken =
+        OpenPlan(services.shell, plan, [&](const platform::ShellRequest& request, const std::string& reason) {
+            ShowFailure(services.boxes, "Windows could not open \"" + request.file + "\" in the folder \"" +
+                                            request.directory + "\": " + reason);
+        });
     if (const auto* preview = std::get_if<Preview>(&plan.action)) {
         MsgBox(services.boxes, preview->text, platform::Icon::kInformation);
-        return prepared ? kRunDone : kRunFailed;
     }
-    const bool started = Open(services, std::get<platform::ShellRequest>(plan.action));
-    return prepared && started ? kRunDone : kRunFailed;
+    return taken ? kRunDone : kRunFailed;
 }
 
 }  // namespace
+
+std::string ExitStatusText() {
+    return "Exit status " + std::to_string(kRunDone) + " once the game is started, " +
+           std::to_string(kRunFailed) + " when it is not (a box says why), " + std::to_string(kRunBadUsage) +
+           " for a wrong switch.";
+}
 
 int RunCommandLine(const CommandLine& command, platform::Services services, const LauncherPaths& paths,
                    std::string_view shown_folder) {
@@ -97,13 +111,13 @@ int RunCommandLine(const CommandLine& command, platform::Services services, cons
             case CommandLine::Request::kRun:
                 return RunGame(command.name, command.options, services, paths, shown_folder);
             case CommandLine::Request::kUsage:
-                MsgBox(services.boxes, kUsage, platform::Icon::kInformation);
+                MsgBox(services.boxes, Usage(), platform::Icon::kInformation);
                 return kRunDone;
             case CommandLine::Request::kBadUsage:
             case CommandLine::Request::kWindow:
                 break;
         }
-        MsgBox(services.boxes, kUsage, platform::Icon::kWarning);
+        MsgBox(services.boxes, Usage(), platform::Icon::kWarning);
         return kRunBadUsage;
     } catch (...) {
         ShowError(services.boxes, TrappedError(), "");

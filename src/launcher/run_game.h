@@ -5,6 +5,7 @@
 // usage. The window, the saved title and the exit clean-up are not touched. Reading the command line is
 // command_line.h's.
 
+#include <string>
 #include <string_view>
 
 #include "launcher/command_line.h"
@@ -17,6 +18,9 @@ namespace vexar {
 inline constexpr int kRunDone = 0;    // the game's request was handed over (or the preview, the usage shown)
 inline constexpr int kRunFailed = 1;  // the game was not started: the box said why
 inline constexpr int kRunBadUsage = 2;  // an unknown switch or a missing NAME: the usage was shown
+
+// Returns the sentence on the exit statuses that the usage shows; the documents say the same.
+std::string ExitStatusText();
 
 // Does what `command` (not kWindow) asks for; returns the exit status. `shown_folder` is the
 // configuration folder as a box about an unknown NAME names it (its full path).

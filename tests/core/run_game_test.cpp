@@ -12,13 +12,18 @@ TEST(ParseCommandLine, TakesTheSwitchTheNameAndTheRestAsTyped) {
         {"\"C:\\Vexar Launcher\\VexarLauncher.exe\"", "0||"},
         {"x /run Game", "1|Game|"},
         {"x   /RUN Game.cfg  -a \"b c\" ", "1|Game.cfg| -a \"b c\" "},
+        // Started by an unquoted path with blanks: the program's own name ends where it names the program.
+        {"C:\\Games\\Vexar Launcher\\VexarLauncher.exe", "0||"},
+        {"C:\\Games\\Vexar Launcher\\VexarLauncher.exe /run g -o", "1|g|-o"},
+        {"Vexar Launcher\\VEXARLAUNCHER\t/Run \"My Game\" M\xC3\xBCller", "1|My Game|M\xC3\xBCller"},
+        {"C:\\Vexar Launcher\\Other.exe /run g", "3||"},
         {"\"C:\\V L.exe\" -run \"My Game\" -w", "1|My Game|-w"},
         {"x /?", "2||"},
         {"x /run", "3||"},
         {"x /runx Game", "3||"},
         {"x Game", "3||"}};
     for (const auto& [line, want] : rows) {
-        const CommandLine got = ParseCommandLine(line);
+        const CommandLine got = ParseCommandLine(line, "VexarLauncher.exe");
         EXPECT_EQ(std::to_string(int(got.request)) + "|" + got.name + "|" + got.options, want) << line;
     }
 }
@@ -44,14 +49,16 @@ TEST_P(Run, StartsTheGameAsTheLaunchButtonWouldAndCountsFailures) {
     AddGame("Game.cfg",
             ConfigText(ConfigValues{"Game", "n", "C:\\start", "game.exe", "-d", "-h", "prep.exe", "-c"}));
     AddGame("Refused.cfg", ConfigText(ConfigValues{"R", "n", "C:\\start", "missing.exe", "", "", "", ""}));
+    AddGame("Prep.cfg",
+            ConfigText(ConfigValues{"P", "n", "C:\\start", "game.exe", "", "", "noprep.exe", ""}));
     AddGame("Broken.cfg", ConfigText({l + "Broken"}, "LABELVEXARLNCH"));
     AddGame("Short.cfg", ConfigText({"Short"}));
     AddGame("Eight.cfg", ConfigText({l + "E", l, l, l, l, l, l}));
     AddGame("Untitled.cfg", ConfigText({l, l, l, l, l, l, l, l}));
     if (c.cd) fakes.files.AddFile("IsCD.txt");
-    fakes.shell.refusals["missing.exe"] = "The system cannot find the file specified.";
-    const int status = RunCommandLine(ParseCommandLine("x " + c.command), fakes.services(), LauncherPaths{},
-                                      "D:\\Configs\\");
+    fakes.shell.refusals["missing.exe"] = fakes.shell.refusals["noprep.exe"] = "No such file.";
+    const int status = RunCommandLine(ParseCommandLine("x " + c.command, "VexarLauncher.exe"),
+                                      fakes.services(), LauncherPaths{}, "D:\\Configs\\");
     EXPECT_EQ(fakes.shell.calls, c.calls);
     ASSERT_EQ(fakes.boxes.shown.size(), c.box.empty() ? 0u : 1u);
     for (const ShownBox& shown : fakes.boxes.shown)
@@ -68,9 +75,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, Run, ::testing::Values(
             {kPrep, {"open", "game.exe", "-d -o -c", "C:\\start", platform::ShowCommand{1}}}, "", 0},
     RunCase{"the preview", "/run Game Show Parameters", false, {}, "VexarLaunch|game.exe -d -h\r\n\r\nStart Location: C:\\start", 0},
     RunCase{"a refused request", "/run Refused", false, {{"open", "missing.exe", "", "C:\\start", platform::ShowCommand{1}}},
-            "Error !|Windows could not open \"missing.exe\" in the folder \"C:\\start\": The system cannot find the file specified.", 1},
+            "Error !|Windows could not open \"missing.exe\" in the folder \"C:\\start\": No such file.", 1},
+    RunCase{"a refused preparation: the game still starts", "/run Prep", true, {{"open", "noprep.exe", "", "C:\\start", platform::ShowCommand{2}},
+            {"open", "game.exe", "", "C:\\start", platform::ShowCommand{1}}}, "Error !|Windows could not open \"noprep.exe\"", 1},
+    RunCase{"the name in another case", "/run GAME.CFG -o", false, {kGame}, "", 0},
     RunCase{"an unknown name", "/run Nope", false, {}, "Error !|There is no game file \"Nope.cfg\" in the folder D:\\Configs\\.", 1},
     RunCase{"no wildcards", "/run *", false, {}, "Error !|There is no game file \"*.cfg\"", 1},
+    RunCase{"no wildcard <", "/run G<", false, {}, "Error !|There is no game file \"G<.cfg\"", 1},
+    RunCase{"no wildcard >", "/run Gam>", false, {}, "Error !|There is no game file \"Gam>.cfg\"", 1},
+    RunCase{"no wildcard \"", "/run Gam\"", false, {}, "Error !|There is no game file \"Gam\".cfg\"", 1},
     RunCase{"an invalid entry", "/run Broken", false, {}, "Error !|Invalid Configuration in (Broken.cfg).", 1},
     RunCase{"a short title line", "/run Short", false, {}, "Error !|5 Invalid procedure call or argument in Private Sub PopulateList", 1},
     RunCase{"a missing line", "/run Eight", false, {}, "Error !|Invalid Procedure error 62.", 1},

@@ -8,6 +8,18 @@
 
 namespace vexar::win32 {
 
+CommandLine ReadCommandLine() {
+    // The program's own file name, by which an unquoted path with blanks is told from the arguments.
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+           path.size()) {
+        path.resize(path.size() * 2);
+    }
+    path.resize(length);
+    return ParseCommandLine(Utf8(::GetCommandLineW()), Utf8(path.substr(path.find_last_of(L'\\') + 1)));
+}
+
 LauncherProgram::LauncherProgram(HINSTANCE instance, platform::MessageBoxes* boxes)
     : instance_(instance), boxes_(*boxes) {}
 

@@ -21,6 +21,9 @@
 
 namespace vexar::win32 {
 
+// The program's command line as the system handed it over (wide, so that no character is lost), parsed.
+CommandLine ReadCommandLine();
+
 class LauncherProgram {
 public:
     // The platform objects; every box is shown through `boxes` (not null; it outlives the program).

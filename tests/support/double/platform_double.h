@@ -32,8 +32,10 @@ struct StringSource : platform::ByteSource {
     std::size_t pos = 0;
 };
 
-// Paths are compared as written. Listings take "folder\", "folder\*.*" or one name; a whole folder's
-// listing begins with "." and "..", as Windows lists a folder that is not a drive's root.
+// Paths are compared as written, except that a listing of one name finds it in any ASCII case and takes
+// Windows' wildcards (* and < for any characters, ?, > and " for any one), as Windows does. Listings take
+// "folder\", "folder\*.*" or one name; a whole folder's listing begins with "." and "..", as Windows
+// lists a folder that is not a drive's root.
 class FakeFileSystem : public platform::FileSystem {
 public:
     void AddFile(const std::string& path, std::string content = {}, std::uint32_t attributes = 0) {
@@ -50,7 +52,7 @@ public:
         listing_.clear();
         const bool whole_folder = pattern.ends_with('\\') || pattern.ends_with("\\*.*");
         for (const auto& [path, entry] : entries_) {
-            if ((whole_folder ? Folder(path) == Folder(pattern) : path == pattern) &&
+            if ((whole_folder ? Folder(path) == Folder(pattern) : Matches(pattern, path)) &&
                 platform::ListMaskAdmits(mask, entry.second)) {
                 listing_.insert(listing_.begin(), path.substr(path.find_last_of('\\') + 1));
             }
@@ -109,6 +111,16 @@ public:
     std::string Content(const std::string& path) const { return entries_.at(path).first; }
 
 private:
+    static bool Matches(std::string_view pattern, std::string_view path) {
+        if (pattern.empty()) return path.empty();
+        const char p = pattern.front();
+        if (p == '*' || p == '<') {
+            return Matches(pattern.substr(1), path) || (!path.empty() && Matches(pattern, path.substr(1)));
+        }
+        const bool one = !path.empty() && (std::string_view("?>\"").find(p) != std::string_view::npos ||
+                                           utf::AsciiLower({&p, 1}) == utf::AsciiLower(path.substr(0, 1)));
+        return one && Matches(pattern.substr(1), path.substr(1));
+    }
     // The folder part of `path`; "" for a bare name.
     static std::string_view Folder(std::string_view path) {
         const auto slash = path.find_last_of('\\');
