@@ -70,13 +70,11 @@ void LoadPictures(HINSTANCE instance) {
 void MakeFonts() {
     const vexar::win32::ScreenDc screen;
     const int dpi = vexar::win32::WindowDpi(nullptr);
-    for (const auto& [points_x100, weight] : {std::pair{1200, FW_BOLD}, {825, FW_BOLD}, {825, FW_NORMAL}}) {
-        LOGFONTW font{};
-        font.lfHeight = -::MulDiv(points_x100, dpi, 7200);
-        font.lfWeight = weight;
-        font.lfCharSet = DEFAULT_CHARSET;
-        wcsncpy_s(font.lfFaceName, L"MS Sans Serif", _TRUNCATE);
-        vexar::win32::UniqueFont handle(::CreateFontIndirectW(&font));
+    using vexar::win32::MainWindow;
+    for (const MainWindow::FontSize size :
+         {MainWindow::kListFont, MainWindow::kCommandFont, MainWindow::kDefaultFont}) {
+        const vexar::win32::UniqueFont handle =
+            vexar::win32::MakeWindowFont(size.points_x100, size.weight, dpi);
         const HGDIOBJ previous = ::SelectObject(screen.get(), handle.get());
         TEXTMETRICW metrics{};
         ::GetTextMetricsW(screen.get(), &metrics);
@@ -93,7 +91,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     clock.End("process");
 
     vexar::testing::FakeMessageBoxes boxes;
-    vexar::win32::LauncherProgram program(instance, &boxes);
+    vexar::win32::LauncherProgram program(instance, boxes);
     program.PrepareWindows();
     clock.End("controls_ole");
     LoadPictures(instance);

@@ -15,7 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     try {
         // With arguments (a shortcut's /run) no window is made.
         const vexar::CommandLine command = vexar::win32::ReadCommandLine();
-        program.emplace(instance, &boxes);
+        program.emplace(instance, boxes);
         if (command.request != vexar::CommandLine::Request::kWindow) return program->RunCommand(command);
         program->PrepareWindows();
         program->CreateWindows();

@@ -23,7 +23,7 @@ struct ListFillEntry {
     // line 2, 52 when it cannot be opened under its listed name; 0 otherwise.
     int error = 0;
     // For error 62: the first missing line.
-    int line;
+    int line = 0;
 };
 
 struct GameListFile {
@@ -34,7 +34,7 @@ struct GameListFile {
     // The error that ends the list fill at this file: a short title line, a file that cannot be read.
     std::optional<RuntimeError> stop;
     // The game list holds the file's entry: it is listable and no file before it stopped the fill.
-    bool listed;
+    bool listed = false;
 
     // True when the file would have an entry in the list: it did not stop the fill and its list text is
     // not empty (an empty title is not listed).

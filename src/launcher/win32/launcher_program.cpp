@@ -20,16 +20,17 @@ CommandLine ReadCommandLine() {
     return ParseCommandLine(Utf8(::GetCommandLineW()), Utf8(path.substr(path.find_last_of(L'\\') + 1)));
 }
 
-LauncherProgram::LauncherProgram(HINSTANCE instance, platform::MessageBoxes* boxes)
-    : instance_(instance), boxes_(*boxes) {}
+LauncherProgram::LauncherProgram(HINSTANCE instance, platform::MessageBoxes& boxes)
+    : instance_(instance), boxes_(boxes) {}
 
 int LauncherProgram::RunCommand(const CommandLine& command) {
     // A box about an unknown game names the folder it looked in in full.
     std::wstring folder(MAX_PATH, L'\0');
-    DWORD length = ::GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
-    if (length > folder.size()) {
+    DWORD length = 0;
+    // The folder may change between the two calls: ask until it fits (0: none, the box names Configs\).
+    while ((length = ::GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data())) >=
+           folder.size()) {
         folder.resize(length);
-        length = ::GetCurrentDirectoryW(length, folder.data());
     }
     folder.resize(length);
     if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
@@ -73,10 +74,7 @@ void LauncherProgram::Dispatch(MSG& message) {
 
 bool LauncherProgram::HandleWaitingMessages() {
     for (MSG message{}; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
-        if (message.message == WM_QUIT) {
-            exit_code_ = static_cast<int>(message.wParam);
-            return false;
-        }
+        if (message.message == WM_QUIT) return false;
         Dispatch(message);
     }
     return true;

@@ -26,8 +26,8 @@ CommandLine ReadCommandLine();
 
 class LauncherProgram {
 public:
-    // The platform objects; every box is shown through `boxes` (not null; it outlives the program).
-    LauncherProgram(HINSTANCE instance, platform::MessageBoxes* boxes);
+    // The platform objects; every box is shown through `boxes`, which outlives the program.
+    LauncherProgram(HINSTANCE instance, platform::MessageBoxes& boxes);
 
     // Does what the command line `command` (not the window) asks for, without any window: starts one game
     // or shows the usage; returns the exit status.
@@ -64,7 +64,6 @@ private:
     std::unique_ptr<NotesWindow> notes_window_;
     std::unique_ptr<frmNotesView> notes_;
     std::unique_ptr<frmVexarLaunch> form_;
-    int exit_code_ = 0;
 };
 
 }  // namespace vexar::win32

@@ -192,9 +192,9 @@ void MainWindow::AddExtras() {
 }
 
 void MainWindow::OnScaled() {
-    list_font_ = MakeFont(1200, FW_BOLD);
-    command_font_ = MakeFont(825, FW_BOLD);
-    default_font_ = MakeFont(825, FW_NORMAL);
+    list_font_ = MakeFont(kListFont.points_x100, kListFont.weight);
+    command_font_ = MakeFont(kCommandFont.points_x100, kCommandFont.weight);
+    default_font_ = MakeFont(kDefaultFont.points_x100, kDefaultFont.weight);
     for (const MainControl& designed : kControls) {
         const int id = designed.layout.id;
         if (designed.font == FontKind::kList) SetControlFont(id, list_font_);
@@ -263,7 +263,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             }
             break;
         case WM_CLOSE:
-            if (Form() != nullptr) Form()->Unload();
+            // The close box does what the close button does: the unload, with its failure shown in a box.
+            if (Form() != nullptr) Form()->Command1_Click();
             return 0;
         case kAddExtras:
             AddExtras();

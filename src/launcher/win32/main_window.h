@@ -39,6 +39,13 @@ public:
     static constexpr int kClientWidth = 621;
     static constexpr int kClientHeight = 166;
     static constexpr wchar_t kClassName[] = L"VexarLauncherMainWindow";
+    // Its fonts, in hundredths of a point and weight: the game list's, the command box's, the others'.
+    struct FontSize {
+        int points_x100;
+        int weight;
+    };
+    static constexpr FontSize kListFont{1200, FW_BOLD}, kCommandFont{825, FW_BOLD},
+        kDefaultFont{825, FW_NORMAL};
 
     explicit MainWindow(HINSTANCE instance);
 

@@ -1,6 +1,7 @@
 // The notes window: creation of the frame and controls, drawing, and the close button's wiring.
-#include "ui/win32/late_calls.h"
 #include "notes_window/win32/notes_window.h"
+
+#include "ui/win32/late_calls.h"
 
 #include <commctrl.h>
 

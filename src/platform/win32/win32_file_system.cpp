@@ -99,7 +99,7 @@ public:
     }
 
 private:
-    // Returns once the file position is the start of record `number`; raises 63 for record 0.
+    // Moves the file position to the start of record `number`; raises 63 for record 0.
     void Seek(std::uint32_t number) {
         if (number == 0) Raise(kErrBadRecordNumber);
         const std::uint64_t offset = std::uint64_t{number - 1} * length_;
@@ -270,7 +270,8 @@ std::unique_ptr<platform::RecordFile> Win32FileSystem::OpenRecords(std::string_v
                                                                    platform::RecordAccess access) {
     if (record_length == 0) Raise(kErrBadRecordLength);
     const bool writable = access == platform::RecordAccess::kReadWrite;
-    UniqueFile file(::CreateFileW(SystemPath(path).c_str(), writable ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+    UniqueFile file(::CreateFileW(SystemPath(path).c_str(),
+                                  writable ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   writable ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) RaiseLastError();

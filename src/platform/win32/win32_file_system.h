@@ -22,12 +22,12 @@ public:
     // Returns the attribute bits of `path`: for the entry the listing has just returned, the listing's own
     // (no second look-up), otherwise what GetFileAttributesW reports.
     std::uint32_t ReadAttributes(std::string_view path) override;
-    // Returns once `path` (a link itself) has normal attributes.
+    // Gives `path` (a link itself) normal attributes.
     void ResetAttributes(std::string_view path) override;
-    // Returns once the file `path` is deleted (or marked for deletion while others still hold it open with
+    // Deletes the file `path` (or marks it for deletion while others still hold it open with
     // delete sharing): one handle resets the attributes and marks the file; a link goes itself.
     void DeleteFileAt(std::string_view path, platform::AttributeReset reset) override;
-    // Returns once the empty directory `path` is removed.
+    // Removes the empty directory `path`.
     void RemoveEmptyDirectory(std::string_view path) override;
 
     // Returns a byte source that owns the open file, shared for reading and writing with others.

@@ -1,6 +1,7 @@
 // The launcher's windows' shared frame, message forwarding, controls, fonts and drawing.
-#include "ui/win32/late_calls.h"
 #include "ui/win32/framed_window.h"
+
+#include "ui/win32/late_calls.h"
 
 #include <algorithm>
 
@@ -163,8 +164,12 @@ void FramedWindow::ClearAnnotations() {
 }
 
 UniqueFont FramedWindow::MakeFont(int points_x100, int weight) const {
+    return MakeWindowFont(points_x100, weight, dpi_);
+}
+
+UniqueFont MakeWindowFont(int points_x100, int weight, int dpi) {
     LOGFONTW font{};
-    font.lfHeight = -::MulDiv(points_x100, dpi_, 7200);
+    font.lfHeight = -::MulDiv(points_x100, dpi, 7200);
     font.lfWeight = weight;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;

@@ -34,6 +34,10 @@ struct ControlLayout {
 // Returns the dpi of `window` (of the system while the platform cannot tell one window's).
 int WindowDpi(HWND window);
 
+// Returns a font of the windows' face (MS Sans Serif), `points_x100` hundredths of a point high at `dpi`,
+// of `weight`; raises a run-time error when it cannot be made.
+UniqueFont MakeWindowFont(int points_x100, int weight, int dpi);
+
 class FramedWindow {
 public:
     FramedWindow(const FramedWindow&) = delete;
@@ -81,8 +85,7 @@ protected:
     // Scales the frame, every control and (through OnScaled) the rest from the designed sizes to `dpi`;
     // the frame takes `suggested` when the system gives one. Nothing happens at the dpi the window has.
     void ScaleTo(int dpi, const RECT* suggested = nullptr);
-    // Returns a font of the windows' face (MS Sans Serif), `points_x100` hundredths of a point high at the
-    // window's dpi, of `weight`; raises a run-time error when it cannot be made.
+    // Returns MakeWindowFont at the window's dpi.
     UniqueFont MakeFont(int points_x100, int weight) const;
     // Sets `font` on control `id`.
     void SetControlFont(int id, const UniqueFont& font) const;

@@ -1,6 +1,7 @@
 // Loading and drawing the module's pictures.
-#include "ui/win32/late_calls.h"
 #include "ui/win32/pictures.h"
+
+#include "ui/win32/late_calls.h"
 
 #include <ole2.h>
 #include <olectl.h>
