@@ -1,4 +1,6 @@
 // The launcher started from a shortcut: the command line, and what "/run" does with it in both modes.
+#include <fstream>
+
 #include "launcher/command_line.h"
 #include "launcher/run_game.h"
 #include "launcher_fixture.h"
@@ -91,6 +93,23 @@ INSTANTIATE_TEST_SUITE_P(Rows, Run, ::testing::Values(
     RunCase{"the usage", "/?", false, {}, "VexarLaunch|Usage: VexarLauncher [/run NAME [OPTIONS]]", 0},
     RunCase{"an unknown switch", "/start Game", false, {}, "VexarLaunch|Usage: VexarLauncher", 2}));
 // clang-format on
+
+TEST(RunUsage, NamesTheExitStatusesAsTheDocumentsDo) {
+    FakePlatform fakes;
+    RunCommandLine(ParseCommandLine("x /?", "VexarLauncher.exe"), fakes.services(), LauncherPaths{}, "");
+    ASSERT_EQ(fakes.boxes.shown.size(), 1u);
+    EXPECT_NE(fakes.boxes.shown[0].text.find(ExitStatusText()), std::string::npos);
+    for (const char* document : {"README.md", "packaging/README.txt.in", "examples/VLManual/index.html"}) {
+        std::ifstream file(std::string(VEXAR_SOURCE_DIR) + "/" + document);
+        std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        // The sentence as written, wrapped at any blank.
+        std::replace_if(
+            text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        text.erase(std::unique(text.begin(), text.end(), [](char a, char b) { return a == ' ' && b == ' '; }),
+                   text.end());
+        EXPECT_NE(text.find(ExitStatusText()), std::string::npos) << document;
+    }
+}
 
 }  // namespace
 }  // namespace vexar::testing

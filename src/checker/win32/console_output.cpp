@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/utf.h"
 #include "platform/win32/wide_text.h"
 
 namespace vexar::win32 {
@@ -13,14 +14,13 @@ ConsoleOutput::ConsoleOutput(DWORD which) : handle_(::GetStdHandle(which)) {
 
 void ConsoleOutput::WriteLine(std::string_view text) {
     if (handle_ == nullptr || handle_ == INVALID_HANDLE_VALUE) return;
-    std::string line(text);
-    line += "\r\n";
     if (console_) {
-        const std::wstring wide = Wide(line);
+        const std::wstring wide = Wide(std::string(text) + "\r\n");
         DWORD written = 0;
         ::WriteConsoleW(handle_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
         return;
     }
+    const std::string line = utf::ValidText(text) + "\r\n";
     std::size_t done = 0;
     while (done < line.size()) {
         DWORD written = 0;

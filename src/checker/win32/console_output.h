@@ -8,8 +8,9 @@
 namespace vexar::win32 {
 
 // On a console each line is written as UTF-16 (WriteConsoleW), so that the console shows every
-// character whatever its own code page; into a file or a pipe the line goes as its UTF-8 bytes, without
-// a byte-order mark (plain ASCII stays ASCII). Lines end with CR LF.
+// character whatever its own code page; into a file or a pipe the line goes as valid UTF-8, without a
+// byte-order mark (plain ASCII stays ASCII; a lone surrogate of a file name, or a byte that is no UTF-8,
+// as U+FFFD). Lines end with CR LF.
 class ConsoleOutput {
 public:
     // `which` is STD_OUTPUT_HANDLE or STD_ERROR_HANDLE.
