@@ -1,6 +1,7 @@
 #include "checker/launcher_folder_check.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <unordered_set>
 #include <utility>
@@ -77,6 +78,16 @@ std::string Plural(std::int64_t count, std::string_view word) {
     return text;
 }
 
+// The findings about one game file, in the order they are found.
+struct GameFindings {
+    std::string file;
+    std::vector<Finding> found;
+
+    void Add(int line, Severity severity, std::string text) {
+        found.push_back({file, line, severity, std::move(text)});
+    }
+};
+
 class FolderCheck {
 public:
     FolderCheck(platform::FileSystem& files, const platform::TextCodec& codec, const ShellFolders& shell,
@@ -87,14 +98,20 @@ public:
         CheckCdMode();
         CheckSavedTitle();
         CheckManual();
-        // Every file is read, also after one that stops the fill, to tell what the stop hides.
-        const std::vector<GameListFile> list = FillGameList(
-            files_, boxes_, codec_, paths_.config_folder, AfterStop::kReadOn,
-            [this](const GameListFile& file, platform::TextFile* rest) { CheckGame(file, rest); });
-        if (!listing_reported_) CheckListing(list.empty());
+        // Every file is read, also after one that stops the fill, to tell what the stop hides. Each file's
+        // findings are kept until the listing's is written; a stop's until the games after it are known.
+        BoxRecorder listing;
+        std::vector<GameFindings> games;
+        const std::vector<GameListFile> list =
+            FillGameList(files_, listing, codec_, paths_.config_folder, AfterStop::kReadOn,
+                         [&](const GameListFile& file, platform::TextFile* rest) {
+                             games.push_back(CheckGame(file, rest));
+                         });
+        CheckListing(listing, list.empty());
         for (std::size_t i = 0; i < list.size(); ++i) {
+            std::move(games[i].found.begin(), games[i].found.end(), std::back_inserter(report_.findings));
+            if (list[i].stop) CheckStop(list, i);
             if (list[i].listed) ++report_.games_listed;
-            if (list[i].stop) NameHiddenGames(list, i);
         }
         CheckUnlisted(list);
         return std::move(report_);
@@ -170,11 +187,10 @@ private:
     }
 
     // What the listing of the configuration folder told: the box of a failed listing, or no file found.
-    void CheckListing(bool none_found) {
-        listing_reported_ = true;
+    void CheckListing(BoxRecorder& listing, bool none_found) {
         const std::string& folder = paths_.config_folder;
-        if (!boxes_.Empty()) {
-            Add(folder, 0, Severity::kError, "at start the launcher shows the box " + Quoted(boxes_.Take()));
+        if (!listing.Empty()) {
+            Add(folder, 0, Severity::kError, "at start the launcher shows the box " + Quoted(listing.Take()));
         } else if (none_found) {
             const std::optional<std::uint32_t> attributes = Attributes(folder.substr(0, folder.size() - 1));
             const bool is_folder = attributes && (*attributes & platform::kAttrDirectory);
@@ -185,82 +201,83 @@ private:
     }
 
     // What the list fill makes of `file`, and for a game, what choosing it shows; `rest` reads on from its
-    // line 3.
-    void CheckGame(const GameListFile& file, platform::TextFile* rest) {
-        if (!listing_reported_) CheckListing(false);
-        const std::string path = paths_.config_folder + file.name;
+    // line 3. A stop is left to CheckStop.
+    GameFindings CheckGame(const GameListFile& file, platform::TextFile* rest) {
+        GameFindings findings{paths_.config_folder + file.name, {}};
         if (file.encoding != platform::Encoding::kAnsi) {
-            Add(path, 0, Severity::kNote, "read as " + std::string(EncodingName(file.encoding)));
+            findings.Add(0, Severity::kNote, "read as " + std::string(EncodingName(file.encoding)));
         }
-        if (file.stop) {
-            ShowListFillError(boxes_, *file.stop);
-            stop_findings_.push_back(report_.findings.size());
-            Add(path, file.stop->line(), Severity::kError,
-                "stops the game list at start with the box " + Quoted(boxes_.Take()));
-            return;
-        }
+        if (file.stop) return findings;
         const ListFillEntry& entry = file.entry;
         const std::string listed_as = "listed as " + Quoted(entry.text) + ": ";
         if (entry.text.empty()) {
-            Add(path, 2, Severity::kWarning, "not listed: its title (line 2) is empty");
+            findings.Add(2, Severity::kWarning, "not listed: its title (line 2) is empty");
         } else if (entry.error == kErrPastEndOfFile) {
-            Add(path, entry.line, Severity::kError,
+            findings.Add(
+                entry.line, Severity::kError,
                 listed_as + (entry.line == 1 ? std::string("the file is empty")
                                              : "the file ends before line " + std::to_string(entry.line)));
         } else if (entry.error != 0) {
-            Add(path, 0, Severity::kError,
-                listed_as + "the file cannot be opened under this name (" +
-                    ErrorText(RuntimeError(entry.error)) + ")");
+            findings.Add(0, Severity::kError,
+                         listed_as + "the file cannot be opened under this name (" +
+                             ErrorText(RuntimeError(entry.error)) + ")");
         } else if (entry.text == InvalidEntryText(file.name)) {
-            Add(path, 1, Severity::kError, listed_as + "line 1 does not begin with " + Quoted(kConfigMarker));
+            findings.Add(1, Severity::kError,
+                         listed_as + "line 1 does not begin with " + Quoted(kConfigMarker));
         } else if (StartsWithInvalidPrefix(entry.text)) {
-            Add(path, 2, Severity::kError,
+            findings.Add(
+                2, Severity::kError,
                 "its title " + Quoted(entry.text) +
                     " is taken for a broken file's entry: choosing it shows no notes and launches nothing");
         } else if (rest != nullptr) {
-            CheckChoice(file.name, entry.text, *rest);
+            CheckChoice(findings, file.name, entry.text, *rest);
         }
         for (const int line : rest != nullptr ? rest->repaired_lines() : std::vector<int>()) {
-            Add(path, line, Severity::kWarning,
+            findings.Add(
+                line, Severity::kWarning,
                 "this line is not valid UTF-8, though the file begins with UTF-8's byte-order mark: the "
                 "launcher shows each bad sequence as \xEF\xBF\xBD (U+FFFD)");
         }
+        return findings;
     }
 
     // What choosing the game shows, then whether its launch would find what it needs.
-    void CheckChoice(const std::string& name, const std::string& title, platform::LineReader& rest) {
-        const std::string file = paths_.config_folder + name;
+    void CheckChoice(GameFindings& findings, const std::string& name, const std::string& title,
+                     platform::LineReader& rest) {
         GameConfig game;
         try {
             ParseGameValues(rest, game);
         } catch (...) {
             const RuntimeError error = TrappedError();
             ShowSelectionError(boxes_, error, name);
-            Add(file, error.line(), Severity::kError,
-                "choosing " + Quoted(title) + " shows the box " + Quoted(boxes_.Take()));
+            findings.Add(error.line(), Severity::kError,
+                         "choosing " + Quoted(title) + " shows the box " + Quoted(boxes_.Take()));
             return;
         }
         if (!game.strStartLocation.empty()) {
             const std::optional<std::uint32_t> attributes = Attributes(game.strStartLocation);
             if (!attributes) {
-                Add(file, 4, Severity::kError,
+                findings.Add(
+                    4, Severity::kError,
                     "the start location " + Quoted(game.strStartLocation) + " is not an existing folder");
             } else if (!(*attributes & platform::kAttrDirectory)) {
-                Add(file, 4, Severity::kError,
+                findings.Add(
+                    4, Severity::kError,
                     "the start location " + Quoted(game.strStartLocation) + " is a file, not a folder");
             }
         }
         if (game.strLaunchFile.empty()) {
-            Add(file, 5, Severity::kError, "the launch file is empty: the launch opens nothing");
+            findings.Add(5, Severity::kError, "the launch file is empty: the launch opens nothing");
         } else {
-            CheckProgram(file, 5, "the launch file", game.strLaunchFile, game.strStartLocation);
+            CheckProgram(findings, 5, "the launch file", game.strLaunchFile, game.strStartLocation);
         }
         if (!game.strCDPrelaunch.empty()) {
-            CheckProgram(file, 8, "the CD preparation program", game.strCDPrelaunch, game.strStartLocation);
+            CheckProgram(findings, 8, "the CD preparation program", game.strCDPrelaunch,
+                         game.strStartLocation);
         }
     }
 
-    void CheckProgram(const std::string& file, int line, std::string_view what, const std::string& program,
+    void CheckProgram(GameFindings& findings, int line, std::string_view what, const std::string& program,
                       const std::string& start) {
         const ProgramLocation found = programs_.Find(program, start);
         std::string named(what);
@@ -270,9 +287,10 @@ private:
         switch (found.place) {
             case ProgramPlace::kNowhere:
                 if (ProgramSearch::TakenAsGiven(program)) {
-                    Add(file, line, Severity::kError, named + " does not exist");
+                    findings.Add(line, Severity::kError, named + " does not exist");
                 } else {
-                    Add(file, line, Severity::kError,
+                    findings.Add(
+                        line, Severity::kError,
                         named +
                             " is not found: not in the start folder, Windows' folders, the search path "
                             "(PATH) or the launcher folder");
@@ -282,48 +300,52 @@ private:
             case ProgramPlace::kStartFolder:
                 break;
             case ProgramPlace::kWindowsFolder:
-                Add(file, line, Severity::kNote,
-                    named + " is not in the start folder: the shell takes " + found.path +
-                        " from Windows' own folders");
+                findings.Add(line, Severity::kNote,
+                             named + " is not in the start folder: the shell takes " + found.path +
+                                 " from Windows' own folders");
                 break;
             case ProgramPlace::kSearchPath:
-                Add(file, line, Severity::kWarning,
-                    named + " is found only on the search path (PATH), as " + found.path +
-                        ": another computer may not have it");
+                findings.Add(line, Severity::kWarning,
+                             named + " is found only on the search path (PATH), as " + found.path +
+                                 ": another computer may not have it");
                 break;
             case ProgramPlace::kLauncherFolder:
-                Add(file, line, Severity::kWarning,
+                findings.Add(
+                    line, Severity::kWarning,
                     named +
                         " is found only in the launcher folder, which the shell searches last (Windows does "
                         "not document it)");
                 break;
             case ProgramPlace::kAppPaths:
-                Add(file, line, Severity::kWarning,
-                    named + " is found only through its App Paths registration, as " + found.path +
-                        ": another computer may not have it");
+                findings.Add(line, Severity::kWarning,
+                             named + " is found only through its App Paths registration, as " + found.path +
+                                 ": another computer may not have it");
                 break;
         }
-        if (found.folder) Add(file, line, Severity::kError, named + " is a folder, not a program");
+        if (found.folder) findings.Add(line, Severity::kError, named + " is a folder, not a program");
     }
 
-    // Adds to the finding of the stop at file `stop` the games it hides: every entry after it.
-    void NameHiddenGames(const std::vector<GameListFile>& list, std::size_t stop) {
+    // The box of the file `list[stop]` that stops the fill, and the games it hides: every entry after it.
+    void CheckStop(const std::vector<GameListFile>& list, std::size_t stop) {
+        const GameListFile& file = list[stop];
+        ShowListFillError(boxes_, *file.stop);
+        std::string text = "stops the game list at start with the box " + Quoted(boxes_.Take());
         std::vector<const std::string*> hidden;
         for (std::size_t j = stop + 1; j < list.size(); ++j) {
             if (list[j].Listable()) hidden.push_back(&list[j].entry.text);
         }
-        std::string& text = report_.findings[stop_findings_.at(stop_count_++)].text;
         if (hidden.empty()) {
             text += "; it hides no game";
-            return;
+        } else {
+            text += "; it hides " + Plural(static_cast<std::int64_t>(hidden.size()), "game") + ": ";
+            const std::size_t shown = std::min(hidden.size(), kHiddenNamesShown);
+            for (std::size_t k = 0; k < shown; ++k) {
+                if (k > 0) text += ", ";
+                text += Quoted(*hidden[k]);
+            }
+            if (shown < hidden.size()) text += " and " + std::to_string(hidden.size() - shown) + " more";
         }
-        text += "; it hides " + Plural(static_cast<std::int64_t>(hidden.size()), "game") + ": ";
-        const std::size_t shown = std::min(hidden.size(), kHiddenNamesShown);
-        for (std::size_t k = 0; k < shown; ++k) {
-            if (k > 0) text += ", ";
-            text += Quoted(*hidden[k]);
-        }
-        if (shown < hidden.size()) text += " and " + std::to_string(hidden.size() - shown) + " more";
+        Add(paths_.config_folder + file.name, file.stop->line(), Severity::kError, std::move(text));
     }
 
     // The files of the configuration folder that look meant to be games but are not listed.
@@ -366,10 +388,6 @@ private:
     ProgramSearch programs_;
     BoxRecorder boxes_;
     CheckReport report_;
-    bool listing_reported_ = false;
-    // The findings of the files that stop the fill, in list order, and how many have been named so far.
-    std::vector<std::size_t> stop_findings_;
-    std::size_t stop_count_ = 0;
 };
 
 }  // namespace

@@ -43,8 +43,10 @@ struct CheckReport {
 
 // Checks the launcher folder that is the current directory, as the launcher would see it there at start,
 // when each game is chosen and when it is launched. Reads through `files` and never changes anything.
-// The findings come in this order: the folder's own state (CD mode, Title.cfg, the manual), the game
-// files in the order of the game list, then the files in the configuration folder that are not listed.
+// The findings come in this order: the folder's own state (CD mode, Title.cfg, the manual), what the
+// listing of the configuration folder told, each game file's findings in the order of the game list (the
+// stop of a file that stops the list comes last of them and names the games it hides), then the files in
+// the configuration folder that are not listed.
 CheckReport CheckLauncherFolder(platform::FileSystem& files, const platform::TextCodec& codec,
                                 const ShellFolders& shell, const LauncherPaths& paths = {});
 

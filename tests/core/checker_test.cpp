@@ -48,6 +48,11 @@ TEST(CheckLauncherFolder, ReportsEveryFindingInTheLaunchersWords) {
     EXPECT_EQ(one.ExitStatus(), 1);
     EXPECT_EQ(CheckReport{}.ExitStatus(), 0);
     EXPECT_FALSE(empty.files.Exists("Title.cfg"));
+    // A configuration folder that cannot be listed: the launcher's box, after the folder's own state.
+    empty.files.FailOn("Configs\\", kErrPermissionDenied);
+    EXPECT_EQ(
+        FormatFinding(CheckLauncherFolder(empty.files, empty.codec, Folders{}).findings.at(3)),
+        "Configs\\: error: at start the launcher shows the box \"70 Permission denied in SortedFiles\"");
     ReadOnlyFiles read_only(fakes.files);
     EXPECT_THROW(read_only.DeleteFileAt("Title.cfg", platform::AttributeReset::kNone), RuntimeError);
     EXPECT_THROW(read_only.ResetAttributes("Title.cfg"), RuntimeError);

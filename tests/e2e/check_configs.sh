@@ -8,6 +8,10 @@
 #   findings  data/launcher: one example of every finding and one clean game; data/check_findings.txt, exit 1
 #   clean     its clean game alone, checked as the current directory; data/check_clean.txt, exit 0
 #   console   names outside the code page: data/check_console.txt redirected, and the same on a console
+#   devices   games named as Windows devices (aux, com1, con): data/check_devices.txt redirected, and the
+#             same on a console
+#   huge_title  a UTF-16 game whose title line is cut at 4 MiB: valid UTF-8 that begins as
+#             data/check_huge_title.txt (up to its last line end), exit 1
 #   refused   a wrong argument and a missing folder: nothing on stdout, one line on stderr, exit 2
 #
 # The examples of a program found only on the search path and of one found only through its App Paths
@@ -31,6 +35,34 @@ compare() {  # EXPECTED_FILE EXPECTED_STATUS ACTUAL_FILE ACTUAL_STATUS
         exit 1
     fi
     [ "$4" -eq "$2" ] || { echo "VexarCheck ended with $4, expected $2"; exit 1; }
+}
+
+# A check ends within a second or two; one that opens a device instead of a file may wait on it for ever.
+# The runs of the cases that could are ended at a deadline, which fails the case.
+deadline=60
+timed_out() {  # STATUS HOW: true, after saying so, when `timeout` ended the run
+    [ "$1" -eq 124 ] || [ "$1" -eq 137 ] || return 1
+    echo "VexarCheck did not end within ${deadline}s $2"
+}
+
+# The text VexarCheck shows in FOLDER on a console (a pseudo-terminal here, which Wine gives the program
+# as its console, wide enough not to wrap), once the terminal's control sequences are taken out, must be
+# that of its redirected output, stdout.txt.
+on_console() {  # FOLDER
+    status=0
+    timeout -k 5 "$deadline" script -qec "stty cols 1000; cd '$1' && '$wine_run' '$exe'" /dev/null \
+        </dev/null >"$work/console.txt" 2>&1 || status=$?
+    if timed_out "$status" "on a console"; then exit 1; fi
+    sed -e 's/\x1b\[[0-9?;]*[A-Za-z]//g' -e 's/\r//g' "$work/console.txt" >"$work/console-text.txt"
+    tr -d '\r' <"$work/stdout.txt" | cmp -s - "$work/console-text.txt" ||
+        { echo "VexarCheck's console output differs:"; cat "$work/console.txt"; exit 1; }
+}
+
+# Runs VexarCheck in FOLDER with its output in stdout.txt and no input, ended at the deadline; sets status.
+check_redirected() {  # FOLDER
+    status=0
+    (cd "$1" && timeout -k 5 "$deadline" "$wine_run" "$exe") </dev/null >"$work/stdout.txt" 2>&1 || status=$?
+    if timed_out "$status" "with its output redirected"; then exit 1; fi
 }
 
 case $case_name in
@@ -70,9 +102,7 @@ clean)
     ;;
 console)
     # Names and titles outside the ANSI code page, and a Windows-1252 title: redirected, the output is
-    # UTF-8 as expected; on a console (a pseudo-terminal here, which Wine gives the program as its
-    # console, wide enough not to wrap) the same text shows, once the terminal's control sequences are
-    # taken out.
+    # UTF-8 as expected; on a console the same text shows.
     folder=$work/launcher
     mkdir -p "$folder/Configs"
     cp -r "$data/launcher/Games" "$folder/"
@@ -81,10 +111,40 @@ console)
     status=0
     (cd "$folder" && "$wine_run" "$exe") >"$work/stdout.txt" 2>&1 || status=$?
     compare "$data/check_console.txt" 0 "$work/stdout.txt" "$status"
-    script -qec "stty cols 1000; cd '$folder' && '$wine_run' '$exe'" /dev/null </dev/null >"$work/console.txt" 2>&1 || true
-    sed -e 's/\x1b\[[0-9?;]*[A-Za-z]//g' -e 's/\r//g' "$work/console.txt" >"$work/console-text.txt"
-    tr -d '\r' <"$work/stdout.txt" | cmp -s - "$work/console-text.txt" ||
-        { echo "VexarCheck's console output differs:"; cat "$work/console.txt"; exit 1; }
+    on_console "$folder"
+    ;;
+devices)
+    # Games whose names Windows takes for devices, whatever the extension: the auxiliary device, the
+    # serial port and the console. Here they are plain files (a Windows checkout of git could not hold
+    # them). Each is read like any other game, on a console too, where "con" is the console itself.
+    folder=$work/launcher
+    mkdir -p "$folder/Configs"
+    cp -r "$data/launcher/Games" "$folder/"
+    for game in aux:Auxiliary com1:Serial con:Console; do
+        sed "s/Windows Own/${game#*:} Device/" "$data/launcher/Configs/WindowsOwn.cfg" \
+            >"$folder/Configs/${game%%:*}.cfg"
+    done
+    check_redirected "$folder"
+    compare "$data/check_devices.txt" 0 "$work/stdout.txt" "$status"
+    on_console "$folder"
+    ;;
+huge_title)
+    # A UTF-16 game whose title is "Café Huge: " and 2.5 million "é", 5 MB in UTF-8. Its line is cut at
+    # 4 MiB; the bytes before the run of "é" are odd in number, so the cut falls inside one. The output
+    # is compared up to the title's first characters, and must be valid UTF-8 all through.
+    folder=$work/launcher
+    mkdir -p "$folder/Configs"
+    python3 -c 'import sys
+lines = ["LABELVEXARLNCH]", "Game Title:    Caf\u00e9 Huge: " + "\u00e9" * 2500000, "Notes:         Notes."]
+sys.stdout.buffer.write("\ufeff".encode("utf-16-le") + "\r\n".join(lines).encode("utf-16-le"))' \
+        >"$folder/Configs/Huge.cfg"
+    check_redirected "$folder"
+    iconv -f UTF-8 -t UTF-8 "$work/stdout.txt" >/dev/null 2>"$work/iconv.txt" ||
+        { echo "VexarCheck's output is not valid UTF-8:"; cat "$work/iconv.txt"; exit 1; }
+    size=$(($(wc -c <"$data/check_huge_title.txt") - 2))
+    head -c "$size" "$data/check_huge_title.txt" >"$work/expected-head.txt"
+    head -c "$size" "$work/stdout.txt" >"$work/stdout-head.txt"
+    compare "$work/expected-head.txt" 1 "$work/stdout-head.txt" "$status"
     ;;
 refused)
     refused() {  # MESSAGE_START ARGUMENTS...: exit status 2, nothing on stdout, one line on stderr
