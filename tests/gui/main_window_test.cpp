@@ -124,13 +124,18 @@ TEST_F(WindowTest, ChoicesEditsFocusMovesAndButtonsReachTheLauncher) {
     Press(VK_DOWN);
     EXPECT_EQ(window->ListText() + "|" + window->NotesText(), "Alpha|Alpha notes")
         << "the list keeps its order";
-    // Dropping the list down and closing it is no loss of focus (which would read the file again).
-    window->SetNotesText("kept");
+    // Texts reach the controls as the characters they are: list entries, notes and (below) the caption.
     HWND list = Control(ControlId::kTxtLauncher);
+    wchar_t text[16] = {};
+    ::SendMessageW(list, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"Br\u00E5vo \u30B2\u30FC\u30E0");
+    // Dropping the list down and closing it is no loss of focus (which would read the file again).
+    window->SetNotesText("kept \xC3\xBC\xE2\x82\xAC");
     ::SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
     ::SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
     Pump();
-    EXPECT_EQ(window->NotesText(), "kept");
+    ::GetWindowTextW(Control(ControlId::kTxtShowNotes), text, 16);
+    EXPECT_STREQ(text, L"kept \u00FC\u20AC");
     // A click on an entry whose title holds a NUL byte chooses it.
     ::SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
     COMBOBOXINFO info{};
@@ -148,11 +153,10 @@ TEST_F(WindowTest, ChoicesEditsFocusMovesAndButtonsReachTheLauncher) {
     Press(VK_TAB);
     EXPECT_EQ(window->NotesText(), "Please choose only items from the list.");
     // Leaving the command box runs its keywords; a double-click on the notes opens them enlarged.
-    window->SetCommandText("SetTitle My Games");
+    window->SetCommandText("SetTitle My G\xC3\xA4mes");
     Press(VK_TAB);
-    wchar_t caption[16] = {};
-    ::GetWindowTextW(window->hwnd(), caption, 16);
-    EXPECT_STREQ(caption, L"My Games");
+    ::GetWindowTextW(window->hwnd(), text, 16);
+    EXPECT_STREQ(text, L"My G\u00E4mes");
     ::SendMessageW(Control(ControlId::kTxtShowNotes), WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
     EXPECT_TRUE(::IsWindowVisible(notes_window->hwnd()));
     ::SendMessageW(Control(ControlId::kCmdHelp), BM_CLICK, 0, 0);  // no manual in the double's folder

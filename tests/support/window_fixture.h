@@ -20,10 +20,10 @@ namespace vexar::testing {
 class WindowTest : public ::testing::Test {
 protected:
     // Creates both windows, starts the launcher with four games and shows the main window. Their list order
-    // (Alpha, Bravo, Aardvark, "Nul" NUL "led") follows their file names, not the titles' alphabet.
+    // (Alpha, "Bråvo ゲーム", Aardvark, "Nul" NUL "led") follows their file names, not the titles' alphabet.
     void Open() {
         for (const auto& [file, title] : {std::pair<std::string, std::string>{"Alpha", "Alpha"},
-                                          {"Bravo", "Bravo"},
+                                          {"Bravo", "Br\xC3\xA5vo \xE3\x82\xB2\xE3\x83\xBC\xE3\x83\xA0"},
                                           {"Charlie", "Aardvark"},
                                           {"Delta", std::string("Nul\0led", 7)}}) {
             fakes.files.AddFile(
