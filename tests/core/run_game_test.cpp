@@ -72,7 +72,6 @@ TEST_P(Run, StartsTheGameAsTheLaunchButtonWouldAndCountsFailures) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, Run, ::testing::Values(
-    RunCase{"options as typed", "/run Game -o", false, {kGame}, "", 0},
     RunCase{"CD mode: the preparation first", "/run Game.cfg -o", true,
             {kPrep, {"open", "game.exe", "-d -o -c", "C:\\start", platform::ShowCommand{1}}}, "", 0},
     RunCase{"the preview", "/run Game Show Parameters", false, {}, "VexarLaunch|game.exe -d -h\r\n\r\nStart Location: C:\\start", 0},
