@@ -8,13 +8,14 @@
 #   scripts/stress-wine.sh N
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+cd "$root" || exit 1
 
 fail() { echo "$1" >&2; exit 1; }
 runs=${1:-}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "usage: scripts/stress-wine.sh N   (N runs, N >= 1)" >&2; exit 2; }
 [ -f build/mingw/CTestTestfile.cmake ] || fail "no mingw build in build/mingw: run scripts/test.sh first"
-cmake --build --preset mingw >build/stress-build.log 2>&1 || fail "mingw build failed (build/stress-build.log)"
+cmake --build --preset mingw >build/stress-build.log 2>&1 ||
+    fail "the mingw build failed (build/stress-build.log)"
 
 # shellcheck source=wine-session.sh
 source scripts/wine-session.sh

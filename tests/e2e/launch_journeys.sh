@@ -62,13 +62,15 @@ journey() {
     # The characters to be typed get keys of their own before the launcher starts (bind_keys.py says why).
     keys=$work/$name.keys
     : >"$keys"
-    "$python" "$(dirname "$0")/bind_keys.py" "$(printf '%s\n' "$@" | sed -n 's/^type://p')" </dev/null >>"$keys" &
+    to_type=$(printf '%s\n' "$@" | sed -n 's/^type://p')
+    "$python" "$(dirname "$0")/bind_keys.py" "$to_type" </dev/null >>"$keys" &
     helper=$!
     wait_for grep -q bound "$keys" || fail "$name: the keys to type were not mapped"
     (cd "$folder" && VEXAR_RECORD_DIR="$records\\" exec "$wine_run" "$launcher") \
         </dev/null >"$work/$name.log" 2>&1 &
     pid=$!
-    wait_for xdotool search --onlyvisible --name "^$title\$" || fail "$name: the launcher's window did not appear"
+    wait_for xdotool search --onlyvisible --name "^$title\$" ||
+        fail "$name: the launcher's window did not appear"
     window=$(xdotool search --onlyvisible --name "^$title\$" | head -n1)
     # The window takes the focus with the game list focused; keys sent before would be lost.
     wait_for has_focus "$window" || fail "$name: the launcher's window did not get the keyboard focus"

@@ -33,7 +33,9 @@ write_game "$folder/Configs/Missing.cfg" Missing "$start" "$(win_path "$folder/m
 printf 'LABELVEXARLNCH]\r\nTitle: Short\r\n' >"$folder/Configs/Short.cfg"
 
 # shown_or_ended TITLE: a window titled TITLE (a pattern) is on the screen, or the run has ended.
-shown_or_ended() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] || ! kill -0 "$pid" 2>/dev/null; }
+shown_or_ended() {
+    [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ] || ! kill -0 "$pid" 2>/dev/null
+}
 
 # run STATUS TITLE KEYS COMMAND_LINE [FOLDER]: starts COMMAND_LINE in FOLDER ($folder when not given) and,
 # when TITLE is not empty, gives KEYS to the window titled TITLE once it has the focus; a window of any
