@@ -3,15 +3,29 @@
 # "<arguments>|<current directory>|<show command>" in the records folder. Needs $wine_run.
 
 fail() { printf '%s\n' "$1" >&2; exit 1; }
-# The launcher a script started ($pid) is stopped by its process id on every way out.
+# What a script started - the launcher or its starter ($pid), a helper ($helper) - is stopped by its process
+# id on every way out.
 pid=
-stop_launcher() { [ -z "$pid" ] || kill "$pid" 2>/dev/null || true; }
-trap stop_launcher EXIT
+helper=
+stop_started() { for started in $pid $helper; do kill "$started" 2>/dev/null || true; done; }
+trap stop_started EXIT
 trap 'exit 1' HUP INT TERM
-win_path() {  # a Linux path as the Windows programs see it
-    path=$("$wine_run" winepath -w "$1" 2>/dev/null | tr -d '\r')
-    [ -n "$path" ] || fail "winepath gave no Windows path for $1"
-    printf '%s\n' "$path"
+# win_path PATH: an absolute Linux path as the Windows programs see it. Wine's drive Z: is the Linux root, so
+# Z: followed by the path with its slashes turned into backslashes names the same file, whatever characters
+# it holds (Wine reads Unix names in the locale's character set, UTF-8 here) - without asking winepath,
+# which printed nothing once under load.
+win_path() {
+    case $1 in
+    /*) printf 'Z:%s\n' "$1" | tr / '\\' ;;
+    *) fail "not an absolute path: $1" ;;
+    esac
+}
+# write_game FILE TITLE START PROGRAM DEFAULT PREPARATION: a game file, saved as Notepad saves it (UTF-8
+# without a mark), titled TITLE, naming PROGRAM in the folder START (Windows paths) with the default
+# parameters DEFAULT, -h from the hard drive, PREPARATION and -c from CD.
+write_game() {
+    printf 'LABELVEXARLNCH]\r\nTitle:         %s\r\nNotes:         notes\r\nStart:         %s\r\nLaunch File:   %s\r\nDefault:       %s\r\nHD Params:     -h\r\nCD Prelaunch:  %s\r\nCD Params:     -c\r\n' \
+        "$2" "$3" "$4" "$5" "$6" >"$1"
 }
 # wait_for COMMAND...: runs the command every 0.1 s until it succeeds, for at most 60 s.
 wait_for() {
