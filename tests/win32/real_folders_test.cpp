@@ -14,6 +14,7 @@
 #include "launcher/launcher_rules.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_later_calls.h"
 #include "real_folders.h"
 #include "resource_ids.h"
 
@@ -105,8 +106,9 @@ TEST_F(RealFolders, ListsEveryEncodingNamesOutsideTheCodePageAndNamesOfDevices) 
     const std::vector<std::string> devices = {"aux.cfg", "com1.cfg", "con.cfg", "nul.cfg", "prn.cfg"};
     for (const std::string& name : devices) temp.Write("Configs\\" + name, game(name));
     Start();
-    EXPECT_EQ(view.entries, (std::vector<std::string>{"Café €", "aux.cfg", "Σ 𝄞", "com1.cfg", "con.cfg", "Ünï",
-                                                      "日本語", "nul.cfg", "prn.cfg", "Ελληνικά", "ゲーム"}));
+    EXPECT_EQ(view.entries,
+              (std::vector<std::string>{"Café €", "aux.cfg", "Σ 𝄞", "com1.cfg", "con.cfg", "Ünï", "日本語",
+                                        "nul.cfg", "prn.cfg", "Ελληνικά", "ゲーム"}));
     for (const std::string& name : devices) {
         EXPECT_EQ(files.ListFirst("Configs\\" + name, platform::ListMask::kNormal), name);
         EXPECT_EQ(files.ReadAttributes("Configs\\" + name) & FILE_ATTRIBUTE_DIRECTORY, 0u) << name;
@@ -119,7 +121,16 @@ bool Exists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-TEST_F(RealFolders, TreeRemovalDeletesProtectedFilesAndStopsAtAHeldOne) {
+// The tree removal both ways the file system takes: through one handle a file, and by path as on Windows XP.
+class TreeRemoval : public ::testing::TestWithParam<bool> {
+protected:
+    TempFolder temp;
+    win32::Win32FileSystem files{platform::LaterCalls{.file_information_by_handle = GetParam()}};
+};
+INSTANTIATE_TEST_SUITE_P(Ways, TreeRemoval, ::testing::Bool(),
+                         [](const auto& way) { return way.param ? "ByHandle" : "ByPath"; });
+
+TEST_P(TreeRemoval, DeletesProtectedFilesAndStopsAtAHeldOne) {
     temp.Folder("data");
     for (const DWORD attributes : {0, FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM})
         temp.Write("data\\file" + std::to_string(attributes), "", attributes);
@@ -137,7 +148,7 @@ TEST_F(RealFolders, TreeRemovalDeletesProtectedFilesAndStopsAtAHeldOne) {
     EXPECT_FALSE(Exists(temp.Path("data")));
 }
 
-TEST_F(RealFolders, TreeRemovalStaysInsideTheTree) {
+TEST_P(TreeRemoval, StaysInsideTheTree) {
     // Windows refuses a path of 260 characters or more without \\?\ (Wine does not): the removal fails
     // there or goes on down, and touches nothing outside.
     temp.Folder("data");
@@ -222,6 +233,17 @@ TEST(Win32FileSystem, ReadsAttributesAfterAResetAndFilesOthersWriteButNotLock) {
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.number(), kErrPermissionDenied);
     }
+}
+
+TEST(LaterCalls, WindowsSevenHasThemAndTheCountWithoutGetTickCount64FollowsGetTickCount) {
+    const platform::LaterCalls present = win32::PresentLaterCalls();
+    EXPECT_TRUE(present.file_information_by_handle && present.tick_count_64);
+    const DWORD before = ::GetTickCount();
+    const std::uint64_t first = win32::TickCount64({.tick_count_64 = false});
+    const std::uint64_t second = win32::TickCount64({.tick_count_64 = false});
+    const DWORD after = ::GetTickCount();
+    EXPECT_LE(first, second);
+    EXPECT_LE(static_cast<DWORD>(second) - before, after - before) << before << " " << second << " " << after;
 }
 
 // The built launcher's icon and version record, as Windows reads them from the executable.
