@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
           g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+          g++-mingw-w64-i686-posix g++-mingw-w64-i686 binutils-mingw-w64-i686
           wine wine64 xvfb xauth x11-utils xdotool imagemagick bsdutils python3)
 missing=()
 for p in "${packages[@]}"; do

@@ -99,9 +99,12 @@ int RunGame(std::string_view name, std::string_view options, platform::Services 
 }  // namespace
 
 std::string ExitStatusText() {
-    return "Exit status " + std::to_string(kRunDone) + " once the game is started, " +
-           std::to_string(kRunFailed) + " when it is not (a box says why), " + std::to_string(kRunBadUsage) +
-           " for a wrong switch.";
+    // Appended piece by piece: "literal" + std::to_string(...) trips a false -Wrestrict of GCC 12 (x86).
+    std::string text = "Exit status ";
+    text += std::to_string(kRunDone) + " once the game is started, ";
+    text += std::to_string(kRunFailed) + " when it is not (a box says why), ";
+    text += std::to_string(kRunBadUsage) + " for a wrong switch.";
+    return text;
 }
 
 int RunCommandLine(const CommandLine& command, platform::Services services, const LauncherPaths& paths,

@@ -1,11 +1,12 @@
 // The utilities' own decisions: line ends and the bounded read of a file's lines, the sort and its order,
-// and the paths the tree removal refuses.
+// the paths the tree removal refuses, and the ways taken on Windows XP.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "double/platform_double.h"
 #include "file_utils/mdlGlobalFunctions.h"
+#include "platform/later_calls.h"
 #include "platform/utf.h"
 
 namespace vexar::testing {
@@ -118,6 +119,25 @@ TEST(DeleteFolderTree, AFolderThatCannotBeRemovedIsAnError) {
     files.FailOn("C:\\data", kErrPathFileAccess);
     EXPECT_EQ(DeleteFolderTree(files, "C:\\data"), kErrPathFileAccess);
     EXPECT_FALSE(files.Exists("C:\\data\\file.txt")) << "its contents went first";
+}
+
+TEST(LaterCalls, TheTickCountCountsItsLapsAndFilesGoByPathWithoutHandleCalls) {
+    constexpr std::uint64_t kLap = std::uint64_t{1} << 32;
+    struct Row {
+        std::uint64_t previous;
+        std::uint32_t now;
+        std::uint64_t extended;
+    };
+    // The first count, the same millisecond again, the count starting again (after the last one of a lap,
+    // in later laps), a count within a later lap.
+    for (const Row& row : {Row{0, 1500, 1500}, Row{1500, 1500, 1500}, Row{kLap - 10, 5, kLap + 5},
+                           Row{2 * kLap - 1, 0, 2 * kLap}, Row{3 * kLap + 7, 9, 3 * kLap + 9}}) {
+        EXPECT_EQ(platform::ExtendTickCount(row.previous, row.now), row.extended)
+            << row.previous << " " << row.now;
+    }
+    EXPECT_EQ(platform::ChooseFileSteps({.file_information_by_handle = true}),
+              platform::FileSteps::kByHandle);
+    EXPECT_EQ(platform::ChooseFileSteps({.file_information_by_handle = false}), platform::FileSteps::kByPath);
 }
 
 // Returns every line of `bytes`, then the number of the error that follows the last one.

@@ -79,10 +79,12 @@ findings)
 
     work_win=$(win_path "$work")
     app_key='HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\vexar-registered.exe'
-    "$wine_run" reg add "$app_key" /ve /d "$work_win\\Registered\\vexar-registered.exe" /f >/dev/null 2>&1
+    # Registered as App Paths entries often are, with a variable the checker expands.
+    "$wine_run" reg add "$app_key" /ve /t REG_EXPAND_SZ /d "%VEXAR_WORK%\\Registered\\vexar-registered.exe" /f \
+        >/dev/null 2>&1
     status=0
-    WINEPATH="$work_win\\OnPath" "$wine_run" "$exe" "$(win_path "$folder")" >"$work/raw.txt" 2>"$work/stderr.txt" ||
-        status=$?
+    VEXAR_WORK=$work_win WINEPATH="$work_win\\OnPath" "$wine_run" "$exe" "$(win_path "$folder")" >"$work/raw.txt" \
+        2>"$work/stderr.txt" || status=$?
     "$wine_run" reg delete "$app_key" /f >/dev/null 2>&1
     # The folder's Windows path becomes <work>, the rest stays byte for byte.
     WORK_WIN=$work_win perl -pe 's/\Q$ENV{WORK_WIN}\E/<work>/g' "$work/raw.txt" >"$work/stdout.txt"

@@ -14,6 +14,7 @@
 #include "launcher/launcher_rules.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_later_calls.h"
 #include "real_folders.h"
 #include "resource_ids.h"
 
@@ -109,7 +110,16 @@ bool Exists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-TEST_F(RealFolders, TreeRemovalDeletesProtectedFilesAndStopsAtAHeldOne) {
+// The tree removal both ways the file system takes: through one handle a file, and by path as on Windows XP.
+class TreeRemoval : public ::testing::TestWithParam<bool> {
+protected:
+    TempFolder temp;
+    win32::Win32FileSystem files{platform::LaterCalls{.file_information_by_handle = GetParam()}};
+};
+INSTANTIATE_TEST_SUITE_P(Ways, TreeRemoval, ::testing::Bool(),
+                         [](const auto& way) { return way.param ? "ByHandle" : "ByPath"; });
+
+TEST_P(TreeRemoval, DeletesProtectedFilesAndStopsAtAHeldOne) {
     temp.Folder("data");
     for (const DWORD attributes : {0, FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM})
         temp.Write("data\\file" + std::to_string(attributes), "", attributes);
@@ -127,7 +137,7 @@ TEST_F(RealFolders, TreeRemovalDeletesProtectedFilesAndStopsAtAHeldOne) {
     EXPECT_FALSE(Exists(temp.Path("data")));
 }
 
-TEST_F(RealFolders, TreeRemovalStaysInsideTheTree) {
+TEST_P(TreeRemoval, StaysInsideTheTree) {
     // Windows refuses a path of 260 characters or more without \\?\ (Wine does not): the removal fails
     // there or goes on down, and touches nothing outside.
     temp.Folder("data");
@@ -212,6 +222,17 @@ TEST(Win32FileSystem, ReadsAttributesAfterAResetAndFilesOthersWriteButNotLock) {
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.number(), kErrPermissionDenied);
     }
+}
+
+TEST(LaterCalls, WindowsSevenHasThemAndTheCountWithoutGetTickCount64FollowsGetTickCount) {
+    const platform::LaterCalls present = win32::PresentLaterCalls();
+    EXPECT_TRUE(present.file_information_by_handle && present.tick_count_64);
+    const DWORD before = ::GetTickCount();
+    const std::uint64_t first = win32::TickCount64({.tick_count_64 = false});
+    const std::uint64_t second = win32::TickCount64({.tick_count_64 = false});
+    const DWORD after = ::GetTickCount();
+    EXPECT_LE(first, second);
+    EXPECT_LE(static_cast<DWORD>(second) - before, after - before) << before << " " << second << " " << after;
 }
 
 // The built launcher's icon and version record, as Windows reads them from the executable.

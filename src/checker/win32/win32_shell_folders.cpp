@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cwchar>
+
 #include "platform/win32/wide_text.h"
 
 namespace vexar::win32 {
@@ -58,19 +60,46 @@ std::vector<std::string> Win32ShellFolders::PathFolders() const {
     return folders;
 }
 
+namespace {
+
+// The default value of `key` below `root` as text: a REG_SZ value as it is, a REG_EXPAND_SZ value with its
+// variables expanded; "" for a missing key or value, another type or an empty text. (RegGetValueW does
+// the same in one call, but 32-bit Windows XP lacks it.)
+std::string DefaultText(HKEY root, const std::wstring& key) {
+    HKEY opened = nullptr;
+    if (::RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+        return std::string();
+    std::wstring text;
+    DWORD type = REG_NONE;
+    LSTATUS status = ERROR_MORE_DATA;
+    for (int attempt = 0; attempt < 3 && status == ERROR_MORE_DATA; ++attempt) {
+        DWORD bytes = 0;
+        status = ::RegQueryValueExW(opened, nullptr, nullptr, &type, nullptr, &bytes);
+        if (status != ERROR_SUCCESS) break;
+        // One unit more than the value holds: a value stored without its terminating NUL still ends in one.
+        text.assign(bytes / sizeof(wchar_t) + 1, L'\0');
+        bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+        status =
+            ::RegQueryValueExW(opened, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &bytes);
+        if (status == ERROR_SUCCESS) text.resize(bytes / sizeof(wchar_t));
+    }
+    ::RegCloseKey(opened);
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::string();
+    text.resize(std::wcslen(text.c_str()));  // up to its first NUL
+    if (type == REG_SZ) return Utf8(text);
+    return Fetched([&](wchar_t* out, DWORD size) -> DWORD {
+        // The count, unlike Fetched's, holds the terminating NUL when the text fits.
+        const DWORD units = ::ExpandEnvironmentStringsW(text.c_str(), out, size);
+        return units == 0 || units > size ? units : units - 1;
+    });
+}
+
+}  // namespace
+
 std::string Win32ShellFolders::AppPath(std::string_view name) const {
     const std::wstring key = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + Wide(name);
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-        // The key's default value; asked for as REG_SZ, a REG_EXPAND_SZ value comes back expanded.
-        std::string value = Fetched([&](wchar_t* out, DWORD size) -> DWORD {
-            DWORD bytes = size * sizeof(wchar_t);
-            const LSTATUS status =
-                ::RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, out, &bytes);
-            const DWORD units = bytes / sizeof(wchar_t);
-            if (status == ERROR_MORE_DATA) return units + 1;
-            if (status != ERROR_SUCCESS || units == 0) return 0;
-            return units - 1;  // without the terminating NUL
-        });
+        std::string value = DefaultText(root, key);
         if (!value.empty()) return Unquoted(std::move(value));
     }
     return std::string();

@@ -134,14 +134,6 @@ UniqueFile OpenEntry(std::string_view path, DWORD access, DWORD flags) {
                                     OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | flags, nullptr));
 }
 
-// Sets the attributes of the open `entry` to normal, leaving its times; false (error in GetLastError)
-// when it cannot.
-bool ResetToNormal(HANDLE entry) {
-    FILE_BASIC_INFO basic{};  // times of 0 are left as they are
-    basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
-    return ::SetFileInformationByHandle(entry, FileBasicInfo, &basic, sizeof basic) != FALSE;
-}
-
 // True when `folder` (ending in a separator) names something that exists but is not a directory.
 bool IsFileNotFolder(const std::string& folder) {
     if (folder.size() < 2) return false;
@@ -150,6 +142,17 @@ bool IsFileNotFolder(const std::string& folder) {
 }
 
 }  // namespace
+
+Win32FileSystem::Win32FileSystem(const platform::LaterCalls& calls) {
+    // Found at run time: Windows XP does not export it.
+    if (calls.file_information_by_handle) {
+        set_information_ = reinterpret_cast<decltype(&::SetFileInformationByHandle)>(reinterpret_cast<void*>(
+            ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "SetFileInformationByHandle")));
+    }
+    platform::LaterCalls usable = calls;
+    usable.file_information_by_handle = set_information_ != nullptr;
+    steps_ = platform::ChooseFileSteps(usable);
+}
 
 std::string Win32FileSystem::ListFirst(std::string_view pattern, platform::ListMask mask) {
     find_.reset();
@@ -211,6 +214,10 @@ std::uint32_t Win32FileSystem::ReadAttributes(std::string_view path) {
 
 void Win32FileSystem::ResetAttributes(std::string_view path) {
     listed_path_.clear();
+    if (steps_ == platform::FileSteps::kByPath) {
+        if (!::SetFileAttributesW(SystemPath(path).c_str(), FILE_ATTRIBUTE_NORMAL)) RaiseLastError();
+        return;
+    }
     // As SetFileAttributesW does, a directory too can be opened for this (backup semantics).
     const UniqueFile entry = OpenEntry(path, FILE_WRITE_ATTRIBUTES, FILE_FLAG_BACKUP_SEMANTICS);
     if (!entry || !ResetToNormal(entry.get())) RaiseLastError();
@@ -219,6 +226,12 @@ void Win32FileSystem::ResetAttributes(std::string_view path) {
 void Win32FileSystem::DeleteFileAt(std::string_view path, platform::AttributeReset reset) {
     listed_path_.clear();
     const bool reset_first = reset == platform::AttributeReset::kFirst;
+    if (steps_ == platform::FileSteps::kByPath) {
+        // A failed reset raises its error before anything is deleted, as with one handle.
+        if (reset_first) ResetAttributes(path);
+        if (!::DeleteFileW(SystemPath(path).c_str())) RaiseLastError();
+        return;
+    }
     // One open for both steps: the handle resets the attributes, then marks the file for deletion.
     const UniqueFile file = OpenEntry(path, DELETE | (reset_first ? FILE_WRITE_ATTRIBUTES : 0), 0);
     if (!file) {
@@ -233,13 +246,19 @@ void Win32FileSystem::DeleteFileAt(std::string_view path, platform::AttributeRes
     if (!MarkForDeletion(file.get())) RaiseLastError();
 }
 
+bool Win32FileSystem::ResetToNormal(HANDLE entry) const {
+    FILE_BASIC_INFO basic{};  // times of 0 are left as they are
+    basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    return set_information_(entry, FileBasicInfo, &basic, sizeof basic) != FALSE;
+}
+
 bool Win32FileSystem::MarkForDeletion(HANDLE file) {
     // As DeleteFileW does where the file system allows it (Windows 10 1903 and later), the name goes at
     // once, even while another program still has the file open with delete sharing; elsewhere (older
     // systems, FAT, Wine 8) the file goes when its last handle is closed.
     if (posix_deletion_) {
         DispositionEx disposition{kDispositionDelete | kDispositionPosixSemantics};
-        if (::SetFileInformationByHandle(file, kFileDispositionInfoEx, &disposition, sizeof disposition)) {
+        if (set_information_(file, kFileDispositionInfoEx, &disposition, sizeof disposition)) {
             return true;
         }
         const DWORD error = ::GetLastError();
@@ -249,7 +268,7 @@ bool Win32FileSystem::MarkForDeletion(HANDLE file) {
         posix_deletion_ = false;
     }
     FILE_DISPOSITION_INFO disposition{TRUE};
-    return ::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition) != FALSE;
+    return set_information_(file, FileDispositionInfo, &disposition, sizeof disposition) != FALSE;
 }
 
 void Win32FileSystem::RemoveEmptyDirectory(std::string_view path) {

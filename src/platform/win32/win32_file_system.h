@@ -4,8 +4,10 @@
 
 #include <windows.h>
 
+#include "platform/later_calls.h"
 #include "platform/platform.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/win32_later_calls.h"
 
 namespace vexar::win32 {
 
@@ -14,6 +16,10 @@ namespace vexar::win32 {
 // run-time error that error_map gives for the Win32 code.
 class Win32FileSystem : public platform::FileSystem {
 public:
+    // Uses of the later calls only those `calls` allows that this Windows has (platform/later_calls.h);
+    // a test allows fewer to take Windows XP's way.
+    explicit Win32FileSystem(const platform::LaterCalls& calls = PresentLaterCalls());
+
     // Returns the first admitted name of `pattern`, "" when nothing matches or the folder is missing.
     std::string ListFirst(std::string_view pattern, platform::ListMask mask) override;
     // Returns the next admitted name, "" at the end; raises 5 when no listing is in progress.
@@ -25,7 +31,8 @@ public:
     // Gives `path` (a link itself) normal attributes.
     void ResetAttributes(std::string_view path) override;
     // Deletes the file `path` (or marks it for deletion while others still hold it open with
-    // delete sharing): one handle resets the attributes and marks the file; a link goes itself.
+    // delete sharing): one handle resets the attributes and marks the file; a link goes itself. Without
+    // SetFileInformationByHandle (Windows XP), SetFileAttributesW and DeleteFileW do it by path.
     void DeleteFileAt(std::string_view path, platform::AttributeReset reset) override;
     // Removes the empty directory `path`.
     void RemoveEmptyDirectory(std::string_view path) override;
@@ -41,8 +48,15 @@ private:
     bool Advance();
     // Returns the name in data_ or the first admitted one after it; "" (ending the listing) at the end.
     std::string FirstAdmittedName();
+    // Sets the attributes of the open `entry` to normal, leaving its times; false (error in GetLastError)
+    // when it cannot.
+    bool ResetToNormal(HANDLE entry) const;
     // Marks the open `file` for deletion; false (error in GetLastError) when it cannot.
     bool MarkForDeletion(HANDLE file);
+
+    // SetFileInformationByHandle, null where it is not used.
+    decltype(&::SetFileInformationByHandle) set_information_ = nullptr;
+    platform::FileSteps steps_ = platform::FileSteps::kByPath;
 
     UniqueFind find_;
     WIN32_FIND_DATAW data_{};

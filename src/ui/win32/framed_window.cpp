@@ -4,6 +4,7 @@
 #include "ui/win32/late_calls.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/win32/error_map.h"
 #include "platform/win32/wide_text.h"
@@ -173,7 +174,8 @@ UniqueFont MakeWindowFont(int points_x100, int weight, int dpi) {
     font.lfWeight = weight;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    wcsncpy_s(font.lfFaceName, kFaceName, _TRUNCATE);
+    // (Copied without the CRT's wcsncpy_s, which the msvcrt.dll of Windows XP lacks.)
+    std::wstring_view(kFaceName).copy(font.lfFaceName, LF_FACESIZE - 1);
     UniqueFont handle(::CreateFontIndirectW(&font));
     if (!handle) RaiseLastError();
     return handle;
