@@ -1,9 +1,9 @@
 #!/bin/sh
 # The built launcher started as a shortcut, a Run key or a front-end starts it: "VexarLauncher.exe /run NAME
 # OPTIONS" under Wine, its command line handed over exactly as written (start_command.exe gives it whole to
-# CreateProcessW and ends with the launcher's exit status), starting the games through the real shell. The
-# game and the CD preparation program are copies of the recorder. A box is answered with the keyboard once
-# it is up; a window where none is expected fails the case at once. The exit status is compared.
+# CreateProcessW with the launcher's file, and ends with its exit status), starting the games through the
+# real shell. The game and the CD preparation program are copies of the recorder. A box is answered with the
+# keyboard once it is up; a window where none is expected fails the case at once. The exit status is compared.
 #
 #   run_shortcut.sh LAUNCHER RECORDER STARTER WINE_RUN WORK_DIR
 set -eu
@@ -42,7 +42,7 @@ shown_or_ended() {
 # other title fails the case. Then compares the exit status.
 run() {
     rm -f "$folder"/records/*
-    (cd "${5:-$folder}" && VEXAR_RECORD_DIR="$records\\" exec "$wine_run" "$starter" "$4") </dev/null \
+    (cd "${5:-$folder}" && VEXAR_RECORD_DIR="$records\\" exec "$wine_run" "$starter" "$exe" "$4") </dev/null \
         >"$work/shortcut.log" 2>&1 &
     pid=$!
     wait_for shown_or_ended . || fail "$4: neither a window nor an end"
