@@ -43,8 +43,10 @@ public:
     }
     void AddFolder(const std::string& path) { AddFile(path, {}, platform::kAttrDirectory); }
     // Makes every operation that opens, lists or changes `path` raise `number`, as for a file another
-    // program holds open; its attributes can still be read.
-    void FailOn(const std::string& path, int number) { failures_[path] = number; }
+    // program holds open; its attributes can still be read. Number 0 ends that.
+    void FailOn(const std::string& path, int number) {
+        number != 0 ? void(failures_[path] = number) : void(failures_.erase(path));
+    }
     bool Exists(const std::string& path) const { return entries_.contains(path); }
 
     std::string ListFirst(std::string_view pattern, platform::ListMask mask) override {
