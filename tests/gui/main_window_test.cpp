@@ -167,18 +167,9 @@ TEST_F(WindowTest, ChoicesEditsFocusMovesAndButtonsReachTheLauncher) {
     EXPECT_EQ(window->hwnd(), nullptr);
 }
 
-TEST_F(WindowTest, TheCloseBoxRunsTheUnloadHandlerBeforeTheWindowGoes) {
+TEST_F(WindowTest, OneNotesWindowWithTheLatestNotesFollowingItsOwner) {
     fakes.files.AddFile("IsCD.txt");
     fakes.files.AddFolder("C:\\vexardat");
-    Open();
-    ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(fakes.boxes.shown.at(0).title, "Remove Files?");
-    EXPECT_EQ(window->hwnd(), nullptr);
-    Pump();
-    EXPECT_TRUE(quit) << "the message loop ends with the window";
-}
-
-TEST_F(WindowTest, OneNotesWindowWithTheLatestNotesFollowingItsOwner) {
     Open();
     window->SetNotesText("first");
     form->txtShowNotes_DblClick();
@@ -208,11 +199,14 @@ TEST_F(WindowTest, OneNotesWindowWithTheLatestNotesFollowingItsOwner) {
         form->txtShowNotes_DblClick();
         ASSERT_TRUE(::IsWindowVisible(notes_window->hwnd()));
     }
-    // It goes with its owner.
+    // It goes with its owner, which its close box unloads: the clean-up asks first, the message loop ends.
     HWND last = notes_window->hwnd();
-    ::DestroyWindow(window->hwnd());
+    ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(fakes.boxes.shown.at(0).title, "Remove Files?");
     EXPECT_FALSE(::IsWindow(last));
     EXPECT_EQ(notes_window->hwnd(), nullptr);
+    Pump();
+    EXPECT_TRUE(quit);
 }
 
 }  // namespace

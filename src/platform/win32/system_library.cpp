@@ -6,6 +6,7 @@ namespace vexar::win32 {
 
 FARPROC SystemFunction(const wchar_t* dll, const char* name, DllSource source) {
     std::wstring path = dll;
+    // By its full path: LOAD_LIBRARY_SEARCH_SYSTEM32 needs an update on Windows 7 and is unknown to XP.
     if (source == DllSource::kSystemFolder) {
         wchar_t folder[MAX_PATH] = {};
         const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);

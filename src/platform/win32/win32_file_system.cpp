@@ -115,10 +115,6 @@ private:
     std::size_t length_;
 };
 
-}  // namespace
-
-namespace {
-
 // FileDispositionInfoEx (Windows 10 1607 and later), which the Windows 7 headers do not declare.
 constexpr auto kFileDispositionInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
 struct DispositionEx {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/win32/error_map.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 #include "ui/win32/gdi.h"
 
@@ -41,9 +42,9 @@ FramedWindow* WindowOf(HWND hwnd) {
 
 int WindowDpi(HWND window) {
     // Windows 10 (1607) and later tell each window's dpi; earlier systems have one for all.
-    using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
-    static const auto get_dpi_for_window = reinterpret_cast<GetDpiForWindowCall>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    typedef UINT WINAPI GetDpiForWindowFunction(HWND);
+    static const auto get_dpi_for_window =
+        SystemFunctionOf<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
     int dpi = 0;
     if (window != nullptr && get_dpi_for_window != nullptr) {
         dpi = static_cast<int>(get_dpi_for_window(window));

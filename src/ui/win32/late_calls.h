@@ -2,7 +2,7 @@
 // The common controls (comctl32) and OLE calls of the windows, found at their first use
 // (platform/win32/system_library.h) rather than imported: only a start that makes windows loads those
 // DLLs. Each behaves as the Windows call of its name; when the DLL or the function is missing it fails as
-// that call fails.
+// that call fails: FALSE with ERROR_PROC_NOT_FOUND as the last error, or E_NOTIMPL.
 
 #include <windows.h>
 
