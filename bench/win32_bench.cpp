@@ -304,19 +304,21 @@ struct WindowSearch {
     HWND found;
 };
 
+// EnumWindows' callback (a system callback, hence CALLBACK: a lambda would not have the 32-bit build's
+// calling convention): keeps the first visible window of the searched process and stops there.
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM param) {
+    auto& s = *reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner != s.process || !::IsWindowVisible(window)) return TRUE;
+    s.found = window;
+    return FALSE;
+}
+
 // The visible top-level window of process `process` whose combo box lists at least `count` entries.
 HWND FilledWindow(DWORD process, std::size_t count) {
     WindowSearch search{process, nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<WindowSearch*>(param);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner != s.process || !::IsWindowVisible(window)) return TRUE;
-            s.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ::EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr) return nullptr;
     HWND combo = ::FindWindowExA(search.found, nullptr, "ComboBox", nullptr);
     if (combo == nullptr) return nullptr;

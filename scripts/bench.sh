@@ -11,46 +11,62 @@
 #   scripts/bench.sh            full sizes (100 to 100,000 configs; about an hour the first time, since
 #                               Wine creates files slowly in big folders; the test files are kept)
 #   scripts/bench.sh --quick    tiny sizes, a few seconds: proves that the benchmarks still run
+#   scripts/bench.sh --start    only the start to the filled window and its stages, at 100 and 1,000
+#                               configs (a few minutes the first time)
+#   scripts/bench.sh --x86      any of the above for the 32-bit build (preset mingw32) under 32-bit Wine,
+#                               without the native sort (the same code on the same machine)
 #
-# The cross build goes to $VEXAR_BENCH_MINGW_DIR (default build/perf-mingw); test files are kept in its
-# bench-data folder between runs. Raw results: <that folder>/bench-results.txt.
+# The cross build goes to $VEXAR_BENCH_MINGW_DIR (default build/perf-mingw, with --x86 build/perf-mingw32);
+# test files are kept in its bench-data folder between runs. Raw results: <that folder>/bench-results.txt.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-quick=0
-[ "${1:-}" = "--quick" ] && quick=1
-mingw_dir=${VEXAR_BENCH_MINGW_DIR:-build/perf-mingw}
-
 fail() { echo "$1" >&2; exit 1; }
 
-cmake --preset bench >/dev/null 2>&1 || fail "native bench configure failed"
-cmake --build --preset bench >/dev/null || fail "native bench build failed"
-cmake --preset mingw -B "$mingw_dir" -DVEXAR_BENCHMARKS=ON >/dev/null 2>&1 || fail "mingw configure failed"
+quick=0
+start_only=0
+preset=mingw
+for option in "$@"; do
+    case $option in
+    --quick) quick=1 ;;
+    --start) start_only=1 ;;
+    --x86) preset=mingw32 ;;
+    *) fail "usage: scripts/bench.sh [--quick | --start] [--x86]" ;;
+    esac
+done
+mingw_dir=${VEXAR_BENCH_MINGW_DIR:-build/perf-$preset}
+
+cmake --preset "$preset" -B "$mingw_dir" -DVEXAR_BENCHMARKS=ON >/dev/null 2>&1 || fail "$preset configure failed"
 cmake --build "$mingw_dir" -j2 --target vexar_bench_win32 vexar_bench_stages vexar_bench_floor vexar_bench_floor_v6 \
     vexar_bench_run_floor vexar_bench_run_floor_v6 \
-    VexarLauncher >/dev/null || fail "mingw bench build failed"
+    VexarLauncher >/dev/null || fail "$preset bench build failed"
 
 mkdir -p "$mingw_dir"
 results="$mingw_dir/bench-results.txt"
 : >"$results"
 
-# Native: the sort (CPU time, so that other load on the machine counts less).
-if [ $quick -eq 1 ]; then
-    sort_args=(--benchmark_filter='/100$' --benchmark_min_time=0.01)
-else
-    sort_args=(--benchmark_min_time=0.5 --benchmark_repetitions=3 --benchmark_report_aggregates_only=true)
+# Native: the sort (CPU time, so that other load on the machine counts less), with the x64 build's full or
+# quick run.
+if [ "$preset" = mingw ] && [ $start_only -eq 0 ]; then
+    cmake --preset bench >/dev/null 2>&1 || fail "native bench configure failed"
+    cmake --build --preset bench >/dev/null || fail "native bench build failed"
+    if [ $quick -eq 1 ]; then
+        sort_args=(--benchmark_filter='/100$' --benchmark_min_time=0.01)
+    else
+        sort_args=(--benchmark_min_time=0.5 --benchmark_repetitions=3 --benchmark_report_aggregates_only=true)
+    fi
+    build/bench/bench/vexar_bench_sort "${sort_args[@]}" --benchmark_format=csv 2>/dev/null |
+        awk -F, '/^"BM_/ {
+            gsub(/"/, "", $1); split($1, part, "/"); n = part[2] + 0
+            if (part[2] ~ /_/ && part[2] !~ /_median$/) next   # repeated runs: keep only the median
+            cpu[part[1], n] = $4; sizes[n] = 1
+        }
+        END { for (n in sizes) printf "sort n=%d quicksort_us=%.1f stdsort_us=%.1f ratio=%.2f\n",
+                                      n, cpu["BM_QuickSortStrings", n], cpu["BM_StdSort", n],
+                                      cpu["BM_QuickSortStrings", n] / cpu["BM_StdSort", n] }' |
+        sort -t= -k2 -n >>"$results" || fail "sort benchmark failed"
 fi
-build/bench/bench/vexar_bench_sort "${sort_args[@]}" --benchmark_format=csv 2>/dev/null |
-    awk -F, '/^"BM_/ {
-        gsub(/"/, "", $1); split($1, part, "/"); n = part[2] + 0
-        if (part[2] ~ /_/ && part[2] !~ /_median$/) next   # repeated runs: keep only the median
-        cpu[part[1], n] = $4; sizes[n] = 1
-    }
-    END { for (n in sizes) printf "sort n=%d quicksort_us=%.1f stdsort_us=%.1f ratio=%.2f\n",
-                                  n, cpu["BM_QuickSortStrings", n], cpu["BM_StdSort", n],
-                                  cpu["BM_QuickSortStrings", n] / cpu["BM_StdSort", n] }' |
-    sort -t= -k2 -n >>"$results" || fail "sort benchmark failed"
 
 # Under Wine.
 # shellcheck source=wine-session.sh
@@ -76,6 +92,11 @@ if [ $quick -eq 1 ]; then
     run stages "$data" 100 1 "${stages[@]}"
     run run "$data" 1 "${runs[@]}"
     run check "$data" 100 3
+elif [ $start_only -eq 1 ]; then
+    for n in 100 1000; do
+        run startup "$data" $n 9 "${starts[@]}"
+        run stages "$data" $n 9 "${stages[@]}"
+    done
 else
     run fill "$data" 100 9
     run fill "$data" 1000 7

@@ -29,7 +29,7 @@ fi
 
 shot="$root/build/launcher-screenshot.png"
 cd build/mingw/example
-wine VexarLauncher.exe </dev/null >"$root/build/launcher.log" 2>&1 &
+"$root/build/mingw/wine-run" VexarLauncher.exe </dev/null >"$root/build/launcher.log" 2>&1 &
 launcher_pid=$!
 
 window=

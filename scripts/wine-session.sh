@@ -27,39 +27,72 @@ xvfb_start() {
     export DISPLAY=":$(head -n1 "$display_file")"
 }
 
-# Creates the prefix on first use, then starts its persistent server and background services with
-# the current DISPLAY. Standard handles go to files: a background process that holds a pipe would keep
-# the caller waiting.
+# What a prefix is made with: Wine's version and the architectures its libraries are installed for
+# (Debian's libwine:amd64 with wine64, libwine:i386 with wine32). A prefix made before the 32-bit Wine
+# was installed cannot run 32-bit programs (not even winepath: "could not load kernel32.dll"), and one
+# made by another Wine may lack what this one expects: the ready marker records this, and a prefix whose
+# record differs is made again.
+wine_installation() {
+    wine --version 2>&1
+    dpkg-query -W -f='${binary:Package} ${Version} ${db:Status-Abbrev}\n' 'libwine:*' 2>/dev/null |
+        awk '$3 ~ /^ii/ { print $1, $2 }'
+    printf 'WINEARCH=%s\n' "${WINEARCH:-}"
+}
+
+# Makes $WINEPREFIX ready for the tests unless it is already, logging to $1: made by wineboot (a 32-bit
+# prefix when WINEARCH=win32 is set), with the settings below. The prefix counts as ready only when every
+# step worked (otherwise the next run starts over) and as long as the installed Wine is the one it was
+# made with; a prefix made again loses its server (stopped) and its files first.
+wine_prefix_prepare() {
+    local log="$1" marker="$WINEPREFIX/.vexar-ready" installed
+    installed=$(wine_installation)
+    if [ -f "$marker" ] && [ "$(cat "$marker")" = "$installed" ]; then
+        return 0
+    fi
+    if [ -e "$WINEPREFIX" ]; then
+        echo "Making the Wine prefix $WINEPREFIX again: it was not made by the Wine installed now" >>"$log"
+        wineserver -k </dev/null >/dev/null 2>&1 || true
+        rm -rf "$WINEPREFIX"
+    fi
+    mkdir -p "$WINEPREFIX"
+    # No window manager on a virtual display: do not wait for one; 96 dpi; dot files are plain files.
+    if wine wineboot -i </dev/null >>"$log" 2>&1 && wineserver -w &&
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$log" 2>&1 &&
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f </dev/null >>"$log" 2>&1 &&
+        wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f </dev/null >>"$log" 2>&1 &&
+        wineserver -w && [ -f "$WINEPREFIX/user.reg" ]; then
+        printf '%s\n' "$installed" >"$marker"
+    else
+        echo "Could not prepare the Wine prefix $WINEPREFIX (log: $log)" >&2
+        return 1
+    fi
+}
+
+# Creates the prefix on first use (and anew when the installed Wine changed since), then starts its
+# persistent server and background services with the current DISPLAY. Standard handles go to files: a
+# background process that holds a pipe would keep the caller waiting.
 wine_session_start() {
     local build_dir
     build_dir=$(cd "$1" && pwd) || return 1
     wine_session_env "$build_dir"
-    mkdir -p "$WINEPREFIX"
     local log="$build_dir/wine-session.log"
-    if [ ! -f "$WINEPREFIX/.vexar-ready" ]; then
-        # No window manager on a virtual display: do not wait for one; 96 dpi; dot files are plain files.
-        # The prefix counts as ready only when every step worked; otherwise the next run starts over.
-        if wine wineboot -i </dev/null >>"$log" 2>&1 && wineserver -w &&
-            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$log" 2>&1 &&
-            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f </dev/null >>"$log" 2>&1 &&
-            wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f </dev/null >>"$log" 2>&1 &&
-            wineserver -w && [ -f "$WINEPREFIX/user.reg" ]; then
-            touch "$WINEPREFIX/.vexar-ready"
-        else
-            echo "Could not prepare the Wine prefix $WINEPREFIX (log: $log)" >&2
-            return 1
-        fi
-    fi
+    wine_prefix_prepare "$log" || return 1
     wineserver -p </dev/null >>"$log" 2>&1
     wine wineboot </dev/null >>"$log" 2>&1
     VEXAR_WINE_STARTED=1
 }
 
-wine_session_stop() {
+# Stops the server of the session's prefix (and with it every program still running there); the
+# virtual display stays for the next session.
+wine_server_stop() {
     if [ -n "${VEXAR_WINE_STARTED:-}" ]; then
         wineserver -k </dev/null >/dev/null 2>&1 || true
         VEXAR_WINE_STARTED=
     fi
+}
+
+wine_session_stop() {
+    wine_server_stop
     if [ -n "${VEXAR_XVFB_PID:-}" ]; then
         kill "$VEXAR_XVFB_PID" 2>/dev/null || true
         wait "$VEXAR_XVFB_PID" 2>/dev/null || true

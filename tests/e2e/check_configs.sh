@@ -3,7 +3,7 @@
 # whole output (byte for byte, CR LF line ends and UTF-8 text included) and its exit status with
 # what is expected.
 #
-#   check_configs.sh CASE EXE WINE_RUN DATA_DIR WORK_DIR
+#   check_configs.sh CASE EXE WINE_RUN DATA_DIR WORK_DIR BITS
 #
 #   findings  data/launcher: one example of every finding and one clean game; data/check_findings.txt, exit 1
 #   clean     its clean game alone, checked as the current directory; data/check_clean.txt, exit 0
@@ -16,13 +16,16 @@
 #
 # The examples of a program found only on the search path and of one found only through its App Paths
 # registration (made in the build's own Wine prefix for the run, and removed again) lie in WORK_DIR,
-# whose Windows path stands as <work> in the expected output.
+# whose Windows path stands as <work> in the expected output. BITS (32 or 64) is the checker's: a 32-bit
+# program on 64-bit Windows reads the registry's 32-bit view, so the registration is made in that view, as
+# a 32-bit installer would make it.
 set -eu
 case_name=$1
 exe=$2
 wine_run=$3
 data=$4
 work=$5/$case_name
+bits=$6
 
 rm -rf "$work"
 mkdir -p "$work"
@@ -81,11 +84,11 @@ findings)
     app_key='HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\vexar-registered.exe'
     # Registered as App Paths entries often are, with a variable the checker expands.
     "$wine_run" reg add "$app_key" /ve /t REG_EXPAND_SZ /d "%VEXAR_WORK%\\Registered\\vexar-registered.exe" /f \
-        >/dev/null 2>&1
+        "/reg:$bits" >/dev/null 2>&1
     status=0
     VEXAR_WORK=$work_win WINEPATH="$work_win\\OnPath" "$wine_run" "$exe" "$(win_path "$folder")" >"$work/raw.txt" \
         2>"$work/stderr.txt" || status=$?
-    "$wine_run" reg delete "$app_key" /f >/dev/null 2>&1
+    "$wine_run" reg delete "$app_key" /f "/reg:$bits" >/dev/null 2>&1
     # The folder's Windows path becomes <work>, the rest stays byte for byte.
     WORK_WIN=$work_win perl -pe 's/\Q$ENV{WORK_WIN}\E/<work>/g' "$work/raw.txt" >"$work/stdout.txt"
     compare "$data/check_findings.txt" 1 "$work/stdout.txt" "$status"

@@ -89,7 +89,14 @@ TEST_F(WindowTest, LookAndLayoutFollowTheDesignAtEveryScale) {
         LaidOut(notes_window->hwnd(), 697, 278, dpi);
         hashes.insert(hashes.end(), {PixelHash(window->hwnd()), PixelHash(notes_window->hwnd())});
     }
-    EXPECT_EQ(hashes, (std::vector<std::uint32_t>{899656707u, 2051024221u, 2790786684u, 3669516412u,
+    // At 144 dpi the system stretches the pictures (StretchBlt, HALFTONE): Wine's 32-bit GDI gives four
+    // pixels of the minimise glyph one grey level less than its 64-bit GDI does.
+#if defined(_WIN64)
+    const std::uint32_t main_at_144 = 2790786684u;
+#else
+    const std::uint32_t main_at_144 = 4008071068u;
+#endif
+    EXPECT_EQ(hashes, (std::vector<std::uint32_t>{899656707u, 2051024221u, main_at_144, 3669516412u,
                                                   899656707u, 2051024221u}));
 }
 
