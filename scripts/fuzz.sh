@@ -12,7 +12,7 @@ cd "$root"
 seconds=${1:-30}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(config_read sort_names)
+[ ${#targets[@]} -gt 0 ] || targets=(config_read)
 
 cmake --preset fuzz >build-fuzz-configure.log 2>&1 || { cat build-fuzz-configure.log; exit 1; }
 rm -f build-fuzz-configure.log
