@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Win32 side of the test suite under Wine N times in a row on a loaded machine, to see how robust
-# it is: the tests of the existing mingw build (brought up to date first), as scripts/test.sh runs them,
-# each run in a fresh Wine session on its own virtual display, while two busy loops keep both processors
+# it is: the tests of the existing x64 and x86 builds (mingw and mingw32, brought up to date first), as
+# scripts/test.sh runs them, each run on its own virtual display with a fresh Wine session for each
+# build, while two busy loops keep both processors
 # at 100 %. Prints each run's result (the failed tests' names and the log) and finally "K of N runs passed";
 # exit status 0 when all passed.
 #
@@ -13,9 +14,12 @@ cd "$root" || exit 1
 fail() { echo "$1" >&2; exit 1; }
 runs=${1:-}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "usage: scripts/stress-wine.sh N   (N runs, N >= 1)" >&2; exit 2; }
-[ -f build/mingw/CTestTestfile.cmake ] || fail "no mingw build in build/mingw: run scripts/test.sh first"
-cmake --build --preset mingw >build/stress-build.log 2>&1 ||
-    fail "the mingw build failed (build/stress-build.log)"
+presets=(mingw mingw32)
+for preset in "${presets[@]}"; do
+    [ -f "build/$preset/CTestTestfile.cmake" ] || fail "no $preset build in build/$preset: run scripts/test.sh first"
+    cmake --build --preset "$preset" >"build/stress-build.log" 2>&1 ||
+        fail "the $preset build failed (build/stress-build.log)"
+done
 
 # shellcheck source=wine-session.sh
 source scripts/wine-session.sh
@@ -50,14 +54,22 @@ passed=0
 for run in $(seq "$runs"); do
     log=$logs/run-$run.log
     started=$(date +%s)
-    if xvfb_start build/mingw >"$log" 2>&1 && wine_session_start build/mingw >>"$log" 2>&1; then
-        setsid ctest --preset mingw --output-on-failure >>"$log" 2>&1 &
-        tests=$!
-        wait "$tests"
-        status=$?
-        tests=
+    status=0
+    if xvfb_start build >"$log" 2>&1; then
+        for preset in "${presets[@]}"; do
+            if wine_session_start "build/$preset" >>"$log" 2>&1; then
+                setsid ctest --preset "$preset" --output-on-failure >>"$log" 2>&1 &
+                tests=$!
+                wait "$tests" || status=1
+                tests=
+            else
+                echo "no Wine session for $preset" >>"$log"
+                status=1
+            fi
+            wine_server_stop
+        done
     else
-        echo "no Wine session" >>"$log"
+        echo "no virtual display" >>"$log"
         status=1
     fi
     wine_session_stop
