@@ -11,12 +11,15 @@ wine_session_env() {
     export WINEDLLOVERRIDES="mscoree,mshtml="
 }
 
-# Starts Xvfb on a free display and exports DISPLAY. Sets VEXAR_XVFB_PID.
+# Starts Xvfb on a free display and exports DISPLAY. Sets VEXAR_XVFB_PID. The server never resets
+# (-noreset): by default it resets whenever its last client leaves, which a Wine session between two
+# programs, or a prefix's server stopped while another prefix works on, can make happen; the Wine
+# processes that outlive the reset then show no window.
 xvfb_start() {
     local build_dir="$1"
     local display_file="$build_dir/xvfb.display"
     rm -f "$display_file"
-    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$display_file" </dev/null >/dev/null 2>&1 &
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -noreset 5>"$display_file" </dev/null >/dev/null 2>&1 &
     VEXAR_XVFB_PID=$!
     local i
     for i in $(seq 100); do
