@@ -56,6 +56,7 @@ TEST_P(Run, StartsTheGameAsTheLaunchButtonWouldAndCountsFailures) {
     AddGame("Eight.cfg", ConfigText({l + "E", l, l, l, l, l, l}));
     AddGame("Untitled.cfg", ConfigText({l, l, l, l, l, l, l, l}));
     if (c.cd) fakes.files.AddFile("IsCD.txt");
+    fakes.files.FailOn("Configs\\Locked.cfg", kErrPermissionDenied);
     fakes.shell.refusals["missing.exe"] = fakes.shell.refusals["noprep.exe"] = "No such file.";
     const int status = RunCommandLine(ParseCommandLine("x " + c.command, "VexarLauncher.exe"),
                                       fakes.services(), LauncherPaths{}, "D:\\Configs\\");
@@ -78,6 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Run, ::testing::Values(
     RunCase{"a refused preparation: the game still starts", "/run Prep", true, {{"open", "noprep.exe", "", "C:\\start", platform::ShowCommand{2}},
             {"open", "game.exe", "", "C:\\start", platform::ShowCommand{1}}}, "Error !|Windows could not open \"noprep.exe\"", 1},
     RunCase{"the name in another case", "/run GAME.CFG -o", false, {kGame}, "", 0},
+    RunCase{"a name that cannot be looked up", "/run Locked", false, {}, "Error !|70 Permission denied", 1},
     RunCase{"an unknown name", "/run Nope", false, {}, "Error !|There is no game file \"Nope.cfg\" in the folder D:\\Configs\\.", 1},
     RunCase{"no wildcards", "/run *", false, {}, "Error !|There is no game file \"*.cfg\"", 1},
     RunCase{"no wildcard <", "/run G<", false, {}, "Error !|There is no game file \"G<.cfg\"", 1},
