@@ -1,15 +1,15 @@
 #!/usr/bin/env python3
 """Writes the names one Windows exports by name from each DLL, one file a DLL (kernel32.txt: one name a
-line, sorted), from Wine-style .spec files such as ReactOS's.
+line, sorted), from Wine-style export definition files (NAME.spec) such as ReactOS's.
 
-Usage: make-export-lists.py --version 0x0501 --arch i386|x86_64 --out FOLDER [--adjust FILE] SPEC...
+Usage: make-export-lists.py --version 0x0501 --arch i386|x86_64 --out FOLDER [--adjust FILE] DEFINITIONS...
 
 An export line is "ORDINAL TYPE [-FLAG...] NAME[(ARGUMENTS)] [TARGET] [# or ; comment]" (ORDINAL a
 number or @). It is left out when
   -version=RANGE does not hold VERSION (RANGE: 0x600+, 0x501-0x502 or 0x502),
   -arch=LIST (or -i386) does not name ARCH (LIST: i386, x86_64, arm, arm64, win32, win64),
   -noname makes it an export by ordinal only, or its name is "@".
-Lines beginning with # or ; are comments. The spec's DLL is its file name without .spec.
+Lines beginning with # or ; are comments. A definition file's DLL is its file name without its extension.
 
 --adjust names corrections found by hand, one a line: "DLL -NAME reason" takes a name out, "DLL +NAME
 reason" puts one in (# begins a comment line). Each must change the list: a correction that no longer
@@ -23,10 +23,10 @@ import sys
 ARCH_GROUPS = {"win32": {"i386", "arm"}, "win64": {"x86_64", "arm64"}}
 
 
-def version_holds(spec_range, version):
-    match = re.fullmatch(r"(0x[0-9a-fA-F]+)(\+|-(0x[0-9a-fA-F]+))?", spec_range)
+def version_holds(version_range, version):
+    match = re.fullmatch(r"(0x[0-9a-fA-F]+)(\+|-(0x[0-9a-fA-F]+))?", version_range)
     if not match:
-        raise ValueError(f"version range {spec_range!r}")
+        raise ValueError(f"version range {version_range!r}")
     low = int(match.group(1), 16)
     if match.group(2) == "+":
         return version >= low
@@ -43,8 +43,8 @@ def arch_holds(names, arch):
 
 def exports(path, version, arch):
     names = set()
-    with open(path, encoding="utf-8") as spec:
-        for number, line in enumerate(spec, 1):
+    with open(path, encoding="utf-8") as definitions:
+        for number, line in enumerate(definitions, 1):
             words = line.split()
             if not words or words[0][0] in "#;":
                 continue
@@ -76,14 +76,14 @@ def main():
     parser.add_argument("--arch", required=True, choices=["i386", "x86_64"])
     parser.add_argument("--out", required=True, help="the folder the lists are written to")
     parser.add_argument("--adjust", help="corrections found by hand")
-    parser.add_argument("specs", nargs="+")
+    parser.add_argument("definitions", nargs="+")
     args = parser.parse_args()
     version = int(args.version, 16)
 
     lists = {}
-    for spec in args.specs:
-        dll = os.path.basename(spec).removesuffix(".spec").lower()
-        lists[dll] = exports(spec, version, args.arch)
+    for definition in args.definitions:
+        dll = os.path.splitext(os.path.basename(definition))[0].lower()
+        lists[dll] = exports(definition, version, args.arch)
 
     problems = []
     if args.adjust:
@@ -94,7 +94,7 @@ def main():
                     continue
                 if len(words) < 3 or words[1][:1] not in "+-" or words[0].lower() not in lists:
                     problems.append(f"{args.adjust}:{number}: want 'DLL +NAME reason' or 'DLL -NAME reason'"
-                                    f" for one of the specs' DLLs")
+                                    f" for one of the definition files' DLLs")
                     continue
                 names, name = lists[words[0].lower()], words[1][1:]
                 if (words[1][0] == "+") == (name in names):
