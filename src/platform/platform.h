@@ -123,6 +123,32 @@ public:
                                                     RecordAccess access) = 0;
 };
 
+// When a file was last written, and how long it is: what tells that another program changed it.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::uint64_t write_time = 0;  // in the file system's own units
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+// Writing whole files, for the game-file editor (the launcher and the checker never write game files).
+// Failures raise as FileSystem's do: 70 or 75 for a read-only file or medium, 61 for a full disk, 58
+// where a file exists that must not.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    // Creates `path` (replacing a file of that name) holding exactly `bytes`, written through to the
+    // medium before it returns.
+    virtual void WriteWhole(std::string_view path, std::string_view bytes) = 0;
+    // Puts the file `replacement` in the place of the existing file `target` in one step, keeping the
+    // target's attributes; `replacement` is gone afterwards. When it raises, `target` is as it was.
+    virtual void Replace(std::string_view target, std::string_view replacement) = 0;
+    // Renames the file `from` to `to`; raises 58 when `to` exists, and then changes nothing.
+    virtual void MoveNew(std::string_view from, std::string_view to) = 0;
+    // Returns the size and last write time of the file `path`; raises 53 when it does not exist.
+    virtual FileStamp Stamp(std::string_view path) = 0;
+};
+
 enum class ShowCommand : int {
     kNormal = 1,     // SW_SHOWNORMAL
     kMinimized = 2,  // SW_SHOWMINIMIZED
@@ -150,8 +176,8 @@ public:
 };
 
 enum class Icon { kNone, kCritical, kQuestion, kWarning, kInformation };
-enum class Buttons { kOk, kYesNo };
-enum class Answer { kOk, kYes, kNo };
+enum class Buttons { kOk, kYesNo, kYesNoCancel };
+enum class Answer { kOk, kYes, kNo, kCancel };
 
 class MessageBoxes {
 public:

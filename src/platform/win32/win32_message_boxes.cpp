@@ -23,6 +23,18 @@ UINT IconStyle(platform::Icon icon) {
     return 0;
 }
 
+UINT ButtonStyle(platform::Buttons buttons) {
+    switch (buttons) {
+        case platform::Buttons::kYesNo:
+            return MB_YESNO;
+        case platform::Buttons::kYesNoCancel:
+            return MB_YESNOCANCEL;
+        case platform::Buttons::kOk:
+            break;
+    }
+    return MB_OK;
+}
+
 }  // namespace
 
 platform::Answer AnswerOf(int pressed, platform::Buttons buttons) {
@@ -33,6 +45,9 @@ platform::Answer AnswerOf(int pressed, platform::Buttons buttons) {
             return platform::Answer::kNo;
         case 0:
             RaiseLastError();
+        case IDCANCEL:
+            if (buttons == platform::Buttons::kYesNoCancel) return platform::Answer::kCancel;
+            [[fallthrough]];
         default:
             // An OK box closed in any way counts as OK; a Yes/No box cannot close otherwise.
             return buttons == platform::Buttons::kYesNo ? platform::Answer::kNo : platform::Answer::kOk;
@@ -41,7 +56,7 @@ platform::Answer AnswerOf(int pressed, platform::Buttons buttons) {
 
 platform::Answer Win32MessageBoxes::Show(std::string_view text, std::string_view title, platform::Icon icon,
                                          platform::Buttons buttons) {
-    const UINT style = IconStyle(icon) | (buttons == platform::Buttons::kYesNo ? MB_YESNO : MB_OK);
+    const UINT style = IconStyle(icon) | ButtonStyle(buttons);
     const int pressed = ::MessageBoxW(::GetActiveWindow(), Wide(text).c_str(), Wide(title).c_str(), style);
     return AnswerOf(pressed, buttons);
 }

@@ -1,0 +1,82 @@
+#pragma once
+// The editor's state and event handlers: which game file of which launcher folder is open, its unsaved
+// values, and what each command of the window does - open, new, a field edited, typing paused, a path
+// chosen or a program dropped, save, save as, test, close. Controls, dialogs, timers and message
+// dispatch are the window's; saving is editor/save_plan.h's, the findings editor/unsaved_findings.h's.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "checker/program_search.h"
+#include "editor/editor_view.h"
+#include "editor/game_document.h"
+#include "editor/save_plan.h"
+#include "launcher/launch_plan.h"
+#include "platform/platform.h"
+
+namespace vexar::editor {
+
+// The services the editor uses; the objects outlive the session.
+struct EditorServices {
+    platform::Services platform;
+    platform::FileWriter& writer;
+    const ShellFolders& folders;
+};
+
+// What the program was started with, decided from its one argument (none: the current folder).
+struct EditorStart {
+    std::string launcher;  // the launcher folder, absolute, without a final backslash
+    std::string name;      // the game file to open in its Configs folder; "" for a new game
+    std::string program;   // a program (absolute) to make a new game from; "" for none
+};
+
+// Returns the start for `argument` ("" when none) given the absolute current folder `current`: a folder
+// is the launcher folder; a file in a Configs folder is that game, the Configs folder's parent its
+// launcher folder; a program (".exe", ".bat", ".cmd", ".com") makes a new game, its launcher folder the
+// current folder.
+EditorStart DecideStart(std::string_view argument, std::string_view current, platform::FileSystem& files);
+
+class EditorSession {
+public:
+    EditorSession(EditorServices services, EditorView& view, std::string launcher);
+
+    // Opens the game file `name` of the Configs folder, or a new game when "" (asks about unsaved
+    // changes first; false when the user cancelled or the file could not be read, which a box said).
+    bool Open(std::string_view name);
+    // A new game made from the absolute program path `program` (a drop on the window or the icon).
+    bool NewFromProgram(std::string_view program);
+
+    // The user changed the text of `field` in the window.
+    void FieldEdited(Field field);
+    // Typing paused (or the focus moved): the findings and the commands are made again from the values.
+    void TypingPaused();
+    // The user chose the absolute path `chosen` for a path field by browsing or dropping: the field gets
+    // the proposed form (editor/editor_paths.h), the start folder too when it was empty.
+    void PathChosen(Field field, std::string_view chosen);
+
+    // Saves to the open file (a new game: to `name`, as Save as); returns true when saved. Questions
+    // (UTF-8 instead, overwrite another program's change) and refusals are shown in boxes.
+    bool Save();
+    // Saves under another name in the Configs folder; the old file stays.
+    bool SaveAs(std::string_view name);
+    // Hands the unsaved values' launch plan in `mode` to the shell, as the launcher would; writes nothing.
+    void Test(LaunchMode mode);
+    // Closes the window, asking "Save / Don't save / Cancel" when there are unsaved changes; false when
+    // the user cancelled (the window stays).
+    bool Close();
+
+    const std::string& launcher() const { return launcher_; }
+    // The open file's name in the Configs folder, "" for a new game not yet saved.
+    const std::string& name() const { return target_.name; }
+    bool Changed() const;
+
+private:
+    EditorServices services_;
+    EditorView& view_;
+    std::string launcher_;
+    GameDocument document_ = GameDocument::New();
+    SaveTarget target_;
+};
+
+}  // namespace vexar::editor

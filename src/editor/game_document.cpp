@@ -1,0 +1,1 @@
+#include "editor/game_document.h"

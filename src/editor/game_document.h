@@ -1,0 +1,96 @@
+#pragma once
+// A game file as the editor holds it: the file's own lines with their terminators, the encoding and line
+// ends it came in, and the eight values it edits. Turning the document back into bytes rewrites only the
+// lines whose value changed; everything else - the marker line as written, each line's own label, the
+// lines after the ninth, the terminators, a final line without one - comes back byte for byte. Where the
+// bytes come from and go to is the save plan's (editor/save_plan.h).
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/text_file.h"
+
+namespace vexar::editor {
+
+// The values the editor edits, in the order of the lines that hold them (line 2 to line 9).
+enum class Field {
+    kTitle,
+    kNotes,
+    kStartLocation,
+    kLaunchFile,
+    kDefaultParams,
+    kHDParams,
+    kCDPrelaunch,
+    kCDParams,
+};
+inline constexpr int kFieldCount = 8;
+
+// Returns the line (from 1) of the game file that holds `field`.
+constexpr int FieldLine(Field field) {
+    return static_cast<int>(field) + 2;
+}
+
+enum class LineEnd { kCrLf, kLf, kCr };
+
+// The bytes of a document in its encoding, or what stops them.
+struct Encoded {
+    std::string bytes;
+    // The characters (UTF-8, each once, in order) that the encoding cannot hold; when any, `bytes` is
+    // empty and nothing may be written.
+    std::string lacking;
+};
+
+class GameDocument {
+public:
+    // A new game file: the marker line, the labels "Game Title:    ", "Notes:         ", "Start Location:",
+    // "Launch File:   ", "Default Params:", "HD Params:     ", "CD Prelaunch:  ", "CD Params:     " with
+    // empty values, UTF-8 without a byte-order mark, CR LF after every line.
+    static GameDocument New();
+    // The document of an existing file's `bytes`, decoded as the launcher's reader decodes them (`codec`
+    // is the ANSI code page). Never fails: a file with fewer than nine lines, short lines or a wrong
+    // marker is held as it is, its missing values empty; Encode() adds what a complete file needs.
+    static GameDocument FromBytes(std::string_view bytes, const platform::TextCodec& codec);
+
+    // Returns the value of `field` (UTF-8).
+    const std::string& Value(Field field) const;
+    // Sets the value of `field`; the line is rewritten on Encode() only when it differs from the file's.
+    void SetValue(Field field, std::string value);
+    // True when any value differs from the file's (or the encoding was changed).
+    bool Changed() const;
+
+    platform::Encoding encoding() const { return encoding_; }
+    // Makes the document's bytes UTF-8 without a mark from now on (offered when ANSI cannot hold a value).
+    void UseUtf8();
+    LineEnd line_end() const { return line_end_; }
+
+    // The document's bytes: the file's own bytes when nothing changed; otherwise every changed line as its
+    // own 15-character label (the manual's label for a line the file lacked) followed by the value, in
+    // the document's encoding and line end, and a missing marker line or missing lines added.
+    Encoded Encode(const platform::TextCodec& codec) const;
+
+    // Makes the document's current values its saved state (after a successful save).
+    void MarkSaved(std::string bytes);
+
+private:
+    struct Line {
+        std::string bytes;       // the line's bytes as in the file, without its terminator
+        std::string terminator;  // as in the file: "\r\n", "\n", "\r" or "" for a last line without one
+    };
+    std::vector<Line> lines_;
+    std::array<std::string, kFieldCount> saved_{};
+    std::array<std::string, kFieldCount> values_{};
+    platform::Encoding encoding_ = platform::Encoding::kUtf8;
+    bool encoding_changed_ = false;
+    LineEnd line_end_ = LineEnd::kCrLf;
+    std::string original_;
+};
+
+// Why a value may not be saved, or nothing when it may. Format errors only: a line break (CR or LF) or a
+// NUL in any value; an empty title; a title beginning with "Invalid Config".
+std::optional<std::string> RefusalOf(Field field, std::string_view value);
+
+}  // namespace vexar::editor

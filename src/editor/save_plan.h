@@ -1,0 +1,57 @@
+#pragma once
+// Saving a game file so that no byte of it is ever lost: the new bytes go to a temporary file beside it
+// (a name the game list never shows), are read back with the launcher's own reader and compared with
+// what the editor shows, and only then take the original's place in one step. Each step's failure
+// leaves the original file whole and says which step failed. What to ask the user is the caller's: the
+// plan only reports what stands in the way.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "editor/game_document.h"
+#include "platform/platform.h"
+
+namespace vexar::editor {
+
+// The suffix of the temporary file a save writes beside the game file ("raiders.cfg.~vexedit").
+inline constexpr std::string_view kTemporarySuffix = ".~vexedit";
+
+enum class SaveOutcome {
+    kSaved,
+    kRefused,        // a value breaks the file's format (SaveResult::message says which and why)
+    kLacking,        // the file's encoding cannot hold some characters: offer UTF-8 (UseUtf8), or cancel
+    kChangedOnDisk,  // another program changed or removed the file since it was opened or last saved
+    kExists,         // a new file's name is taken by another file
+    kReadOnly,       // the file or its medium is read-only; nothing was made writable
+    kFailed,         // a step failed; the original is whole (SaveResult::message names the step and error)
+};
+
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::kSaved;
+    std::string message;
+};
+
+enum class Overwrite {
+    kIfUnchanged,  // stop with kChangedOnDisk when the file changed since `stamp`
+    kAnyway,       // the user chose to overwrite another program's changes
+};
+
+// Where the document is saved: `folder` (the configuration folder, ending in a backslash) + `name`, and
+// what the file was when the editor last read or wrote it (none for a file that is new).
+struct SaveTarget {
+    std::string folder;
+    std::string name;
+    std::optional<platform::FileStamp> stamp;
+};
+
+// Saves `document` as `target`. On kSaved the document is marked saved and `target.stamp` is the new
+// file's; on any other outcome the original file's bytes are as they were and no temporary file is left.
+SaveResult Save(GameDocument& document, SaveTarget& target, Overwrite overwrite, platform::FileSystem& files,
+                platform::FileWriter& writer, const platform::TextCodec& codec);
+
+// Reads the game file `folder` + `name` into a document and its stamp; raises the file system's error.
+GameDocument Load(platform::FileSystem& files, platform::FileWriter& writer, const platform::TextCodec& codec,
+                  SaveTarget& target);
+
+}  // namespace vexar::editor

@@ -1,0 +1,1 @@
+#include "editor/unsaved_findings.h"
