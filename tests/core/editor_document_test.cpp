@@ -45,6 +45,7 @@ TEST(GameDocument, GivesBackEveryByteAndRewritesOnlyTheChangedLine) {
         {"CR, LF, CR LF and no final line end", mixed.substr(0, mixed.size() - 2)},
         {"UTF-16, text after the marker, lines after the ninth",
          Saved(With(kNine, "]", "] by hand") + "Tenth\r\n\xE3\x82\xB2", Form::kUtf16Le)},
+        {"UTF-16 ending in half a character", "\xFF\xFE" "a"},
         {"short lines", With(kNine, "CD Prelaunch:  ", "CD Prelaunch:"), changed},
         {"eight lines", kNine.substr(0, kNine.find("CD Params")), With(changed, "-cd", "")},
         {"no line", "", Ansi(With(kManual, "HD Params:     ", "HD Params:     " + kNew))}};
@@ -104,6 +105,9 @@ struct SaveCase {
 
 TEST(SavePlan, SavesOrLeavesTheFileAsItWasAndNoTemporary) {
     const Step mine = [](FakeFileSystem& files, auto&, auto&) { files.AddFile(kPath, "mine"); };
+    const Step read_only = [](FakeFileSystem& files, auto&, auto&) {
+        files.AddFile(kPath, Ansi(kNine), platform::kAttrReadOnly);
+    };
     const auto named = [](std::string name) -> Step {
         return [=](auto&, auto&, auto& to) { to.name = name; };
     };
@@ -120,8 +124,7 @@ TEST(SavePlan, SavesOrLeavesTheFileAsItWasAndNoTemporary) {
         {"a new file reads back wrong", false, Fault("OpenForInput", "game.cfg", 1, 0), kFailed,
          "line 2 reads back other than the editor shows it; no file is made"},
         {"changed on disk", true, mine, kChangedOnDisk, "changed by another program"},
-        {"a read-only file", true, [](FakeFileSystem& files, auto&, auto&) { files.AddFile(kPath, Ansi(kNine), 1); },
-         kReadOnly, "it stays read-only"},
+        {"a read-only file", true, read_only, kReadOnly, "it stays read-only"},
         {"a new game's name is taken", false, mine, kExists, "exists"},
         {"a line break", true, {}, kRefused, "a line break in the notes", Field::kNotes, "a\nb"},
         {"a NUL", true, {}, kRefused, "NUL character in the CD", Field::kCDParams, std::string(1, '\0')},
