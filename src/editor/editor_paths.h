@@ -17,6 +17,15 @@
 
 namespace vexar::editor {
 
+// `path` (a Windows path, backslashes or slashes between its parts) as an absolute path against the
+// absolute folder `base`: a path with a drive or a share's as it is, one beginning with a backslash on
+// `base`'s drive or share, any other below `base`; "." and ".." parts resolved, one backslash between
+// the parts and none at the end, except after a drive alone ("E:\").
+std::string AbsolutePath(std::string_view path, std::string_view base);
+// True when the absolute paths `a` and `b` name the same place: equal but for the case of ASCII letters,
+// as Windows compares names.
+bool SamePath(std::string_view a, std::string_view b);
+
 // A value proposed for a path field, and what the author should know about it ("" when nothing).
 struct ProposedPath {
     std::string value;
