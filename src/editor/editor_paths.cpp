@@ -167,7 +167,9 @@ ProposedPath ProposeProgram(std::string_view chosen, std::string_view start, std
     if (!file.parts.empty()) {
         const ProgramPlace bare = place_of(file.parts.back());
         if (bare == ProgramPlace::kStartFolder) return {file.parts.back(), ""};
-        if (bare == ProgramPlace::kWindowsFolder) return {file.parts.back(), std::string(kWindowsNote)};
+        if (bare == ProgramPlace::kWindowsFolder) {
+            return {file.parts.back(), std::string(kWindowsNote), Severity::kNote};
+        }
     }
     const SplitPath folder = Split(start, launcher);
     if (!start.empty() && SameRoot(file, folder)) {

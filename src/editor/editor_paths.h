@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "checker/launcher_folder_check.h"
 #include "checker/program_search.h"
 #include "editor/game_document.h"
 #include "platform/platform.h"
@@ -30,6 +31,9 @@ bool SamePath(std::string_view a, std::string_view b);
 struct ProposedPath {
     std::string value;
     std::string warning;
+    // A warning, or a note where the checker says the same in its own words (a program Windows' folders
+    // hold).
+    Severity severity = Severity::kWarning;
 };
 
 // The start folder to write for the absolute folder `chosen`, the launcher folder being `launcher`

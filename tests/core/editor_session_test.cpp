@@ -4,16 +4,16 @@
 
 #include "config_text.h"
 #include "double/editor_double.h"
-#include "editor/editor_paths.h"
-#include "editor/unsaved_findings.h"
+#include "editor/editor_session.h"
 
 namespace vexar::testing {
 namespace {
 
 using editor::Field;
+using platform::Answer;
 constexpr std::string_view kDisc = "E:\\Disc";
 
-// A launcher folder E:\Disc on a disc: a game's folder with a program in it and below it, a tools folder,
+// A launcher folder E:\Disc on a disc: a game's folder with programs in it and below it, a tools folder,
 // a folder beside the launcher folder, and programs in Windows' folders and on the search path.
 struct Disc {
     Disc() {
@@ -23,8 +23,7 @@ struct Disc {
              {"Games\\Raiders\\raiders.exe", "Games\\Raiders\\bin\\r.exe", "Games\\Raiders\\bin\\notepad.exe",
               "Games\\Raiders\\hostname.exe", "Games\\Doom\\bin\\x64\\doom.exe", "Tools\\dosbox.exe"})
             files.AddFile("E:\\Disc\\" + std::string(file));
-        for (const char* file : {"E:\\Other\\o.exe", "C:\\Windows\\notepad.exe", "C:\\Windows\\hostname.exe",
-                                 "C:\\Tools\\pathonly.exe", "F:\\setup.exe"})
+        for (const char* file : {"E:\\Other\\o.exe", "C:\\Windows\\notepad.exe", "C:\\Windows\\hostname.exe"})
             files.AddFile(file);
     }
     FakeFileSystem files;
@@ -36,43 +35,33 @@ struct Disc {
 
 TEST(EditorPaths, WritesTheShortestFormTheShellsSearchFindsTheChosenPathBy) {
     struct Row {
-        Field field;
-        std::string chosen, start, written, warning;  // the warning's start
+        std::string chosen, start, written,
+            warning;  // start "-": a start folder is chosen; warning: its start
     };
-    const std::string c = "C:\\";
+    // clang-format off
     for (const Row& row : std::vector<Row>{
-             {Field::kStartLocation, "E:\\Disc\\Games\\Raiders", "", "Games\\Raiders", ""},
-             {Field::kStartLocation, "e:\\disc\\games/raiders\\", "", "games\\raiders", ""},
-             {Field::kStartLocation, "E:\\Disc", "", ".", ""},
-             {Field::kStartLocation, "E:\\Other\\Raiders", "", "..\\Other\\Raiders", "outside the launcher"},
-             {Field::kStartLocation, "C:\\Games\\Raiders", "", "C:\\Games\\Raiders", "on drive C:, not"},
-             {Field::kStartLocation, "\\\\pc\\share\\R", "", "\\\\pc\\share\\R",
-              "on the network share \\\\pc\\share:"},
-             {Field::kLaunchFile, "E:\\Disc\\Games\\Raiders\\raiders.exe", "Games\\Raiders", "raiders.exe",
-              ""},
-             {Field::kLaunchFile, "E:\\Disc\\Games\\Raiders\\bin\\r.exe", "Games\\Raiders", "bin\\r.exe", ""},
-             // Its bare name would be Windows' own notepad.exe, and in the start folder another hostname.exe.
-             {Field::kLaunchFile, "E:\\Disc\\Games\\Raiders\\bin\\notepad.exe", "Games\\Raiders",
-              "bin\\notepad.exe", ""},
-             {Field::kLaunchFile, c + "Windows\\hostname.exe", "Games\\Raiders", c + "Windows\\hostname.exe",
-              "on drive C:"},
-             {Field::kLaunchFile, c + "Windows\\notepad.exe", "Games\\Raiders", "notepad.exe",
-              "found in Windows'"},
-             {Field::kLaunchFile, "E:\\Disc\\Tools\\dosbox.exe", "Games\\Raiders",
-              "..\\..\\Tools\\dosbox.exe", "outside the start folder"},
-             {Field::kLaunchFile, "E:\\Other\\o.exe", "Games\\Raiders", "..\\..\\..\\Other\\o.exe",
-              "outside the launcher"},
-             {Field::kLaunchFile, c + "Tools\\pathonly.exe", "Games\\Raiders", c + "Tools\\pathonly.exe",
-              "on drive C:"},
-             // Without a start folder the shell would find it only in the launcher folder, if at all.
-             {Field::kLaunchFile, "E:\\Disc\\Games\\Raiders\\raiders.exe", "",
-              "E:\\Disc\\Games\\Raiders\\raiders.exe", "written as chosen"},
+             {"E:\\Disc\\Games\\Raiders", "-", "Games\\Raiders", ""},
+             {"e:\\disc\\games/raiders\\", "-", "games\\raiders", ""},
+             {"E:\\Disc", "-", ".", ""},
+             {"E:\\Other\\Raiders", "-", "..\\Other\\Raiders", "outside the launcher"},
+             {"C:\\Games\\Raiders", "-", "C:\\Games\\Raiders", "on drive C:, not"},
+             {"\\\\pc\\share\\R", "-", "\\\\pc\\share\\R", "on the network share \\\\pc\\share:"},
+             {"E:\\Disc\\Games\\Raiders\\raiders.exe", "Games\\Raiders", "raiders.exe", ""},
+             {"E:\\Disc\\Games\\Raiders\\bin\\r.exe", "Games\\Raiders", "bin\\r.exe", ""},
+             // The bare name would be Windows' own notepad.exe; the start folder's hostname.exe.
+             {"E:\\Disc\\Games\\Raiders\\bin\\notepad.exe", "Games\\Raiders", "bin\\notepad.exe", ""},
+             {"C:\\Windows\\hostname.exe", "Games\\Raiders", "C:\\Windows\\hostname.exe", "on drive C:"},
+             {"C:\\Windows\\notepad.exe", "Games\\Raiders", "notepad.exe", "found in Windows'"},
+             {"E:\\Disc\\Tools\\dosbox.exe", "Games\\Raiders", "..\\..\\Tools\\dosbox.exe", "outside the start folder"},
+             {"E:\\Other\\o.exe", "Games\\Raiders", "..\\..\\..\\Other\\o.exe", "outside the launcher"},
+             // Without a start folder the shell would find it nowhere but in the launcher folder.
+             {"E:\\Disc\\Games\\Raiders\\raiders.exe", "", "E:\\Disc\\Games\\Raiders\\raiders.exe", "written as chosen"},
          }) {
+        // clang-format on
         Disc disc;
         const editor::ProposedPath got =
-            row.field == Field::kStartLocation
-                ? editor::ProposeStartFolder(row.chosen, kDisc)
-                : editor::ProposeProgram(row.chosen, row.start, kDisc, disc.search);
+            row.start == "-" ? editor::ProposeStartFolder(row.chosen, kDisc)
+                             : editor::ProposeProgram(row.chosen, row.start, kDisc, disc.search);
         EXPECT_EQ(got.value, row.written) << row.chosen;
         EXPECT_EQ(got.warning.substr(0, row.warning.size()), row.warning) << row.chosen;
         EXPECT_EQ(got.warning.empty(), row.warning.empty()) << row.chosen;
@@ -81,10 +70,10 @@ TEST(EditorPaths, WritesTheShortestFormTheShellsSearchFindsTheChosenPathBy) {
 
 TEST(EditorPaths, MakesANewGameFromAProgramAndNamesItsFile) {
     for (const auto& [program, made] : std::vector<std::pair<std::string, std::string>>{
-             {"E:\\Disc\\Games\\Raiders\\raiders.exe", "Raiders|Games\\Raiders|raiders.exe"},
              {"E:\\Disc\\Games\\Doom\\bin\\x64\\doom.exe", "Doom|Games\\Doom\\bin\\x64|doom.exe"},
-             {"F:\\setup.exe", "setup|F:\\|setup.exe"}}) {
+             {"E:\\setup.exe", "setup|..|..\\setup.exe"}}) {
         Disc disc;
+        disc.files.AddFile("E:\\setup.exe");
         const editor::NewGame game = editor::NewGameFromProgram(program, kDisc, disc.search);
         EXPECT_EQ(game.title + "|" + game.start.value + "|" + game.program.value, made);
     }
@@ -95,70 +84,157 @@ TEST(EditorPaths, MakesANewGameFromAProgramAndNamesItsFile) {
              {"Star Raiders: Part <2>?", "Star Raiders Part 2.cfg"},
              {"Raiders", "Raiders (3).cfg"},
              {" Doom. ", "Doom.cfg"},
-             {"CON", "CON_.cfg"},
              {"nul.x", "nul_.x.cfg"},
              {"*?", "game.cfg"}}) {
         EXPECT_EQ(editor::FileNameForTitle(title, taken), name) << title;
-    }
-    for (const auto& [name, refusal] : std::vector<std::pair<std::string, std::string>>{
-             {"raiders.cfg", ""},
-             {"raiders.CFG", "does not end in \".cfg\" in lower case"},
-             {"raiders.cfg.txt", "does not end in \".cfg\" in lower case"},
-             {"a:b.cfg", "holds a character"},
-             {"Con .cfg", "names a device"}}) {
-        const std::string got = editor::FileNameRefusal(name).value_or("");
-        EXPECT_EQ(got.substr(std::min(got.size(), name.size() + 17)).substr(0, refusal.size()), refusal)
-            << name;
-    }
-}
-
-TEST(EditorPaths, WarnsOfDriveLettersInTheCdParametersOnly) {
-    for (const auto& [field, value, drives] : std::vector<std::tuple<Field, std::string, std::string>>{
-             {Field::kCDParams, "-data D:\\data", "D"},
-             {Field::kCDParams, "-data c:\\vexardat -g C:\\gvexardat \"-x=C:\"", ""},
-             {Field::kCDParams, "-cd d: -url http://x -x=e:/y -z D:\\w ab:\\c", "DE"},
-             {Field::kHDParams, "-data D:\\data", ""}}) {
-        std::string got;
-        for (const std::string& warning : editor::ParameterWarnings(field, value)) {
-            EXPECT_NE(warning.find("the CD's drive letter differs on every PC"), std::string::npos);
-            got += warning.substr(6, 1);
-        }
-        EXPECT_EQ(got, drives) << value;
     }
 }
 
 TEST(UnsavedFindings, AreTheCheckersOverTheUnsavedTextAboutThisFile) {
     Disc disc;
-    const ConfigValues saved{"Raiders", "n", "Games\\Raiders", "raiders.exe", "", "", "", ""};
-    disc.files.AddFile("E:\\Disc\\Configs\\raiders.cfg", ConfigText(saved));
     disc.files.AddFile("E:\\Disc\\Configs\\a.cfg", ConfigText({"Short"}));
     disc.files.AddFile("E:\\Disc\\Configs\\zz.cfg", ConfigText({"Value:         Broken"}, "LABEL"));
-    ConfigValues edited = saved;
-    edited.start_location = "Games\\Missing";
-    edited.launch_file = "notepad.exe";
-    // A file before it stops the list; one after it is broken, which is not this file's finding.
-    const std::string stop =
+    // A file before it stops the list; the one after it is broken, which is no finding of this file.
+    std::string got;
+    for (const Finding& finding : editor::UnsavedFindings(disc.files, disc.codec, disc.folders, kDisc,
+                                                          "Configs\\new.cfg", ConfigText(ConfigValues{})))
+        got += FormatFinding(finding) + "\n";
+    EXPECT_EQ(
+        got,
         "Configs\\a.cfg:2: error: stops the game list at start with the box \"5 Invalid procedure call or "
-        "argument in Private Sub PopulateList\"; it hides 2 games: \"Raiders\", \"Invalid Config "
-        "(zz.cfg)\"\n";
-    for (const auto& [config, bytes, want] : std::vector<std::tuple<std::string, std::string, std::string>>{
-             {"Configs\\raiders.cfg", ConfigText(edited),
-              stop + "Configs\\raiders.cfg:4: error: the start location \"Games\\Missing\" is not an "
-                     "existing folder\n"
-                     "Configs\\raiders.cfg:5: note: the launch file \"notepad.exe\" is not in the start "
-                     "folder: the "
-                     "shell takes C:\\Windows\\notepad.exe from Windows' own folders\n"},
-             {"Configs\\new.cfg", ConfigText(ConfigValues{"", "n", "Games\\Missing", "", "", "", "", ""}),
-              stop + "Configs\\new.cfg:2: warning: not listed: its title (line 2) is empty\n"}}) {
-        std::string got;
-        for (const Finding& finding :
-             editor::UnsavedFindings(disc.files, disc.codec, disc.folders, kDisc, config, bytes))
-            got += FormatFinding(finding) + "\n";
-        EXPECT_EQ(got, want) << config;
-        EXPECT_EQ(disc.files.Content("E:\\Disc\\Configs\\raiders.cfg"), ConfigText(saved));
+        "argument in Private Sub PopulateList\"; it hides 1 game: \"Invalid Config (zz.cfg)\"\n"
+        "Configs\\new.cfg:2: warning: not listed: its title (line 2) is empty\n");
+    EXPECT_FALSE(disc.files.Exists("E:\\Disc\\Configs\\new.cfg"));
+    EXPECT_THROW(disc.unsaved.DeleteFileAt("Configs\\a.cfg", platform::AttributeReset::kNone), RuntimeError);
+}
+
+const ConfigValues kRaiders{"Raiders", "n",          "Games\\Raiders", "raiders.exe",
+                            "-window", "-data data", "setupcd.exe",    "-data D:\\data -g C:\\vexardat"};
+
+// The editor open on Configs\raiders.cfg of the disc.
+struct Editing : Disc {
+    Editing() {
+        files.AddFile("E:\\Disc\\Configs\\raiders.cfg", ConfigText(kRaiders));
+        session.Open("raiders.cfg");
     }
-    EXPECT_THROW(disc.unsaved.DeleteFileAt("Configs\\raiders.cfg", platform::AttributeReset::kNone),
-                 RuntimeError);
+    void Type(Field field, std::string text) {
+        view.fields[static_cast<int>(field)] = std::move(text);
+        session.FieldEdited(field);
+    }
+    std::string Findings() const {
+        std::string all;
+        for (const std::string& finding : view.findings) all += finding + "\n";
+        return all;
+    }
+    FakeShell shell;
+    FakeMessageBoxes boxes;
+    FakeEditorView view;
+    editor::EditorSession session{{{files, shell, boxes, codec}, files, folders}, view, std::string(kDisc)};
+};
+
+TEST(EditorSession, ShowsTheUnsavedValuesFindingsAndCommandsAndAsksBeforeClosing) {
+    Editing e;
+    EXPECT_EQ(e.view.caption, "Vexar Edit - Configs\\raiders.cfg");
+    EXPECT_EQ(e.view.hard_drive, "raiders.exe -window -data data   in Games\\Raiders");
+    EXPECT_EQ(e.view.cd,
+              "setupcd.exe (minimised), then raiders.exe -window -data D:\\data -g C:\\vexardat   in "
+              "Games\\Raiders");
+    const std::string prefix = "Configs\\raiders.cfg:";
+    EXPECT_EQ(e.Findings(), prefix +
+                                "8: error: the CD preparation program \"setupcd.exe\" is not found: not in "
+                                "the start folder, Windows' folders, the search path (PATH) or the launcher "
+                                "folder\n" +
+                                prefix +
+                                "9: warning: drive D: in the CD parameters: the CD's drive letter "
+                                "differs on every PC; use a path relative to the start folder\n");
+    e.Type(Field::kStartLocation, "Games\\Missing");
+    EXPECT_EQ(e.view.caption, "Vexar Edit - Configs\\raiders.cfg *");
+    e.session.TypingPaused();
+    EXPECT_NE(e.Findings().find(prefix +
+                                "4: error: the start location \"Games\\Missing\" is not an existing folder"),
+              std::string::npos);
+    EXPECT_EQ(e.view.save_state, editor::SaveState::kAllowed);
+    e.Type(Field::kStartLocation, "");
+    e.session.PathChosen(Field::kLaunchFile, "E:\\Disc\\Games\\Raiders\\bin\\r.exe");
+    EXPECT_EQ(e.view.fields[2] + "|" + e.view.fields[3], "Games\\Raiders\\bin|r.exe");
+    e.Type(Field::kTitle, "");
+    e.session.TypingPaused();
+    EXPECT_EQ(e.view.save_state, editor::SaveState::kBlocked);
+    EXPECT_EQ(e.view.status.substr(0, 13), "Cannot save: ");
+    e.boxes.answers = {Answer::kCancel, Answer::kNo};
+    EXPECT_FALSE(e.session.Close());
+    EXPECT_EQ(e.view.destroyed, 0);
+    EXPECT_TRUE(e.session.Close());
+    EXPECT_EQ(e.view.destroyed, 1);
+    EXPECT_EQ(e.boxes.shown.at(1), (ShownBox{"Save the changes to Configs\\raiders.cfg?", "Vexar Edit",
+                                             platform::Icon::kQuestion, platform::Buttons::kYesNoCancel}));
+    EXPECT_EQ(e.files.Content("E:\\Disc\\Configs\\raiders.cfg"), ConfigText(kRaiders));
+}
+
+TEST(EditorSession, TestHandsTheLaunchersPlanToTheShellAndShowsARefusalAsRunDoes) {
+    Editing e;
+    e.shell.refusals["setupcd.exe"] = "No such file.";
+    e.session.Test(LaunchMode::kCd);
+    const std::string folder = "E:\\Disc\\Games\\Raiders";
+    EXPECT_EQ(e.shell.calls, (std::vector<platform::ShellRequest>{
+                                 {"open", "setupcd.exe", "", folder, platform::ShowCommand::kMinimized},
+                                 {"open", "raiders.exe", "-window -data D:\\data -g C:\\vexardat", folder}}));
+    EXPECT_EQ(e.boxes.shown, (std::vector<ShownBox>{{"Windows could not open \"setupcd.exe\" in the folder "
+                                                     "\"Games\\Raiders\": No such file.",
+                                                     "Error !", platform::Icon::kCritical}}));
+    EXPECT_FALSE(e.files.Exists("E:\\Disc\\Configs\\raiders.cfg.~vexedit"));
+}
+
+TEST(EditorSession, TurnsWhatStandsInTheWayOfASaveIntoQuestionsAndBoxes) {
+    const std::string raiders = "E:\\Disc\\Configs\\raiders.cfg",
+                      other = ConfigText({"Value:         Other"});
+    struct Row {
+        const char* label;
+        std::function<bool(Editing&)> act;
+        std::vector<Answer> answers;
+        std::string box;   // the box's text, from its start
+        std::string left;  // what the file holds afterwards, or the saved file's name
+    };
+    // clang-format off
+    for (const Row& row : std::vector<Row>{
+             {"saved", [](Editing& e) { e.Type(Field::kNotes, "m"); return e.session.Save(); }, {}, "", ConfigText(ConfigValues{kRaiders.title, "m", "Games\\Raiders", "raiders.exe", "-window", "-data data", "setupcd.exe", kRaiders.cd_params})},
+             {"read-only", [&](Editing& e) { e.files.AddFile(raiders, ConfigText(kRaiders), platform::kAttrReadOnly); e.Type(Field::kNotes, "m"); return e.session.Save(); }, {}, "Configs\\raiders.cfg is not saved: the file or its medium is read-only", ConfigText(kRaiders)},
+             {"changed elsewhere, kept", [&](Editing& e) { e.files.AddFile(raiders, other); e.Type(Field::kNotes, "m"); return e.session.Save(); }, {Answer::kNo}, "Another program has changed or removed Configs\\raiders.cfg", other},
+             {"refused", [](Editing& e) { e.Type(Field::kTitle, ""); return e.session.Save(); }, {}, "Configs\\raiders.cfg is not saved: ", ConfigText(kRaiders)},
+             {"lacking", [](Editing& e) { e.files.AddFile("E:\\Disc\\Configs\\ansi.cfg", ConfigText({"Value:         Caf\xE9"})); e.session.Open("ansi.cfg"); e.Type(Field::kTitle, "\xCE\xA9"); return e.session.Save(); }, {Answer::kYes}, "Configs\\ansi.cfg is saved in ANSI, which cannot hold \xCE\xA9", "ansi.cfg"},
+             {"name taken", [](Editing& e) { e.files.AddFile("E:\\Disc\\Configs\\a.cfg"); return e.session.SaveAs("a.cfg"); }, {Answer::kNo}, "There is a game file Configs\\a.cfg already", ConfigText(kRaiders)},
+             {"bad name", [](Editing& e) { return e.session.SaveAs("a.CFG"); }, {}, "The game is not saved: the file name \"a.CFG\" does not end", ConfigText(kRaiders)},
+             {"new game", [](Editing& e) { e.session.NewFromProgram("E:\\Disc\\Games\\Raiders\\raiders.exe"); return e.session.Save(); }, {}, "", "Raiders.cfg"},
+         }) {
+        // clang-format on
+        Editing e;
+        e.boxes.answers.assign(row.answers.begin(), row.answers.end());
+        const bool saved = row.act(e);
+        EXPECT_EQ(saved, row.box.empty() || row.answers == std::vector{Answer::kYes}) << row.label;
+        const std::string box = e.boxes.shown.empty() ? "" : e.boxes.shown.front().text;
+        EXPECT_EQ(box.substr(0, row.box.size()), row.box) << row.label;
+        if (row.left.ends_with(".cfg")) {
+            EXPECT_EQ(e.view.caption, "Vexar Edit - Configs\\" + row.left) << row.label;
+        } else {
+            EXPECT_EQ(e.files.Content(raiders), row.left) << row.label;
+        }
+    }
+}
+
+TEST(EditorSession, DecidesTheStartFromTheArgument) {
+    FakeFileSystem files;
+    files.AddFolder("E:\\Disc\\Games");
+    // clang-format off
+    for (const auto& [argument, start] : std::vector<std::pair<std::string, std::string>>{
+             {"", "E:\\Disc|||"},
+             {"Games\\", "E:\\Disc\\Games|||"},
+             {"configs\\raiders.cfg", "E:\\Disc|raiders.cfg||"},
+             {"F:\\Raiders\\raiders.EXE", "E:\\Disc||F:\\Raiders\\raiders.EXE|"},
+             {"F:\\raiders.cfg", "F:\\|||F:\\raiders.cfg is not in a Configs folder: VexarEdit edits the game files in a launcher folder's Configs folder"}}) {
+        // clang-format on
+        const editor::EditorStart got = editor::DecideStart(argument, "E:\\Disc\\", files);
+        EXPECT_EQ(got.launcher + "|" + got.name + "|" + got.program + "|" + got.note, start) << argument;
+    }
 }
 
 }  // namespace
