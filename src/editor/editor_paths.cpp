@@ -240,15 +240,20 @@ std::string FileNameForTitle(std::string_view title, const std::function<bool(co
 }
 
 std::optional<std::string> FileNameRefusal(std::string_view name) {
-    std::string quoted = "the file name \"";
+    std::string quoted = "The file name \"";
     quoted.append(name).append("\" ");
-    if (!IsFileName(name)) {
-        return quoted + "holds a character no file name may: * ? < > \" \\ / : | or a control character";
-    }
     if (!HasConfigExtension(name)) {
-        return quoted + "does not end in \".cfg\" in lower case: the game list shows no other file";
+        return quoted + "does not end in \".cfg\" in lower case: the game list would not show it";
     }
-    if (IsDeviceName(name)) return quoted + "names a device, not a file";
+    if (!IsFileName(name)) {
+        return quoted +
+               "holds a character that no file name may hold (* ? < > \" \\ / : | or a control character)";
+    }
+    if (IsDeviceName(name)) {
+        std::string device = utf::AsciiLower(name.substr(0, name.find('.')));
+        device.erase(device.find_last_not_of(' ') + 1);
+        return quoted + "names the device " + device + ", which Windows opens in place of a file";
+    }
     return std::nullopt;
 }
 

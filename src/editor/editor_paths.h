@@ -68,7 +68,8 @@ NewGame NewGameFromProgram(std::string_view program, std::string_view launcher, 
 std::string FileNameForTitle(std::string_view title, const std::function<bool(const std::string&)>& taken);
 
 // Why `name` cannot be a game file's name, or nothing: it must end in lower-case ".cfg", hold only
-// characters a file name may, and not name a device.
+// characters a file name may, and not name a device - the launcher's own rules (launcher_rules.h,
+// HasConfigExtension). The save plan refuses such a name with this text.
 std::optional<std::string> FileNameRefusal(std::string_view name);
 
 }  // namespace vexar::editor

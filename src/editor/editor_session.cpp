@@ -59,6 +59,12 @@ std::string CommandsText(const LaunchPlan& plan) {
     return text + LaunchText(std::get<platform::ShellRequest>(plan.action));
 }
 
+// `text` ending in a full stop.
+std::string Sentence(std::string text) {
+    if (!text.ends_with('.')) text += '.';
+    return text;
+}
+
 // The folder part and the last part of an absolute path.
 std::pair<std::string, std::string> FolderAndName(const std::string& path) {
     const std::size_t slash = path.find_last_of('\\');
@@ -263,7 +269,7 @@ void EditorSession::TypingPaused() {
         }
         view_.SetSaveState(refusal ? SaveState::kBlocked : SaveState::kAllowed);
         if (refusal) {
-            view_.ShowStatus("Cannot save: " + *refusal);
+            view_.ShowStatus(*refusal);
             return;
         }
         UnsavedFileSystem files = Files();
@@ -285,11 +291,7 @@ bool EditorSession::Save() {
 }
 
 bool EditorSession::SaveAs(std::string_view name) {
-    if (const std::optional<std::string> refusal = FileNameRefusal(name)) {
-        MsgBox(services_.platform.boxes, "The game is not saved: " + *refusal + ".", platform::Icon::kWarning,
-               platform::Buttons::kOk, kEditorTitle);
-        return false;
-    }
+    // A name the game list would not show is the save plan's refusal.
     if (!target_.name.empty() && SamePath(name, target_.name)) return SaveTo(target_);
     SaveTarget target{target_.folder, std::string(name), std::nullopt};
     if (!SaveTo(target)) return false;
@@ -300,20 +302,15 @@ bool EditorSession::SaveAs(std::string_view name) {
 
 bool EditorSession::SaveTo(SaveTarget& target) {
     platform::MessageBoxes& boxes = services_.platform.boxes;
-    const std::string shown = LauncherPaths{}.config_folder + target.name;
-    const auto ask = [&](const std::string& question) {
-        return MsgBox(boxes, question, platform::Icon::kQuestion, platform::Buttons::kYesNo, kEditorTitle) ==
-               platform::Answer::kYes;
-    };
-    const auto refuse = [&](const std::string& why) {
-        MsgBox(boxes, shown + " is not saved: " + why, platform::Icon::kCritical, platform::Buttons::kOk,
-               kEditorTitle);
-        return false;
+    // The plan's messages name the file and say what happened; the box asks what to do about it.
+    const auto ask = [&](const SaveResult& result, std::string_view question) {
+        return MsgBox(boxes, Sentence(result.message) + "\r\n\r\n" + std::string(question),
+                      platform::Icon::kQuestion, platform::Buttons::kYesNo,
+                      kEditorTitle) == platform::Answer::kYes;
     };
     Overwrite overwrite = Overwrite::kIfUnchanged;
-    // Each answer changes what the next attempt does; no outcome is asked about twice.
+    // Each answer changes what the next attempt does, so no outcome is asked about twice.
     for (int attempt = 0; attempt < 4; ++attempt) {
-        const std::string lacking = document_.Encode(services_.platform.codec).lacking;
         const SaveResult result = editor::Save(document_, target, overwrite, services_.platform.files,
                                                services_.writer, services_.platform.codec);
         switch (result.outcome) {
@@ -323,39 +320,34 @@ bool EditorSession::SaveTo(SaveTarget& target) {
                 TypingPaused();
                 return true;
             case SaveOutcome::kLacking:
-                if (!ask(shown + " is saved in " + std::string(EncodingName(document_.encoding())) +
-                         ", which cannot hold " + lacking +
-                         ".\r\n\r\nSave it as UTF-8 instead? The launcher reads UTF-8 files.")) {
+                if (!ask(result, "Save it as UTF-8 instead? The launcher reads UTF-8 files as well."))
                     return false;
-                }
                 document_.UseUtf8();
                 break;
             case SaveOutcome::kChangedOnDisk:
-                if (!ask("Another program has changed or removed " + shown +
-                         " since it was opened.\r\n\r\nOverwrite it with the values shown here?")) {
-                    return false;
-                }
+                if (!ask(result, "Overwrite it with the values shown here?")) return false;
                 overwrite = Overwrite::kAnyway;
                 break;
             case SaveOutcome::kExists:
-                if (!ask("There is a game file " + shown + " already.\r\n\r\nReplace it?")) return false;
+                if (!ask(result, "Replace it?")) return false;
                 try {
                     target.stamp = services_.writer.Stamp(target.folder + target.name);
                 } catch (const RuntimeError&) {
-                    // Gone again: saved as a new file.
+                    // Gone again: it is saved as a new file.
                 }
                 overwrite = Overwrite::kAnyway;
                 break;
-            case SaveOutcome::kReadOnly:
-                return refuse(
-                    "the file or its medium is read-only, and the editor makes nothing writable. Save the "
-                    "game "
-                    "files in the disc's source folder. (" +
-                    result.message + ")");
             case SaveOutcome::kRefused:
-                return refuse(result.message);
+                MsgBox(boxes,
+                       LauncherPaths{}.config_folder + target.name + " is not saved.\r\n\r\n" +
+                           result.message + ".",
+                       platform::Icon::kWarning, platform::Buttons::kOk, kEditorTitle);
+                return false;
+            case SaveOutcome::kReadOnly:
             case SaveOutcome::kFailed:
-                return refuse(result.message + "\r\n\r\nThe file is as it was.");
+                MsgBox(boxes, Sentence(result.message), platform::Icon::kCritical, platform::Buttons::kOk,
+                       kEditorTitle);
+                return false;
         }
     }
     return false;

@@ -71,7 +71,7 @@ TEST(EditorPaths, WritesTheShortestFormTheShellsSearchFindsTheChosenPathBy) {
 TEST(EditorPaths, MakesANewGameFromAProgramAndNamesItsFile) {
     for (const auto& [program, made] : std::vector<std::pair<std::string, std::string>>{
              {"E:\\Disc\\Games\\Doom\\bin\\x64\\doom.exe", "Doom|Games\\Doom\\bin\\x64|doom.exe"},
-             {"E:\\setup.exe", "setup|..|..\\setup.exe"}}) {
+             {"E:\\setup.exe", "setup|..|setup.exe"}}) {
         Disc disc;
         disc.files.AddFile("E:\\setup.exe");
         const editor::NewGame game = editor::NewGameFromProgram(program, kDisc, disc.search);
@@ -160,7 +160,7 @@ TEST(EditorSession, ShowsTheUnsavedValuesFindingsAndCommandsAndAsksBeforeClosing
     e.Type(Field::kTitle, "");
     e.session.TypingPaused();
     EXPECT_EQ(e.view.save_state, editor::SaveState::kBlocked);
-    EXPECT_EQ(e.view.status.substr(0, 13), "Cannot save: ");
+    EXPECT_EQ(e.view.status.substr(0, 18), "The title is empty");
     e.boxes.answers = {Answer::kCancel, Answer::kNo};
     EXPECT_FALSE(e.session.Close());
     EXPECT_EQ(e.view.destroyed, 0);
@@ -198,12 +198,12 @@ TEST(EditorSession, TurnsWhatStandsInTheWayOfASaveIntoQuestionsAndBoxes) {
     // clang-format off
     for (const Row& row : std::vector<Row>{
              {"saved", [](Editing& e) { e.Type(Field::kNotes, "m"); return e.session.Save(); }, {}, "", ConfigText(ConfigValues{kRaiders.title, "m", "Games\\Raiders", "raiders.exe", "-window", "-data data", "setupcd.exe", kRaiders.cd_params})},
-             {"read-only", [&](Editing& e) { e.files.AddFile(raiders, ConfigText(kRaiders), platform::kAttrReadOnly); e.Type(Field::kNotes, "m"); return e.session.Save(); }, {}, "Configs\\raiders.cfg is not saved: the file or its medium is read-only", ConfigText(kRaiders)},
-             {"changed elsewhere, kept", [&](Editing& e) { e.files.AddFile(raiders, other); e.Type(Field::kNotes, "m"); return e.session.Save(); }, {Answer::kNo}, "Another program has changed or removed Configs\\raiders.cfg", other},
-             {"refused", [](Editing& e) { e.Type(Field::kTitle, ""); return e.session.Save(); }, {}, "Configs\\raiders.cfg is not saved: ", ConfigText(kRaiders)},
-             {"lacking", [](Editing& e) { e.files.AddFile("E:\\Disc\\Configs\\ansi.cfg", ConfigText({"Value:         Caf\xE9"})); e.session.Open("ansi.cfg"); e.Type(Field::kTitle, "\xCE\xA9"); return e.session.Save(); }, {Answer::kYes}, "Configs\\ansi.cfg is saved in ANSI, which cannot hold \xCE\xA9", "ansi.cfg"},
-             {"name taken", [](Editing& e) { e.files.AddFile("E:\\Disc\\Configs\\a.cfg"); return e.session.SaveAs("a.cfg"); }, {Answer::kNo}, "There is a game file Configs\\a.cfg already", ConfigText(kRaiders)},
-             {"bad name", [](Editing& e) { return e.session.SaveAs("a.CFG"); }, {}, "The game is not saved: the file name \"a.CFG\" does not end", ConfigText(kRaiders)},
+             {"read-only", [&](Editing& e) { e.files.AddFile(raiders, ConfigText(kRaiders), platform::kAttrReadOnly); e.Type(Field::kNotes, "m"); return e.session.Save(); }, {}, "raiders.cfg is read-only: it is not saved", ConfigText(kRaiders)},
+             {"changed elsewhere, kept", [&](Editing& e) { e.files.AddFile(raiders, other); e.Type(Field::kNotes, "m"); return e.session.Save(); }, {Answer::kNo}, "raiders.cfg was changed by another program", other},
+             {"refused", [](Editing& e) { e.Type(Field::kTitle, ""); return e.session.Save(); }, {}, "Configs\\raiders.cfg is not saved.\r\n\r\nThe title is empty", ConfigText(kRaiders)},
+             {"lacking", [](Editing& e) { e.files.AddFile("E:\\Disc\\Configs\\ansi.cfg", ConfigText({"Value:         Caf\xE9"})); e.session.Open("ansi.cfg"); e.Type(Field::kTitle, "\xCE\xA9"); return e.session.Save(); }, {Answer::kYes}, "ansi.cfg is written in this computer's ANSI code page, which lacks these characters: \xCE\xA9.", "ansi.cfg"},
+             {"name taken", [](Editing& e) { e.files.AddFile("E:\\Disc\\Configs\\a.cfg"); return e.session.SaveAs("a.cfg"); }, {Answer::kNo}, "a.cfg exists already.\r\n\r\nReplace it?", ConfigText(kRaiders)},
+             {"bad name", [](Editing& e) { return e.session.SaveAs("a.CFG"); }, {}, "Configs\\a.CFG is not saved.\r\n\r\nThe file name \"a.CFG\" does not end", ConfigText(kRaiders)},
              {"new game", [](Editing& e) { e.session.NewFromProgram("E:\\Disc\\Games\\Raiders\\raiders.exe"); return e.session.Save(); }, {}, "", "Raiders.cfg"},
          }) {
         // clang-format on
