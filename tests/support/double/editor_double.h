@@ -10,15 +10,13 @@
 
 namespace vexar::testing {
 
-// Windows' own folders on drive C:, one search-path folder, one App Paths registration.
+// Windows' own folders on drive C:, one search-path folder, no App Paths registration.
 struct FakeShellFolders : ShellFolders {
     std::vector<std::string> WindowsFolders() const override {
         return {"C:\\Windows\\system32", "C:\\Windows"};
     }
     std::vector<std::string> PathFolders() const override { return {"C:\\Tools"}; }
-    std::string AppPath(std::string_view name) const override {
-        return name == "registered.exe" ? "C:\\Apps\\registered.exe" : "";
-    }
+    std::string AppPath(std::string_view) const override { return ""; }
 };
 
 // The editor's window: its fields, caption, commands, findings (as VexarCheck writes them), status and
@@ -30,8 +28,7 @@ struct FakeEditorView : editor::EditorView {
     }
     void SetCaption(std::string_view text) override { caption = text; }
     void ShowCommands(std::string_view hd, std::string_view cd_mode) override {
-        hard_drive = hd;
-        cd = cd_mode;
+        commands = {std::string(hd), std::string(cd_mode)};
     }
     void ShowFindings(std::span<const Finding> shown) override {
         findings.clear();
@@ -42,7 +39,8 @@ struct FakeEditorView : editor::EditorView {
     void Destroy() override { ++destroyed; }
 
     std::array<std::string, editor::kFieldCount> fields;
-    std::string caption, hard_drive, cd, status;
+    std::array<std::string, 2> commands;  // hard drive, CD
+    std::string caption, status;
     std::vector<std::string> findings;
     editor::SaveState save_state = editor::SaveState::kAllowed;
     int destroyed = 0;
