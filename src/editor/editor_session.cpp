@@ -104,8 +104,8 @@ EditorSession::EditorSession(EditorServices services, EditorView& view, std::str
     target_.folder = AbsolutePath("Configs", launcher_) + "\\";
 }
 
-UnsavedFileSystem EditorSession::Files(std::string config, std::string bytes) const {
-    return UnsavedFileSystem(services_.platform.files, launcher_, std::move(config), std::move(bytes));
+UnsavedFileSystem EditorSession::Files() const {
+    return UnsavedFileSystem(services_.platform.files, launcher_, "", "");
 }
 
 std::string EditorSession::Shown() const {
@@ -246,7 +246,9 @@ void EditorSession::TypingPaused() {
         for (int i = 0; i < kFieldCount; ++i) {
             const Field field = static_cast<Field>(i);
             const ProposedPath& proposed = proposed_[static_cast<std::size_t>(i)];
-            if (!proposed.warning.empty() && document_.Value(field) == proposed.value) {
+            // A note is the checker's own finding already.
+            if (proposed.severity == Severity::kWarning && !proposed.warning.empty() &&
+                document_.Value(field) == proposed.value) {
                 findings.push_back({config, FieldLine(field), proposed.severity, proposed.warning});
             }
         }

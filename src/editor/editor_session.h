@@ -43,6 +43,9 @@ struct EditorStart {
 // a note. `files` resolves relative paths against the current directory; only absolute ones are passed.
 EditorStart DecideStart(std::string_view argument, std::string_view current, platform::FileSystem& files);
 
+// The window makes the session, calls Open (or NewFromProgram) once to show the first game, then passes
+// on its events: FieldEdited for each change of a field's text, TypingPaused about 300 ms after the last
+// one and when the focus moves, PathChosen after a browse or a drop on a field, and its commands.
 class EditorSession {
 public:
     EditorSession(EditorServices services, EditorView& view, std::string launcher);
@@ -100,8 +103,8 @@ private:
     // The game file as boxes and the caption name it: "Configs\raiders.cfg", or "the new game".
     std::string Shown() const;
     GameConfig Game() const;
-    // The file system with relative paths taken in the launcher folder, the unsaved bytes as `config`.
-    UnsavedFileSystem Files(std::string config = {}, std::string bytes = {}) const;
+    // The file system with relative paths taken in the launcher folder.
+    UnsavedFileSystem Files() const;
 
     EditorServices services_;
     EditorView& view_;

@@ -1,7 +1,10 @@
 #pragma once
 // VexarCheck's findings about the game file being edited, in its words and line numbers, found by the
 // checker's own code over the unsaved text: a file system that shows the launcher folder for every
-// relative path and the editor's bytes in place of that one file. Nothing is written.
+// relative path and the editor's bytes in place of that one file. Nothing is written. The check reads
+// every file through that file system and learns the shell's other places from ShellFolders, so none of
+// it depends on the current directory (a relative folder of the PATH variable is taken in the launcher
+// folder as well).
 
 #include <cstdint>
 #include <memory>
