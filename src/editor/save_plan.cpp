@@ -162,12 +162,14 @@ SaveResult Save(GameDocument& document, SaveTarget& target, Overwrite overwrite,
         reason = ErrorText(error);
     }
     // A saved file that does not read back as it should makes way for the original again, which is then
-    // the file as the editor last saw it.
+    // the file as the editor last saw it; so does a replacement that failed half-way and left no file
+    // (Windows' one-step replace can remove the target and then fail to rename the replacement).
     std::string after = original ? "; the file is as it was" : "; no file is made";
     try {
-        if (replaced && original) {
+        const bool gone = original && !StampOf(writer, path);
+        if (original && (replaced || gone)) {
             writer.WriteWhole(temporary, *original);
-            writer.Replace(path, temporary);
+            gone ? writer.MoveNew(temporary, path) : writer.Replace(path, temporary);
             target.stamp = writer.Stamp(path);
         } else if (replaced) {
             files.DeleteFileAt(path, platform::AttributeReset::kNone);

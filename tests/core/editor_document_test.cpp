@@ -108,6 +108,13 @@ TEST(SavePlan, SavesOrLeavesTheFileAsItWasAndNoTemporary) {
     const Step read_only = [](FakeFileSystem& files, auto&, auto&) {
         files.AddFile(kPath, Ansi(kNine), platform::kAttrReadOnly);
     };
+    const Step half_replaced = [](FakeFileSystem& files, auto&, auto&) {
+        files.before = [&files, done = false](std::string_view op, std::string_view path) mutable {
+            if (op != "Replace" || std::exchange(done, true)) return;
+            files.DeleteFileAt(path, platform::AttributeReset::kNone);
+            Raise(kErrPathFileAccess);
+        };
+    };
     const auto named = [](std::string name) -> Step {
         return [=](auto&, auto&, auto& to) { to.name = name; };
     };
@@ -120,6 +127,7 @@ TEST(SavePlan, SavesOrLeavesTheFileAsItWasAndNoTemporary) {
         {"a read-only medium", true, Fault("WriteWhole", "~vexedit", 1, kErrPermissionDenied), kReadOnly, "disc"},
         {"reading back the temporary", true, Fault("OpenForInput", "~vexedit", 1, kErrDeviceIo), kFailed, "57"},
         {"replacing fails", true, Fault("Replace", "game.cfg", 1, kErrPermissionDenied), kFailed, "replacing"},
+        {"replacing fails with the file removed", true, half_replaced, kFailed, "the file is as it was"},
         {"reading back the saved file", true, Fault("OpenForInput", "game.cfg", 2, kErrDeviceIo), kFailed, "saved"},
         {"a new file reads back wrong", false, Fault("OpenForInput", "game.cfg", 1, 0), kFailed,
          "line 2 reads back other than the editor shows it; no file is made"},
