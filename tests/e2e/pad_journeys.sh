@@ -38,7 +38,7 @@ grep -q VexarPadStandIn "$installed" || cp "$installed" "$wine_own"
 trap 'stop_started; cp "$wine_own" "$installed" 2>/dev/null || true' EXIT
 
 # start NAME OVERRIDES: the launcher in a fresh folder (its copy beside the stand-in, as a disc could hold a
-# DLL named as Windows' own) with the game files of "Recorder" and "Other game", under the DLL overrides
+# DLL named as Windows' own) with the game files of "Recorder", "Other game" and "Third game", under the DLL overrides
 # OVERRIDES; waits until its window has the keyboard focus.
 start() {
     name=$1
@@ -51,8 +51,11 @@ start() {
     game_start=$(win_path "$folder")
     write_game "$folder/Configs/game.cfg" Recorder "$game_start" "$(win_path "$folder/game.exe")" -d ''
     write_game "$folder/Configs/other.cfg" 'Other game' "$game_start" "$(win_path "$folder/game.exe")" -o ''
+    write_game "$folder/Configs/third.cfg" 'Third game' "$game_start" "$(win_path "$folder/game.exe")" -t ''
+    # A pad is connected from the start, nothing held.
     state=$folder/pad.txt
     packet=0
+    put 0
     (cd "$folder" && VEXAR_RECORD_DIR="$(win_path "$folder/records")\\" VEXAR_PAD_STATE=$(win_path "$state") \
         WINEDLLOVERRIDES="mscoree,mshtml=;$2" exec "$wine_run" "$folder/VexarLauncher.exe") \
         </dev/null >"$work/$name.log" 2>&1 &
@@ -135,6 +138,12 @@ sees Recorder 'A and Down held while the launcher came to the front'
 pad 0
 pad 2
 sees 'Other game' 'Down after the launcher came back'
+# A pad that goes while Down is held holds nothing: back (found again without a restart), still held, it
+# moves nothing until released.
+rm "$state"
+wait_for grep -q '^0 ' "$state.seen" || fail "$name: the launcher did not find the pad gone"
+pad 2
+sees 'Other game' 'Down held while the pad was away'
 pad 0
 pad 1
 sees Recorder 'Up'

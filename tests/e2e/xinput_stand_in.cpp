@@ -1,9 +1,9 @@
 // A stand-in for XInput (built as xinput1_4.dll, installed in the test prefix's system folder): pad 0 is
 // read from the file that VEXAR_PAD_STATE names, "<packet> <buttons in hex> <left stick y>"; without that
-// file it is not connected, and there are no other pads. Each packet it hands out for the first time is
-// acknowledged in "<that file>.seen" as "<packet> <reads in the background>", written whole: a read counts
-// as one in the background when a window of another process was in front at this read and at the one
-// before (the first read after the switch may come before the program has learnt of it).
+// file it is not connected, and there are no other pads. Each packet it hands out for the first time (0 for
+// "not connected") is acknowledged in "<that file>.seen" as "<packet> <reads in the background>", written
+// whole: a read counts as one in the background when a window of another process was in front at this read
+// and at the one before (the first read after the switch may come before the program has learnt of it).
 #include <windows.h>
 
 #include <cstdio>
@@ -42,9 +42,8 @@ extern "C" __declspec(dllexport) DWORD WINAPI XInputGetState(DWORD slot, PadStat
     int y = 0;
     const bool read = in != nullptr && std::fscanf(in, "%lu %x %d", &packet, &buttons, &y) == 3;
     if (in != nullptr) std::fclose(in);
-    if (!read) return ERROR_DEVICE_NOT_CONNECTED;
-    *state = PadState{packet, Pad{static_cast<WORD>(buttons), {}, {0, static_cast<SHORT>(y), 0, 0}}};
-    if (packet != acknowledged || background_reads != 0) {
+    if (!read) packet = 0;
+    if (length > 0 && (packet != acknowledged || background_reads != 0)) {
         acknowledged = packet;
         const std::wstring seen = std::wstring(file) + L".seen";
         if (FILE* out = ::_wfopen((seen + L".tmp").c_str(), L"w")) {
@@ -53,5 +52,7 @@ extern "C" __declspec(dllexport) DWORD WINAPI XInputGetState(DWORD slot, PadStat
             ::MoveFileExW((seen + L".tmp").c_str(), seen.c_str(), MOVEFILE_REPLACE_EXISTING);
         }
     }
+    if (!read) return ERROR_DEVICE_NOT_CONNECTED;
+    *state = PadState{packet, Pad{static_cast<WORD>(buttons), {}, {0, static_cast<SHORT>(y), 0, 0}}};
     return ERROR_SUCCESS;
 }
