@@ -40,9 +40,6 @@ TEST(CheckLauncherFolder, ReportsEveryFindingInTheLaunchersWords) {
     CheckReport report = CheckLauncherFolder(fakes.files, fakes.codec, Folders{});
     // The computer's gamepad support comes last, as Wine's prefix has it: XInput 1.4, no pad.
     report.findings.push_back(GamepadNote({"C:\\windows\\system32\\xinput1_4.dll", std::nullopt}));
-    EXPECT_EQ(GamepadNote({"", std::nullopt}).text.substr(0, 9), "no XInput");
-    EXPECT_EQ(GamepadNote({"x", 0}).text,
-              "XInput is there: a gamepad chooses and starts games (pad 1 is connected)");
     std::string shown;
     for (const Finding& finding : report.findings) shown += FormatFinding(finding) + "\r\n";
     EXPECT_EQ(shown + FormatSummary(report) + "\r\n", ReadBytes(data / "check_findings.txt"));
