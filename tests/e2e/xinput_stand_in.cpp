@@ -1,14 +1,14 @@
-// A stand-in for XInput: pad 0 is the file that VEXAR_PAD_STATE names, "<packet> <buttons in hex> <left stick
-// y>" (no file: no pad), and there are no other pads. Each packet first handed out (0: no pad) is
-// acknowledged in "<that file>.seen", written whole, as "<packet> <reads in the background>": reads while a
-// window of another process was in front, as at the read before (the first read after the switch may come
-// before the program has learnt of it).
+// A stand-in for XInput: pad 0 is the file VEXAR_PAD_STATE names, "<packet> <buttons in hex> <left stick y>"
+// (no file: no pad); there are no other pads. Each packet first handed out (0: no pad) is acknowledged in
+// "<that file>.seen", written whole: "<packet> <reads while another process's window was in front, as at the
+// read before>" (the first read after a switch may come before the program has learnt of it).
 #include <windows.h>
 
 #include <xinput.h>
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 extern "C" const char VexarPadStandIn[] = "xinput stand-in";  // exported: marks the file as this stand-in
 
@@ -19,8 +19,7 @@ DWORD WINAPI XInputGetState(DWORD slot, XINPUT_STATE* state) {
     DWORD front = 0;
     ::GetWindowThreadProcessId(::GetForegroundWindow(), &front);
     const bool background = front != ::GetCurrentProcessId();
-    if (background && was_background) ++background_reads;
-    was_background = background;
+    if (std::exchange(was_background, background) && background) ++background_reads;
     wchar_t file[MAX_PATH];
     const DWORD length = ::GetEnvironmentVariableW(L"VEXAR_PAD_STATE", file, MAX_PATH);
     FILE* in = slot == 0 && length > 0 && length < MAX_PATH ? ::_wfopen(file, L"r") : nullptr;
@@ -38,7 +37,6 @@ DWORD WINAPI XInputGetState(DWORD slot, XINPUT_STATE* state) {
             ::MoveFileExW((seen + L".tmp").c_str(), seen.c_str(), MOVEFILE_REPLACE_EXISTING);
         }
     }
-    if (pad.dwPacketNumber == 0) return ERROR_DEVICE_NOT_CONNECTED;
     *state = pad;
-    return ERROR_SUCCESS;
+    return pad.dwPacketNumber == 0 ? ERROR_DEVICE_NOT_CONNECTED : ERROR_SUCCESS;
 }
