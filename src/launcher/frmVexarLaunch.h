@@ -53,6 +53,8 @@ public:
     void Unload();
     // True from the start of Unload on: no other handler may run while the window goes.
     bool Unloading() const { return unloading_; }
+    // The number of games the launch button has asked the shell to open so far (previews not counted).
+    std::uint32_t GamesStarted() const { return games_started_; }
 
     // The focus has entered `control`. Only a move from one control of the window to another counts:
     // it runs the lose-focus handler of the control that had the focus (the game list's get-focus event
@@ -92,6 +94,7 @@ private:
     // by its position: what the list shows of an entry need not be its title byte for byte.
     std::optional<int> chosen_;
     bool unloading_ = false;
+    std::uint32_t games_started_ = 0;
 };
 
 }  // namespace vexar

@@ -13,6 +13,7 @@ void frmVexarLaunch::cmdLaunchGame_Click() {
         const LaunchPlan plan = PlanLaunch(state_.game, view_.CommandText(),
                                            state_.blnIsCD ? LaunchMode::kCd : LaunchMode::kHardDrive);
         // The window says nothing of what the shell refuses.
+        if (std::holds_alternative<platform::ShellRequest>(plan.action)) ++games_started_;
         OpenPlan(services_.shell, plan);
         if (const auto* preview = std::get_if<Preview>(&plan.action)) view_.SetNotesText(preview->text);
     } catch (...) {

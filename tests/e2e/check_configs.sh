@@ -32,6 +32,8 @@ mkdir -p "$work"
 win_path() { "$wine_run" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 
 compare() {  # EXPECTED_FILE EXPECTED_STATUS ACTUAL_FILE ACTUAL_STATUS
+    # The gamepad note of a computer with a pad connected is read as that of one without.
+    sed -i 's/(pad [1-4] is connected)/(no pad is connected now)/' "$3"
     if ! cmp -s "$1" "$3"; then
         echo "VexarCheck's output differs from $1:"
         diff "$1" "$3" || true

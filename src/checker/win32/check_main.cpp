@@ -17,6 +17,7 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/xinput_pads.h"
 
 namespace {
 
@@ -65,7 +66,18 @@ int Run() {
 
     const vexar::win32::Win32Codec codec;
     const vexar::win32::Win32ShellFolders shell;
-    const vexar::CheckReport report = vexar::CheckLauncherFolder(files, codec, shell);
+    vexar::CheckReport report = vexar::CheckLauncherFolder(files, codec, shell);
+    // Last, what this computer offers the gamepad: the XInput the launcher would load, and a pad.
+    vexar::win32::XInputPads pads;
+    vexar::GamepadSupport gamepad;
+    if (const wchar_t* library = pads.Library()) {
+        wchar_t system_folder[MAX_PATH] = {};
+        const UINT length = ::GetSystemDirectoryW(system_folder, MAX_PATH);
+        gamepad.library = vexar::win32::Utf8(std::wstring(system_folder, length) + L"\\" + library);
+        if (const std::optional<DWORD> slot = pads.FirstConnected())
+            gamepad.pad_slot = static_cast<int>(*slot);
+    }
+    report.findings.push_back(vexar::GamepadNote(gamepad));
     for (const vexar::Finding& finding : report.findings) out.WriteLine(vexar::FormatFinding(finding));
     out.WriteLine(vexar::FormatSummary(report));
     return report.ExitStatus();

@@ -57,7 +57,7 @@ void LauncherProgram::CreateWindows() {
 void LauncherProgram::Start(LauncherView* view) {
     form_ = std::make_unique<frmVexarLaunch>(platform::Services{files_, shell_, boxes_, codec_},
                                              view ? *view : *window_, LauncherPaths{}, notes_.get());
-    window_->Attach(*form_);
+    window_->Attach(*form_, notes_.get());
     form_->Form_Initialize();
     form_->Form_Load();
 }

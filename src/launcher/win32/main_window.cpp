@@ -5,9 +5,11 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "launcher/frmVexarLaunch.h"
 #include "launcher/launcher_rules.h"
+#include "notes_window/frmNotesView.h"
 #include "platform/errors.h"
 #include "platform/win32/wide_text.h"
 #include "resource_ids.h"
@@ -21,6 +23,10 @@ constexpr int kDropDownHeight = 200;
 constexpr int kClosedListHeight = 28;
 // Posted to the window once it is shown: it adds what its first paint does not show.
 constexpr UINT kAddExtras = WM_APP;
+// The gamepad's poll timer, its interval, and how often a pad is looked for while none is connected.
+constexpr UINT_PTR kPadTimer = 1;
+constexpr UINT kPadPollMs = 30;
+constexpr DWORD kPadScanMs = 3000;
 
 enum class FontKind { kNone, kList, kCommand, kDefault };
 
@@ -266,6 +272,25 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             // The close box does what the close button does: the unload, with its failure shown in a box.
             if (Form() != nullptr) Form()->Command1_Click();
             return 0;
+        case WM_ACTIVATEAPP:
+            // The launcher's window or its notes window became the foreground window, or another
+            // program's did.
+            PadFocus(wparam && !::IsIconic(hwnd()) ? PadFocus::kActivated : PadFocus::kDeactivated);
+            break;
+        case WM_SIZE:
+            if (wparam == SIZE_MINIMIZED) PadFocus(PadFocus::kMinimized);
+            if (wparam == SIZE_RESTORED && !pad_input_.Reading() && ::GetForegroundWindow() != nullptr &&
+                ::GetWindowThreadProcessId(::GetForegroundWindow(), nullptr) == ::GetCurrentThreadId()) {
+                PadFocus(PadFocus::kActivated);
+            }
+            break;
+        case WM_TIMER:
+            if (wparam != kPadTimer) break;
+            PollPad();
+            return 0;
+        case WM_DEVICECHANGE:
+            pad_scan_due_ = true;
+            break;
         case kAddExtras:
             AddExtras();
             return 0;
@@ -276,6 +301,89 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             break;
     }
     return ::DefWindowProcW(hwnd(), message, wparam, lparam);
+}
+
+void MainWindow::PadFocus(vexar::PadFocus event) {
+    pad_input_.Focus(event);
+    // No XInput (known at the first poll): no timer ever.
+    const bool poll = pad_input_.Reading() && (!pads_.Loaded() || pads_.Library() != nullptr);
+    if (poll) {
+        pad_scan_due_ = true;
+        ::SetTimer(hwnd(), kPadTimer, kPadPollMs, nullptr);
+    } else {
+        ::KillTimer(hwnd(), kPadTimer);
+    }
+}
+
+void MainWindow::PollPad() {
+    if (pads_.Library() == nullptr) {
+        ::KillTimer(hwnd(), kPadTimer);
+        return;
+    }
+    frmVexarLaunch* form = Form();
+    // While a box is up, nothing of the pad counts; afterwards, not until it has been released.
+    if (pad_busy_ || form == nullptr || !::IsWindowEnabled(hwnd())) {
+        pad_blocked_ = true;
+        return;
+    }
+    if (std::exchange(pad_blocked_, false)) pad_input_.Focus(PadFocus::kActivated);
+    if (form->GamesStarted() != games_started_) {
+        games_started_ = form->GamesStarted();
+        pad_input_.Focus(PadFocus::kGameStarted);
+    }
+    // Only the first connected slot is read; the slots are looked through again when a device came or
+    // went, and every few seconds while no pad is connected.
+    const DWORD now = ::GetTickCount();
+    if (!pad_slot_ && (pad_scan_due_ || static_cast<LONG>(now - next_pad_scan_) >= 0)) {
+        pad_slot_ = pads_.FirstConnected();
+        pad_scan_due_ = false;
+        next_pad_scan_ = now + kPadScanMs;
+    }
+    PadReading reading;
+    if (pad_slot_) {
+        if (const std::optional<XINPUT_GAMEPAD> pad = pads_.State(*pad_slot_)) {
+            reading = {true, pad->wButtons, pad->sThumbLY};
+        } else {
+            pad_slot_.reset();
+            next_pad_scan_ = now + kPadScanMs;
+        }
+    }
+    pad_busy_ = true;
+    for (const PadAction action : pad_input_.Read(reading, now)) {
+        if (Form() != nullptr) CarryOut(action);
+    }
+    pad_busy_ = false;
+}
+
+void MainWindow::CarryOut(PadAction action) {
+    switch (action) {
+        case PadAction::kPreviousGame:
+        case PadAction::kNextGame: {
+            // As the arrow keys choose in the closed list: the entry before or after the chosen one (the
+            // first when none is), never past either end; a new choice runs the list's click.
+            HWND list = Control(ControlId::kTxtLauncher);
+            const LRESULT count = ::SendMessageW(list, CB_GETCOUNT, 0, 0);
+            const LRESULT current = ::SendMessageW(list, CB_GETCURSEL, 0, 0);
+            const LRESULT next = current < 0 ? 0 : current + (action == PadAction::kNextGame ? 1 : -1);
+            if (next < 0 || next >= count || next == current) break;
+            ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(next), 0);
+            OnCommand(Id(ControlId::kTxtLauncher), CBN_SELCHANGE);
+            break;
+        }
+        case PadAction::kLaunch:
+            // A press of the launch button: it takes the focus (the control that had it loses it), then
+            // clicks.
+            ::SendMessageW(Control(ControlId::kCmdLaunchGame), BM_CLICK, 0, 0);
+            break;
+        case PadAction::kOpenNotes:
+            // As a double click on the notes box: its first click gives it the focus.
+            ::SetFocus(Control(ControlId::kTxtShowNotes));
+            if (Form() != nullptr) Form()->txtShowNotes_DblClick();
+            break;
+        case PadAction::kCloseNotes:
+            if (notes_ != nullptr) notes_->Command1_Click();
+            break;
+    }
 }
 
 void MainWindow::OnCommand(int id, int code) {

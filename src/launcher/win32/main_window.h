@@ -6,17 +6,22 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "launcher/gamepad.h"
 #include "launcher/launcher_view.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/xinput_pads.h"
 #include "ui/win32/framed_window.h"
 #include "ui/win32/pictures.h"
 
 namespace vexar {
 class frmVexarLaunch;
-}
+class frmNotesView;
+}  // namespace vexar
 
 namespace vexar::win32 {
 
@@ -52,8 +57,12 @@ public:
     // Creates the window and its controls, hidden, centred on the screen and scaled to its monitor's dpi;
     // raises a run-time error when the window, a control or a picture cannot be made.
     void Create();
-    // Routes the controls' events to `form` from now on.
-    void Attach(frmVexarLaunch& form) { form_ = &form; }
+    // Routes the controls' events to `form`, and a gamepad's to `form` and `notes` (when not null), from now
+    // on.
+    void Attach(frmVexarLaunch& form, frmNotesView* notes = nullptr) {
+        form_ = &form;
+        notes_ = notes;
+    }
     // Shows the window and gives the focus to the game list; the window's icons and tool tips follow with
     // the next turn of the message loop.
     void Show();
@@ -84,12 +93,30 @@ private:
     // Returns the form while its handlers may run: not while it closes the window.
     frmVexarLaunch* Form() const;
 
+    // The gamepad: told that the window became or stopped being the foreground window (or was
+    // minimised), it polls the pad on a timer only while the launcher is in front and not minimised.
+    void PadFocus(vexar::PadFocus event);
+    // One poll: reads the pad and carries out what GamepadInput makes of it.
+    void PollPad();
+    // Carries out `action` through the controls, as the keyboard or the mouse would.
+    void CarryOut(PadAction action);
+
     // Gives the window its icons and its controls their tool tips (once; best effort: the window works
     // without them).
     void AddExtras();
     void AddToolTip(HWND control, const wchar_t* text);
 
     frmVexarLaunch* form_ = nullptr;
+    frmNotesView* notes_ = nullptr;
+
+    XInputPads pads_;
+    GamepadInput pad_input_;
+    std::optional<DWORD> pad_slot_;    // the slot of the pad read, while one is connected
+    DWORD next_pad_scan_ = 0;          // when to look for a pad again while none is connected
+    bool pad_scan_due_ = true;         // a device came or went: look for a pad at the next poll
+    bool pad_busy_ = false;            // a pad action is being carried out (it may show a box)
+    bool pad_blocked_ = false;         // the window was disabled (a box) at a poll
+    std::uint32_t games_started_ = 0;  // the form's count at the last poll
 
     HWND tooltips_ = nullptr;
     HWND focus_ = nullptr;  // the control that had the focus when the window was last deactivated
