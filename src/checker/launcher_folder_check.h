@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "checker/program_search.h"
@@ -25,6 +26,10 @@ struct Finding {
     Severity severity;
     std::string text;
 };
+
+// The suffix of the temporary file the game-file editor writes beside a game file while it saves it
+// ("raiders.cfg.~vexedit"); one is left only where a save was cut short.
+inline constexpr std::string_view kSaveTemporarySuffix = ".~vexedit";
 
 // VexarCheck's exit statuses.
 inline constexpr int kExitNoProblem = 0;

@@ -69,18 +69,24 @@ public:
 
     // The document's bytes: the file's own bytes when nothing changed; otherwise every changed line as its
     // own 15-character label (the manual's label for a line the file lacked) followed by the value, in
-    // the document's encoding and line end, and a missing marker line or missing lines added.
+    // the document's encoding and line end, and what a complete file needs added: a missing marker line,
+    // the missing lines up to the ninth, and blanks up to the label's length on a shorter value line. A
+    // final line without a terminator stays without one. After UseUtf8() every line is written anew in
+    // UTF-8, each with its own line end.
     Encoded Encode(const platform::TextCodec& codec) const;
 
-    // Makes the document's current values its saved state (after a successful save).
-    void MarkSaved(std::string bytes);
+    // Makes `bytes`, just saved, the document's file: its values are the saved ones from now on (`codec`
+    // is the ANSI code page). A text that is ASCII keeps the document's encoding.
+    void MarkSaved(std::string_view bytes, const platform::TextCodec& codec);
 
 private:
     struct Line {
-        std::string bytes;       // the line's bytes as in the file, without its terminator
-        std::string terminator;  // as in the file: "\r\n", "\n", "\r" or "" for a last line without one
+        std::string bytes;           // the line's bytes as in the file, without its terminator
+        std::optional<LineEnd> end;  // its terminator; none for a last line without one
     };
     std::vector<Line> lines_;
+    // Each line as the launcher's reader gives it (UTF-8), up to the end of what the reader reads.
+    std::vector<std::string> texts_;
     std::array<std::string, kFieldCount> saved_{};
     std::array<std::string, kFieldCount> values_{};
     platform::Encoding encoding_ = platform::Encoding::kUtf8;

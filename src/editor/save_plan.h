@@ -9,13 +9,15 @@
 #include <string>
 #include <string_view>
 
+#include "checker/launcher_folder_check.h"
 #include "editor/game_document.h"
 #include "platform/platform.h"
 
 namespace vexar::editor {
 
-// The suffix of the temporary file a save writes beside the game file ("raiders.cfg.~vexedit").
-inline constexpr std::string_view kTemporarySuffix = ".~vexedit";
+// The suffix of the temporary file a save writes beside the game file ("raiders.cfg.~vexedit"), which
+// VexarCheck knows as a leftover.
+inline constexpr std::string_view kTemporarySuffix = kSaveTemporarySuffix;
 
 enum class SaveOutcome {
     kSaved,

@@ -35,9 +35,14 @@ struct StringSource : platform::ByteSource {
 // Paths are compared as written, except that a listing of one name finds it in any ASCII case and takes
 // Windows' wildcards (* and < for any characters, ?, > and " for any one), as Windows does. Listings take
 // "folder\", "folder\*.*" or one name; a whole folder's listing begins with "." and "..", as Windows
-// lists a folder that is not a drive's root.
-class FakeFileSystem : public platform::FileSystem {
+// lists a folder that is not a drive's root. It writes whole files as the editor does, over the same tree;
+// a file's stamp is its size and a hash of its bytes.
+class FakeFileSystem : public platform::FileSystem, public platform::FileWriter {
 public:
+    // Called with the operation's name and the path before each WriteWhole, Replace (the target), MoveNew
+    // (the new name), Stamp and OpenForInput: a test fails a step by raising here, or changes a file first.
+    std::function<void(std::string_view operation, std::string_view path)> before;
+
     void AddFile(const std::string& path, std::string content = {}, std::uint32_t attributes = 0) {
         entries_[path] = {std::move(content), attributes};
     }
@@ -88,7 +93,33 @@ public:
         entries_.erase(entries_.find(path));
     }
     std::unique_ptr<platform::ByteSource> OpenForInput(std::string_view path) override {
+        Before("OpenForInput", path);
         return std::make_unique<StringSource>(At(path).first);
+    }
+    void WriteWhole(std::string_view path, std::string_view bytes) override {
+        Before("WriteWhole", path);
+        Check(path);
+        if (Exists(std::string(path)) && (At(path).second & platform::kAttrReadOnly))
+            Raise(kErrPathFileAccess);
+        AddFile(std::string(path), std::string(bytes));
+    }
+    void Replace(std::string_view target, std::string_view replacement) override {
+        Before("Replace", target);
+        auto& [bytes, attributes] = At(target);
+        if (attributes & platform::kAttrReadOnly) Raise(kErrPathFileAccess);
+        bytes = At(replacement).first;
+        entries_.erase(entries_.find(replacement));
+    }
+    void MoveNew(std::string_view from, std::string_view to) override {
+        Before("MoveNew", to);
+        if (Exists(std::string(to))) Raise(kErrFileExists);
+        entries_[std::string(to)] = At(from);
+        entries_.erase(entries_.find(from));
+    }
+    platform::FileStamp Stamp(std::string_view path) override {
+        Before("Stamp", path);
+        const std::string& bytes = At(path).first;
+        return {bytes.size(), std::hash<std::string>{}(bytes)};
     }
     std::unique_ptr<platform::RecordFile> OpenRecords(std::string_view path, std::size_t length,
                                                       platform::RecordAccess access) override {
@@ -127,6 +158,9 @@ private:
     static std::string_view Folder(std::string_view path) {
         const auto slash = path.find_last_of('\\');
         return slash == path.npos ? std::string_view() : path.substr(0, slash);
+    }
+    void Before(std::string_view operation, std::string_view path) {
+        if (before) before(operation, path);
     }
     void Check(std::string_view path) const {
         if (const auto failure = failures_.find(path); failure != failures_.end()) Raise(failure->second);
