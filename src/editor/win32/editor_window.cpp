@@ -185,9 +185,9 @@ void EditorWindow::Create() {
         }
     }
     constexpr DWORD kShown = kField | ES_READONLY;
-    Add(WC_STATICW, L"Launch from the hard drive:", kLabel, -1, {kLabelLeft, 254, kFieldLeft - 5, 270});
+    Add(WC_STATICW, L"Hard-drive launch:", kLabel, -1, {kLabelLeft, 254, kFieldLeft - 5, 270});
     Add(WC_EDITW, L"", kShown, Id(EditorControl::kHardDriveLaunch), {kFieldLeft, 250, kRight, 273});
-    Add(WC_STATICW, L"Launch from CD:", kLabel, -1, {kLabelLeft, 283, kFieldLeft - 5, 299});
+    Add(WC_STATICW, L"CD launch:", kLabel, -1, {kLabelLeft, 283, kFieldLeft - 5, 299});
     Add(WC_EDITW, L"", kShown, Id(EditorControl::kCdLaunch), {kFieldLeft, 279, kRight, 302});
     Add(WC_STATICW, L"Probl&ems of this game file:", kLabel, -1, {kLabelLeft, 312, kRight, 328});
     HWND findings = Add(WC_EDITW, L"", kShown | ES_MULTILINE | WS_VSCROLL | WS_HSCROLL | ES_AUTOVSCROLL,
@@ -543,6 +543,18 @@ LRESULT EditorWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
         case WM_CLOSE:
             Close();
             return 0;
+        case WM_NEXTDLGCTL: {
+            // What a dialog does for Alt+a label's letter (and Tab where the system asks the window): the
+            // control named, or the next or previous one, focused with its text selected.
+            HWND next = lparam ? reinterpret_cast<HWND>(wparam)
+                               : ::GetNextDlgTabItem(hwnd, ::GetFocus(), wparam != 0);
+            if (next != nullptr) {
+                ::SetFocus(next);
+                if (::SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+                    ::SendMessageW(next, EM_SETSEL, 0, -1);
+            }
+            return 0;
+        }
         case WM_DROPFILES:
             drop_.HandleDropFiles(reinterpret_cast<HDROP>(wparam));
             return 0;
