@@ -11,16 +11,29 @@
 #include <string_view>
 #include <vector>
 
+#include "checker/launcher_folder_check.h"
 #include "checker/program_search.h"
 #include "editor/game_document.h"
 #include "platform/platform.h"
 
 namespace vexar::editor {
 
+// `path` (a Windows path, backslashes or slashes between its parts) as an absolute path against the
+// absolute folder `base`: a path with a drive or a share's as it is, one beginning with a backslash on
+// `base`'s drive or share, any other below `base`; "." and ".." parts resolved, one backslash between
+// the parts and none at the end, except after a drive alone ("E:\").
+std::string AbsolutePath(std::string_view path, std::string_view base);
+// True when the absolute paths `a` and `b` name the same place: equal but for the case of ASCII letters,
+// as Windows compares names.
+bool SamePath(std::string_view a, std::string_view b);
+
 // A value proposed for a path field, and what the author should know about it ("" when nothing).
 struct ProposedPath {
     std::string value;
     std::string warning;
+    // A warning, or a note where the checker says the same in its own words (a program Windows' folders
+    // hold).
+    Severity severity = Severity::kWarning;
 };
 
 // The start folder to write for the absolute folder `chosen`, the launcher folder being `launcher`
@@ -55,7 +68,8 @@ NewGame NewGameFromProgram(std::string_view program, std::string_view launcher, 
 std::string FileNameForTitle(std::string_view title, const std::function<bool(const std::string&)>& taken);
 
 // Why `name` cannot be a game file's name, or nothing: it must end in lower-case ".cfg", hold only
-// characters a file name may, and not name a device.
+// characters a file name may, and not name a device - the launcher's own rules (launcher_rules.h,
+// HasConfigExtension). The save plan refuses such a name with this text.
 std::optional<std::string> FileNameRefusal(std::string_view name);
 
 }  // namespace vexar::editor

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "editor/editor_paths.h"
 #include "launcher/game_config.h"
 #include "platform/utf.h"
 
@@ -12,32 +13,6 @@ namespace vexar::editor {
 namespace {
 
 using platform::Encoding;
-
-// Why `name` cannot be a game file's name, or nothing: the game list shows only names that end in
-// ".cfg" in lower case, and a name must be one Windows can hold and not a device's. (The window asks
-// editor_paths.h's FileNameRefusal before it saves; the plan keeps to the same rule on its own.)
-std::optional<std::string> NameRefusal(std::string_view name) {
-    const std::string quoted = '"' + std::string(name) + '"';
-    if (!name.ends_with(".cfg")) {
-        return quoted + " does not end in \".cfg\" in lower case: the game list would not show it";
-    }
-    if (std::any_of(name.begin(), name.end(), [](char c) {
-            return static_cast<unsigned char>(c) < 0x20 ||
-                   std::string_view("<>:\"/\\|?*").find(c) != std::string::npos;
-        })) {
-        return quoted +
-               " holds a character that no file name may hold (< > : \" / \\ | ? * or a control character)";
-    }
-    std::string base = utf::AsciiLower(name.substr(0, name.find('.')));
-    while (base.ends_with(' ')) base.pop_back();
-    constexpr std::array<std::string_view, 4> kDevices = {"con", "prn", "aux", "nul"};
-    const bool numbered = base.size() == 4 && (base.starts_with("com") || base.starts_with("lpt")) &&
-                          base[3] >= '1' && base[3] <= '9';
-    if (numbered || std::find(kDevices.begin(), kDevices.end(), base) != kDevices.end()) {
-        return quoted + " names the device " + base + ", which other programs open in place of the file";
-    }
-    return std::nullopt;
-}
 
 // `characters` with a blank between each two.
 std::string Spaced(std::string_view characters) {
@@ -117,7 +92,7 @@ SaveResult Save(GameDocument& document, SaveTarget& target, Overwrite overwrite,
         const auto field = static_cast<Field>(i);
         if (auto refusal = RefusalOf(field, document.Value(field))) return {SaveOutcome::kRefused, *refusal};
     }
-    if (auto refusal = NameRefusal(name)) return {SaveOutcome::kRefused, *refusal};
+    if (auto refusal = FileNameRefusal(name)) return {SaveOutcome::kRefused, *refusal};
     const Encoded encoded = document.Encode(codec);
     if (!encoded.lacking.empty()) {
         return {SaveOutcome::kLacking, name +

@@ -40,6 +40,13 @@ LaunchPlan PlanLaunch(const GameConfig& game, std::string_view typed, LaunchMode
     return plan;
 }
 
+std::string ShellRefusalText(const platform::ShellRequest& request, std::string_view reason) {
+    std::string text =
+        "Windows could not open \"" + request.file + "\" in the folder \"" + request.directory + "\": ";
+    text += reason;
+    return text;
+}
+
 bool OpenPlan(platform::Shell& shell, const LaunchPlan& plan, const ShellRefused& refused) {
     bool taken = true;
     const auto open = [&](const platform::ShellRequest& request) {

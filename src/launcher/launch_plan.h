@@ -40,6 +40,10 @@ LaunchPlan PlanLaunch(const GameConfig& game, std::string_view typed, LaunchMode
 // Told of a request the shell refused, with the shell's reason, before the next request goes.
 using ShellRefused = std::function<void(const platform::ShellRequest& request, const std::string& reason)>;
 
+// What a box says of a request the shell refused with `reason`: "Windows could not open "FILE" in the
+// folder "DIRECTORY": REASON".
+std::string ShellRefusalText(const platform::ShellRequest& request, std::string_view reason);
+
 // Hands `plan`'s requests to `shell` in order - the preparation program first, then the game (nothing
 // more for a preview) - telling `refused`, if any, of each refusal. Returns true when the shell took
 // every request.

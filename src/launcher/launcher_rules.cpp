@@ -1,6 +1,10 @@
 #include "launcher/launcher_rules.h"
 
+#include <algorithm>
+#include <array>
+
 #include "platform/messages.h"
+#include "platform/utf.h"
 
 namespace vexar {
 
@@ -18,6 +22,22 @@ std::string BadLineText(int number, std::string_view advice, std::string_view na
 }
 
 }  // namespace
+
+bool IsFileName(std::string_view name) {
+    return name.find_first_of("*?<>\"\\/:|") == std::string_view::npos &&
+           std::none_of(name.begin(), name.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+bool IsDeviceName(std::string_view name) {
+    // Windows takes the part before the first dot, without the blanks at its end, as the device's name.
+    std::string stem = utf::AsciiLower(name.substr(0, name.find('.')));
+    stem.erase(stem.find_last_not_of(' ') + 1);
+    static constexpr std::array<std::string_view, 4> kDevices = {"con", "prn", "aux", "nul"};
+    if (std::find(kDevices.begin(), kDevices.end(), stem) != kDevices.end()) return true;
+    return stem.size() == 4 && (stem.starts_with("com") || stem.starts_with("lpt")) && stem[3] >= '1' &&
+           stem[3] <= '9';
+}
 
 std::string InvalidConfigurationText(std::string_view name) {
     std::string text = "Invalid Configuration in (";

@@ -23,6 +23,13 @@ bool CdModeSelected(platform::FileSystem& files, const LauncherPaths& paths);
 // True when the help button finds the manual: it is there as a plain file.
 bool ManualInstalled(platform::FileSystem& files, const LauncherPaths& paths);
 
+// True when `name` can be one file's name: it holds none of Windows' wildcards (* ? < > "), no path
+// separator, no drive's or stream's colon, no pipe and no control character.
+bool IsFileName(std::string_view name);
+// True when `name` names a device rather than a file (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9 in
+// any case, also with an extension: "con.cfg"), which Windows opens instead of any file.
+bool IsDeviceName(std::string_view name);
+
 // Returns what the notes box says when the invalid entry of file `name` is chosen.
 std::string InvalidConfigurationText(std::string_view name);
 

@@ -1,7 +1,5 @@
 #include "launcher/run_game.h"
 
-#include <algorithm>
-
 #include "file_utils/mdlGlobalFunctions.h"
 #include "launcher/game_config.h"
 #include "launcher/game_list.h"
@@ -13,14 +11,6 @@
 namespace vexar {
 
 namespace {
-
-// What no file name holds: Windows' wildcards (* ? < > "), the path's separators and a drive's or a
-// stream's colon, the pipe and the control characters. A NAME holding one names no single game file.
-bool IsFileName(std::string_view name) {
-    return name.find_first_of("*?<>\"\\/:|") == std::string_view::npos &&
-           std::none_of(name.begin(), name.end(),
-                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-}
 
 // The file name NAME stands for: NAME itself when it ends in ".cfg" (in any case), otherwise NAME.cfg.
 std::string ConfigFileName(std::string_view name) {
@@ -49,6 +39,7 @@ int RunGame(std::string_view name, std::string_view options, platform::Services 
     // Found as the game list finds its files: a plain file whose name, as the disk spells it, ends in ".cfg".
     const std::string wanted = ConfigFileName(name);
     GameListFile file{};
+    // A NAME with a wildcard, a separator or a colon names no single game file.
     if (IsFileName(wanted)) {
         file.name = services.files.ListFirst(paths.config_folder + wanted, platform::ListMask::kNormal);
     }
@@ -87,8 +78,7 @@ int RunGame(std::string_view name, std::string_view options, platform::Services 
         game, options, CdModeSelected(services.files, paths) ? LaunchMode::kCd : LaunchMode::kHardDrive);
     const bool taken =
         OpenPlan(services.shell, plan, [&](const platform::ShellRequest& request, const std::string& reason) {
-            ShowFailure(services.boxes, "Windows could not open \"" + request.file + "\" in the folder \"" +
-                                            request.directory + "\": " + reason);
+            ShowFailure(services.boxes, ShellRefusalText(request, reason));
         });
     if (const auto* preview = std::get_if<Preview>(&plan.action)) {
         MsgBox(services.boxes, preview->text, platform::Icon::kInformation);
