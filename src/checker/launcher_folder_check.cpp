@@ -364,6 +364,10 @@ private:
                     reason = "it is a folder";
                 } else if (attributes & (platform::kAttrHidden | platform::kAttrSystem)) {
                     reason = "it is a hidden or system file";
+                } else if (name.ends_with(kSaveTemporarySuffix)) {
+                    reason =
+                        "it is the temporary file of a VexarEdit save that did not finish, which no game "
+                        "needs: delete it";
                 } else if (MentionsConfigExtension(name.substr(name.size() - 4))) {
                     reason = "its name must end in \".cfg\" in lower case";
                 } else {

@@ -194,21 +194,21 @@ Encoded GameDocument::Encode(const platform::TextCodec& codec) const {
     const std::size_t count = std::max<std::size_t>(lines_.size(), kFieldCount + 1);
     const bool final_end = lines_.empty() || lines_.back().end.has_value();
     for (std::size_t i = 0; i < count; ++i) {
-        const bool held = i < lines_.size();
-        const std::string_view text = i < texts_.size() ? std::string_view(texts_[i]) : std::string_view();
+        const bool held = i < lines_.size(), known = i < texts_.size();
+        const std::string_view text = known ? std::string_view(texts_[i]) : std::string_view();
         std::optional<std::string> rewritten;  // the line's new text; none while its bytes stay
         if (i == 0 && !held) {
             rewritten = kConfigMarker;
         } else if (i >= 1 && i <= kFieldCount) {
             const std::size_t field = i - 1;
-            if (!held) {
+            const bool short_line = known && utf::OffsetOfCharacter(text, kLabelLength) == std::string::npos;
+            if (!held || (!known && values_[field] != saved_[field])) {
                 rewritten = std::string(kManualLabels[field]) + values_[field];
-            } else if (values_[field] != saved_[field] ||
-                       utf::OffsetOfCharacter(text, kLabelLength) == std::string::npos) {
+            } else if (values_[field] != saved_[field] || short_line) {
                 rewritten = Label(text) + values_[field];
             }
         }
-        if (!rewritten && encoding_changed_ && i < texts_.size()) rewritten = text;
+        if (!rewritten && encoding_changed_ && known) rewritten = text;
         encoded.bytes +=
             rewritten ? EncodeText(*rewritten, encoding_, codec, encoded.lacking) : lines_[i].bytes;
         const std::optional<LineEnd> end = held ? lines_[i].end : std::nullopt;

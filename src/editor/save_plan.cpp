@@ -161,12 +161,14 @@ SaveResult Save(GameDocument& document, SaveTarget& target, Overwrite overwrite,
         number = error.number();
         reason = ErrorText(error);
     }
-    // A saved file that does not read back as it should makes way for the original again.
+    // A saved file that does not read back as it should makes way for the original again, which is then
+    // the file as the editor last saw it.
     std::string after = original ? "; the file is as it was" : "; no file is made";
     try {
         if (replaced && original) {
             writer.WriteWhole(temporary, *original);
             writer.Replace(path, temporary);
+            target.stamp = writer.Stamp(path);
         } else if (replaced) {
             files.DeleteFileAt(path, platform::AttributeReset::kNone);
         }

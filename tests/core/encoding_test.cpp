@@ -1,23 +1,8 @@
 // Game files in any encoding: what the list, the notes and the launch make of each.
 #include "launcher_fixture.h"
-#include "platform/utf.h"
 
 namespace vexar::testing {
 namespace {
-
-enum class Form { kAsWritten, kUtf8Mark, kUtf16Le, kUtf16Be };
-
-// `text` (UTF-8, or raw bytes for kAsWritten) as a file's bytes in `form`.
-std::string Saved(const std::string& text, Form form) {
-    if (form == Form::kAsWritten) return text;
-    if (form == Form::kUtf8Mark) return "\xEF\xBB\xBF" + text;
-    std::string bytes = form == Form::kUtf16Le ? "\xFF\xFE" : "\xFE\xFF";
-    for (const char16_t unit : utf::ToUtf16(text, utf::LoneSurrogate::kKeep)) {
-        const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
-        bytes += form == Form::kUtf16Le ? std::string{low, high} : std::string{high, low};
-    }
-    return bytes;
-}
 
 struct EncodingCase {
     VEXAR_ROW(EncodingCase)

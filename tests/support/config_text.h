@@ -1,12 +1,14 @@
 #pragma once
-// Test support: the text of a configuration file from its lines or its values, a Title.cfg record, and
-// the bytes of a file.
+// Test support: the text of a configuration file from its lines or its values and in each Unicode form, a
+// Title.cfg record, and the bytes of a file.
 
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <optional>
 #include <string>
+
+#include "platform/utf.h"
 
 namespace vexar::testing {
 
@@ -34,6 +36,20 @@ inline std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+enum class Form { kAsWritten, kUtf8Mark, kUtf16Le, kUtf16Be };
+
+// `text` (UTF-8, or raw bytes for kAsWritten) as a file's bytes in `form`.
+inline std::string Saved(const std::string& text, Form form) {
+    if (form == Form::kAsWritten) return text;
+    if (form == Form::kUtf8Mark) return "\xEF\xBB\xBF" + text;
+    std::string bytes = form == Form::kUtf16Le ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t unit : utf::ToUtf16(text, utf::LoneSurrogate::kKeep)) {
+        const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+        bytes += form == Form::kUtf16Le ? std::string{low, high} : std::string{high, low};
+    }
+    return bytes;
 }
 
 inline const std::string k98(98, 'x');  // the longest title

@@ -9,11 +9,13 @@
 #include <set>
 
 #include "double/platform_double.h"
+#include "editor/save_plan.h"
 #include "file_utils/mdlGlobalFunctions.h"
 #include "launcher/frmVexarLaunch.h"
 #include "launcher/launcher_rules.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_file_writer.h"
 #include "platform/win32/win32_later_calls.h"
 #include "real_folders.h"
 #include "resource_ids.h"
@@ -108,6 +110,38 @@ TEST_F(RealFolders, ListsNamesOutsideTheCodePageAndNamesOfDevices) {
 
 bool Exists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The editor's writes on real files: what the target and the file put in its place are afterwards.
+TEST(Win32FileWriter, ReplacesKeepingAttributesAndNeverOverwritesWhatItMustNot) {
+    struct {
+        const char* label;
+        bool replace;        // Replace, or MoveNew
+        DWORD attributes;    // the target's, ~0 for no target
+        int error;           // what the writer raises, 0 for nothing
+        const char* target;  // the target's bytes afterwards
+    } const rows[] = {{"replaced, still hidden", true, FILE_ATTRIBUTE_HIDDEN, 0, "new"},
+                      {"read-only, not replaced", true, FILE_ATTRIBUTE_READONLY, kErrPathFileAccess, "old"},
+                      {"a new name that is taken", false, 0, kErrFileExists, "old"},
+                      {"a new name", false, ~DWORD{}, 0, "new"}};
+    win32::Win32FileWriter writer;
+    for (const auto& row : rows) {
+        TempFolder temp;
+        const std::string target = temp.Path("game.cfg"), replacement = temp.Path("game.cfg.~vexedit");
+        if (row.attributes != ~DWORD{}) temp.Write("game.cfg", "old", row.attributes);
+        writer.WriteWhole(replacement, "new");
+        try {
+            row.replace ? writer.Replace(target, replacement) : writer.MoveNew(replacement, target);
+            EXPECT_EQ(row.error, 0) << row.label;
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.number(), row.error) << row.label;
+        }
+        EXPECT_EQ(ReadBytes(target), row.target) << row.label;
+        EXPECT_EQ(::GetFileAttributesA(target.c_str()) & ~FILE_ATTRIBUTE_ARCHIVE,
+                  row.attributes == ~DWORD{} ? 0 : row.attributes)
+            << row.label;
+        EXPECT_EQ(Exists(replacement), row.error != 0) << row.label;
+    }
 }
 
 // The tree removal both ways the file system takes: through one handle a file, and by path as on Windows XP.

@@ -32,24 +32,6 @@ std::wstring FullPath(const std::wstring& path) {
     }
 }
 
-// `path` as the wide calls take it. Windows takes a file named like a device - "com1.cfg", "aux.cfg",
-// "con.cfg", "nul.cfg", ... - for that device (the serial port, the console) wherever the name stands in a
-// path, unless the path begins with "\\?\". Such a path goes as "\\?\" and its full path, which names the
-// file itself; every other path goes as it is.
-std::wstring SystemPath(std::string_view path) {
-    std::wstring wide = Wide(path);
-    if (wide.starts_with(LR"(\\?\)") || wide.starts_with(LR"(\\.\)")) return wide;
-    if (!FullPath(wide).starts_with(LR"(\\.\)")) return wide;  // not taken for a device
-    // Only the last part of a path names a device: its folder makes the full path, the name stays as it is.
-    const std::size_t slash = wide.find_last_of(L"\\/");
-    const std::size_t name = slash == std::wstring::npos ? 0 : slash + 1;
-    std::wstring full = FullPath(name == 0 ? std::wstring(L".\\") : wide.substr(0, name));
-    if (full.empty()) return wide;
-    if (full.back() != L'\\') full += L'\\';
-    full += wide.substr(name);
-    return full.starts_with(LR"(\\)") ? LR"(\\?\UNC\)" + full.substr(2) : LR"(\\?\)" + full;
-}
-
 // The bytes of an open file it owns, read front to back with ReadFile.
 class FileByteSource : public platform::ByteSource {
 public:
@@ -138,6 +120,20 @@ bool IsFileNotFolder(const std::string& folder) {
 }
 
 }  // namespace
+
+std::wstring SystemPath(std::string_view path) {
+    std::wstring wide = Wide(path);
+    if (wide.starts_with(LR"(\\?\)") || wide.starts_with(LR"(\\.\)")) return wide;
+    if (!FullPath(wide).starts_with(LR"(\\.\)")) return wide;  // not taken for a device
+    // Only the last part of a path names a device: its folder makes the full path, the name stays as it is.
+    const std::size_t slash = wide.find_last_of(L"\\/");
+    const std::size_t name = slash == std::wstring::npos ? 0 : slash + 1;
+    std::wstring full = FullPath(name == 0 ? std::wstring(L".\\") : wide.substr(0, name));
+    if (full.empty()) return wide;
+    if (full.back() != L'\\') full += L'\\';
+    full += wide.substr(name);
+    return full.starts_with(LR"(\\)") ? LR"(\\?\UNC\)" + full.substr(2) : LR"(\\?\)" + full;
+}
 
 Win32FileSystem::Win32FileSystem(const platform::LaterCalls& calls) {
     // Found at run time: Windows XP does not export it.

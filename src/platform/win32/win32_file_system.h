@@ -11,6 +11,12 @@
 
 namespace vexar::win32 {
 
+// `path` as the wide calls of the file system and the file writer take it. Windows takes a file named
+// like a device - "com1.cfg", "aux.cfg", "con.cfg", "nul.cfg", ... - for that device (the serial port, the
+// console) wherever the name stands in a path, unless the path begins with "\\?\". Such a path goes as
+// "\\?\" and its full path, which names the file itself; every other path goes as it is.
+std::wstring SystemPath(std::string_view path);
+
 // Listings through FindFirstFileW/FindNextFileW (one at a time, filtered by the attribute mask),
 // attributes, deletion, byte input and record files on real files; every failure is raised as the
 // run-time error that error_map gives for the Win32 code.

@@ -39,8 +39,9 @@ struct StringSource : platform::ByteSource {
 // a file's stamp is its size and a hash of its bytes.
 class FakeFileSystem : public platform::FileSystem, public platform::FileWriter {
 public:
-    // Called with the operation's name and the path before each WriteWhole, Replace (the target), MoveNew
-    // (the new name), Stamp and OpenForInput: a test fails a step by raising here, or changes a file first.
+    // Called with the operation's name and path before each WriteWhole, Replace (the target), MoveNew (the
+    // new name), Stamp and OpenForInput: a test fails a step by raising here, or changes a file first. The
+    // writes ignore attributes: a read-only file or medium is such a failure.
     std::function<void(std::string_view operation, std::string_view path)> before;
 
     void AddFile(const std::string& path, std::string content = {}, std::uint32_t attributes = 0) {
@@ -96,31 +97,6 @@ public:
         Before("OpenForInput", path);
         return std::make_unique<StringSource>(At(path).first);
     }
-    void WriteWhole(std::string_view path, std::string_view bytes) override {
-        Before("WriteWhole", path);
-        Check(path);
-        if (Exists(std::string(path)) && (At(path).second & platform::kAttrReadOnly))
-            Raise(kErrPathFileAccess);
-        AddFile(std::string(path), std::string(bytes));
-    }
-    void Replace(std::string_view target, std::string_view replacement) override {
-        Before("Replace", target);
-        auto& [bytes, attributes] = At(target);
-        if (attributes & platform::kAttrReadOnly) Raise(kErrPathFileAccess);
-        bytes = At(replacement).first;
-        entries_.erase(entries_.find(replacement));
-    }
-    void MoveNew(std::string_view from, std::string_view to) override {
-        Before("MoveNew", to);
-        if (Exists(std::string(to))) Raise(kErrFileExists);
-        entries_[std::string(to)] = At(from);
-        entries_.erase(entries_.find(from));
-    }
-    platform::FileStamp Stamp(std::string_view path) override {
-        Before("Stamp", path);
-        const std::string& bytes = At(path).first;
-        return {bytes.size(), std::hash<std::string>{}(bytes)};
-    }
     std::unique_ptr<platform::RecordFile> OpenRecords(std::string_view path, std::size_t length,
                                                       platform::RecordAccess access) override {
         struct Records : platform::RecordFile {  // the file's content, `length` bytes a record
@@ -140,6 +116,25 @@ public:
         if (access == platform::RecordAccess::kReadWrite && !entries_.contains(path))
             AddFile(std::string(path));
         return std::make_unique<Records>(At(path).first, length);
+    }
+    void WriteWhole(std::string_view path, std::string_view bytes) override {
+        Before("WriteWhole", path);
+        AddFile(std::string(path), std::string(bytes));
+    }
+    void Replace(std::string_view target, std::string_view replacement) override {
+        Before("Replace", target);
+        At(target).first = At(replacement).first;
+        entries_.erase(entries_.find(replacement));
+    }
+    void MoveNew(std::string_view from, std::string_view to) override {
+        Before("MoveNew", to);
+        if (Exists(std::string(to))) Raise(kErrFileExists);
+        entries_[std::string(to)] = At(from);
+        entries_.erase(entries_.find(from));
+    }
+    platform::FileStamp Stamp(std::string_view path) override {
+        Before("Stamp", path);
+        return {At(path).first.size(), std::hash<std::string>{}(At(path).first)};
     }
     std::string Content(const std::string& path) const { return entries_.at(path).first; }
 
