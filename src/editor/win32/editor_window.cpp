@@ -7,7 +7,6 @@
 
 #include "editor/editor_paths.h"
 #include "editor/win32/file_dialogs.h"
-#include "editor/win32/launcher_folder_shell.h"
 #include "platform/errors.h"
 #include "platform/messages.h"
 #include "platform/win32/error_map.h"
@@ -37,17 +36,20 @@ constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
 struct Row {
     Field field;
     const wchar_t* label;
-    EditorControl browse;  // kFirstField: none
+    EditorControl browse;        // kFirstField: none
+    const wchar_t* browse_name;  // what assistive technology calls the browse button
 };
+constexpr EditorControl kNoBrowse = EditorControl::kFirstField;
 const Row kRows[] = {
-    {Field::kTitle, L"Ti&tle:", EditorControl::kFirstField},
-    {Field::kNotes, L"&Notes:", EditorControl::kFirstField},
-    {Field::kStartLocation, L"&Start in:", EditorControl::kBrowseStart},
-    {Field::kLaunchFile, L"&Launch file:", EditorControl::kBrowseLaunch},
-    {Field::kDefaultParams, L"&Default parameters:", EditorControl::kFirstField},
-    {Field::kHDParams, L"&Hard-drive parameters:", EditorControl::kFirstField},
-    {Field::kCDPrelaunch, L"CD &preparation program:", EditorControl::kBrowsePreparation},
-    {Field::kCDParams, L"&CD parameters:", EditorControl::kFirstField},
+    {Field::kTitle, L"Ti&tle:", kNoBrowse, nullptr},
+    {Field::kNotes, L"&Notes:", kNoBrowse, nullptr},
+    {Field::kStartLocation, L"&Start in:", EditorControl::kBrowseStart, L"Browse for the start folder"},
+    {Field::kLaunchFile, L"&Launch file:", EditorControl::kBrowseLaunch, L"Browse for the launch file"},
+    {Field::kDefaultParams, L"&Default parameters:", kNoBrowse, nullptr},
+    {Field::kHDParams, L"&Hard-drive parameters:", kNoBrowse, nullptr},
+    {Field::kCDPrelaunch, L"CD &preparation program:", EditorControl::kBrowsePreparation,
+     L"Browse for the CD preparation program"},
+    {Field::kCDParams, L"&CD parameters:", kNoBrowse, nullptr},
 };
 
 struct Button {
@@ -144,6 +146,21 @@ HWND EditorWindow::Add(const wchar_t* window_class, const wchar_t* text, DWORD s
     return control;
 }
 
+void EditorWindow::Name(HWND control, const wchar_t* name) {
+    if (!names_) {
+        void* services = nullptr;
+        if (FAILED(late::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                          IID_IAccPropServices, &services))) {
+            return;
+        }
+        names_.reset(static_cast<IAccPropServices*>(services));
+    }
+    if (SUCCEEDED(names_.get()->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
+                                               const_cast<wchar_t*>(name)))) {
+        named_.push_back(control);
+    }
+}
+
 void EditorWindow::Create() {
     if (hwnd_) return;
     WNDCLASSEXW window_class{};
@@ -172,16 +189,18 @@ void EditorWindow::Create() {
     // and takes Alt+its letter there.
     for (std::size_t row = 0; row < std::size(kRows); ++row) {
         const int top = kRowTop + static_cast<int>(row) * kRowStep;
-        const bool browse = kRows[row].browse != EditorControl::kFirstField;
+        const bool browse = kRows[row].browse != kNoBrowse;
         const int field_right = browse ? kRight - kBrowseWidth - 5 : kRight;
         Add(WC_STATICW, kRows[row].label, kLabel, -1,
             {kLabelLeft, top + 4, kLabelLeft + kLabelWidth, top + 20});
-        HWND field = Add(WC_EDITW, L"", kField, Id(EditorControl::kFirstField) + static_cast<int>(row),
-                         {kFieldLeft, top, field_right, top + kRowHeight});
+        HWND field =
+            Add(WC_EDITW, L"", kField, Id(EditorControl::kFirstField) + static_cast<int>(kRows[row].field),
+                {kFieldLeft, top, field_right, top + kRowHeight});
         ::SendMessageW(field, EM_SETLIMITTEXT, 0, 0);
         if (browse) {
-            Add(WC_BUTTONW, L"Browse...", kButton, Id(kRows[row].browse),
-                {kRight - kBrowseWidth, top, kRight, top + kRowHeight});
+            Name(Add(WC_BUTTONW, L"Browse...", kButton, Id(kRows[row].browse),
+                     {kRight - kBrowseWidth, top, kRight, top + kRowHeight}),
+                 kRows[row].browse_name);
         }
     }
     constexpr DWORD kShown = kField | ES_READONLY;
@@ -360,13 +379,14 @@ void EditorWindow::OnCommand(int id, int code) {
 
 std::wstring EditorWindow::StartFolder(Field field) const {
     const std::string start = FieldText(Field::kStartLocation);
-    const std::string start_folder = InFolder(launcher_, start);
+    const std::string start_folder = editor::AbsolutePath(start, launcher_);
     std::wstring folder;
     if (field == Field::kStartLocation) {
         folder = Wide(start.empty() ? launcher_ : start_folder);
     } else {
         const std::string value = FieldText(field);
-        folder = value.empty() ? Wide(start_folder) : ParentOf(Wide(InFolder(start_folder, value)));
+        folder =
+            value.empty() ? Wide(start_folder) : ParentOf(Wide(editor::AbsolutePath(value, start_folder)));
     }
     return IsFolder(folder) ? folder : Wide(launcher_);
 }
@@ -577,6 +597,11 @@ LRESULT EditorWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
             }
             break;
         case WM_DESTROY:
+            for (HWND named : named_) {
+                MSAAPROPID name = PROPID_ACC_NAME;
+                static_cast<void>(names_.get()->ClearHwndProps(named, OBJID_CLIENT, CHILDID_SELF, &name, 1));
+            }
+            named_.clear();
             ::KillTimer(hwnd, kTypingTimer);
             typing_ = false;
             ::PostQuitMessage(0);

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <optional>
 #include <span>
 #include <string>
@@ -112,6 +114,8 @@ private:
     };
     // Creates a control as designed; raises a run-time error when it cannot be made.
     HWND Add(const wchar_t* window_class, const wchar_t* text, DWORD style, int id, RECT designed);
+    // Gives `control` `name` for assistive technology (best effort: the system's annotation service).
+    void Name(HWND control, const wchar_t* name);
 
     HINSTANCE instance_;
     std::string launcher_;
@@ -124,6 +128,8 @@ private:
     bool typing_ = false;   // the typing-pause timer runs
     HWND focus_ = nullptr;  // the control that had the focus when the window was last deactivated
     FileDrop drop_;
+    UniqueCom<IAccPropServices> names_;
+    std::vector<HWND> named_;
 };
 
 }  // namespace vexar::win32
