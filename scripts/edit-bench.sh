@@ -23,7 +23,6 @@ started=
 stop() { [ -z "$started" ] || kill "$started" 2>/dev/null; wine_session_stop; }
 trap stop EXIT
 xvfb_start "$session" || exit 1
-[ "$preset" = mingw32 ] && export WINEARCH=win32
 wine_session_start "$build" || exit 1
 example=$session/example
 rm -rf "$example"

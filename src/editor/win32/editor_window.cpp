@@ -248,7 +248,10 @@ void EditorWindow::Show() {
     ::ShowWindow(hwnd_.get(), SW_SHOW);
     ::UpdateWindow(hwnd_.get());
     ::SetForegroundWindow(hwnd_.get());
-    ::SetFocus(FieldControl(Field::kTitle));
+    HWND title = FieldControl(Field::kTitle);
+    ::SetFocus(title);
+    // The whole title selected, as a dialog's first field is, but shown from its start.
+    ::SendMessageW(title, EM_SETSEL, static_cast<WPARAM>(::GetWindowTextLengthW(title)), 0);
 }
 
 int EditorWindow::Run() {
