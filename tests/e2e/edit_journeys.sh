@@ -7,17 +7,18 @@
 # "<arguments>|<current directory>|<show command>" in the records folder. Nothing waits a fixed time:
 # every key is followed by what the window shows (read with window_text.exe) before the next.
 #
-#   edit_journeys.sh EDITOR LAUNCHER CHECKER RECORDER WINDOW_TEXT PYTHON WINE_RUN WORK_DIR EXAMPLES
+#   edit_journeys.sh EDITOR LAUNCHER CHECKER RECORDER WINDOW_TEXT DRAG_SOURCE PYTHON WINE_RUN WORK_DIR EXAMPLES
 set -eu
 editor=$1
 launcher=$2
 checker=$3
 recorder=$4
 window_text=$5
-python=$6
-wine_run=$7
-work=$8
-examples=$9
+drag_source=$6
+python=$7
+wine_run=$8
+work=$9
+examples=${10}
 
 . "$(dirname "$0")/launcher_under_wine.sh"
 
@@ -145,7 +146,7 @@ run=$(one_record '/run')
 # The saved game opened from its file: Test runs an unsaved value, not the file's; Ctrl+N asks about it
 # and Don't save leaves the file as it was. The same game made anew through the folder and file dialogs
 # (F4 in a path field, Ctrl+B) gives the same file as typing did. An example game file opened with Ctrl+O
-# and saved unchanged keeps every byte.
+# and saved unchanged keeps every byte. A program dropped on the window makes a new game.
 step='opened, browsed and saved'
 start_editor "$(win_path "$folder/Configs/Recorder.cfg")"
 await $title Recorder
@@ -185,7 +186,30 @@ for example in "$examples"/Configs/*.cfg; do
         fail "$step: saving $name said nothing"
     cmp "$example" "$folder/Configs/$name" || fail "$step: $name changed by opening and saving"
 done
+# A program dragged from another program (with the mouse, through OLE, as from Explorer) and dropped on
+# the window makes a new game of it; Esc then asks, and Don't save closes the window.
+(exec "$wine_run" "$drag_source" "$(win_path "$folder/Games/Rec/rec.exe")") </dev/null >/dev/null 2>&1 &
+dragging=$!
+helper="$helper $dragging"
+wait_for xdotool search --onlyvisible --name '^Drag source$' || fail "$step: the drag source did not appear"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove 50 50 mousedown 1
+for part in 1 2 3 4 5 6; do
+    xdotool mousemove $((50 + (X + 320 - 50) * part / 6)) $((50 + (Y + 400 - 50) * part / 6))
+done
+xdotool mouseup 1
+await $title Rec
+await $start 'Games\Rec'
+await $launch rec.exe
+wait "$dragging" || fail "$step: the drop was not taken"
+# The mouse went down on the drag source, which was made the active window: a click on the editor's label
+# of the problems makes it the active one again.
+xdotool mousemove $((X + 60)) $((Y + 345)) click 1
+wait_for has_focus "$window" || fail "$step: the editor's window did not get the focus back"
 xdotool key Escape
+wait_for box_shown || fail "$step: Esc asked nothing"
+focus "$box" || fail "$step: the question did not get the keyboard focus"
+xdotool key n
 ended "$step"
 [ "$status" -eq 0 ] || fail "$step: the editor ended with status $status"
 echo "the editor's journeys went as expected"
