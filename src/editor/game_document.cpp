@@ -208,7 +208,9 @@ Encoded GameDocument::Encode(const platform::TextCodec& codec) const {
                 rewritten = Label(text) + values_[field];
             }
         }
-        if (!rewritten && encoding_changed_ && known) rewritten = text;
+        // A last UTF-16 line that ends in half a character is written from its text when lines follow it.
+        const bool odd = held && IsUtf16(encoding_) && lines_[i].bytes.size() % 2 != 0 && i + 1 < count;
+        if (!rewritten && (encoding_changed_ || odd) && known) rewritten = text;
         encoded.bytes +=
             rewritten ? EncodeText(*rewritten, encoding_, codec, encoded.lacking) : lines_[i].bytes;
         const std::optional<LineEnd> end = held ? lines_[i].end : std::nullopt;

@@ -62,9 +62,11 @@ public:
     // True when any value differs from the file's (or the encoding was changed).
     bool Changed() const;
 
+    // The encoding the launcher's reader found (a file of ASCII only reads as ANSI; a new one is UTF-8).
     platform::Encoding encoding() const { return encoding_; }
     // Makes the document's bytes UTF-8 without a mark from now on (offered when ANSI cannot hold a value).
     void UseUtf8();
+    // The line end of the lines Encode() adds: the file's first one (CR LF when it has none).
     LineEnd line_end() const { return line_end_; }
 
     // The document's bytes: the file's own bytes when nothing changed; otherwise every changed line as its

@@ -21,8 +21,10 @@ inline constexpr std::string_view kTemporarySuffix = kSaveTemporarySuffix;
 
 enum class SaveOutcome {
     kSaved,
-    kRefused,        // a value breaks the file's format (SaveResult::message says which and why)
-    kLacking,        // the file's encoding cannot hold some characters: offer UTF-8 (UseUtf8), or cancel
+    kRefused,  // a value breaks the file's format (SaveResult::message says which and why)
+    // The file's encoding cannot hold some characters - the ANSI code page lacks them, or their bytes in it
+    // would read back as UTF-8 - offer UTF-8 (UseUtf8), or cancel.
+    kLacking,
     kChangedOnDisk,  // another program changed or removed the file since it was opened or last saved
     kExists,         // a new file's name is taken by another file
     kReadOnly,       // the file or its medium is read-only; nothing was made writable
@@ -47,8 +49,13 @@ struct SaveTarget {
     std::optional<platform::FileStamp> stamp;
 };
 
-// Saves `document` as `target`. On kSaved the document is marked saved and `target.stamp` is the new
-// file's; on any other outcome the original file's bytes are as they were and no temporary file is left.
+// Saves `document` as `target`: refusals and the name first, then the stamp (kChangedOnDisk unless
+// kAnyway) and the read-only attribute; the new bytes go to `name` + kTemporarySuffix, are read back with
+// the launcher's reader (title and seven values; a line the file lacks or one shorter than its label
+// reads as no value) and only then replace the file (a new one never takes the place of another), which is
+// read back once more and put back as it was when that fails. On kSaved the document is marked saved and
+// `target.stamp` is the new file's; on any other outcome the original file's bytes are as they were and no
+// temporary file is left (the message says so where a step of putting things back failed too).
 SaveResult Save(GameDocument& document, SaveTarget& target, Overwrite overwrite, platform::FileSystem& files,
                 platform::FileWriter& writer, const platform::TextCodec& codec);
 

@@ -112,35 +112,34 @@ bool Exists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The editor's writes on real files: what the target and the file put in its place are afterwards.
+// The editor's writes on real files: the target and the file to take its place afterwards.
 TEST(Win32FileWriter, ReplacesKeepingAttributesAndNeverOverwritesWhatItMustNot) {
     struct {
         const char* label;
-        bool replace;        // Replace, or MoveNew
-        DWORD attributes;    // the target's, ~0 for no target
-        int error;           // what the writer raises, 0 for nothing
-        const char* target;  // the target's bytes afterwards
-    } const rows[] = {{"replaced, still hidden", true, FILE_ATTRIBUTE_HIDDEN, 0, "new"},
-                      {"read-only, not replaced", true, FILE_ATTRIBUTE_READONLY, kErrPathFileAccess, "old"},
-                      {"a new name that is taken", false, 0, kErrFileExists, "old"},
-                      {"a new name", false, ~DWORD{}, 0, "new"}};
+        bool replace;      // Replace, or MoveNew
+        DWORD attributes;  // the target's, ~0 for no target
+        int error;         // what the writer raises, 0 for nothing; then the target holds the new bytes
+    } const rows[] = {{"replaced, still hidden", true, FILE_ATTRIBUTE_HIDDEN, 0},
+                      {"read-only, not replaced", true, FILE_ATTRIBUTE_READONLY, kErrPathFileAccess},
+                      {"a new name that is taken", false, 0, kErrFileExists},
+                      {"a new name", false, ~DWORD{}, 0}};
     win32::Win32FileWriter writer;
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
         TempFolder temp;
         const std::string target = temp.Path("game.cfg"), replacement = temp.Path("game.cfg.~vexedit");
         if (row.attributes != ~DWORD{}) temp.Write("game.cfg", "old", row.attributes);
         writer.WriteWhole(replacement, "new");
         try {
             row.replace ? writer.Replace(target, replacement) : writer.MoveNew(replacement, target);
-            EXPECT_EQ(row.error, 0) << row.label;
+            EXPECT_EQ(row.error, 0);
         } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.number(), row.error) << row.label;
+            EXPECT_EQ(error.number(), row.error);
         }
-        EXPECT_EQ(ReadBytes(target), row.target) << row.label;
+        EXPECT_EQ(ReadBytes(target), row.error != 0 ? "old" : "new");
         EXPECT_EQ(::GetFileAttributesA(target.c_str()) & ~FILE_ATTRIBUTE_ARCHIVE,
-                  row.attributes == ~DWORD{} ? 0 : row.attributes)
-            << row.label;
-        EXPECT_EQ(Exists(replacement), row.error != 0) << row.label;
+                  row.attributes == ~DWORD{} ? 0 : row.attributes);
+        EXPECT_EQ(Exists(replacement), row.error != 0);
     }
 }
 

@@ -59,6 +59,12 @@ void Win32FileWriter::Replace(std::string_view target, std::string_view replacem
     // ReplaceFileW does not keep them, and where it fails after taking the target away the move still can).
     const DWORD kept = attributes & kKeptAttributes;
     if (!::SetFileAttributesW(from.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL)) RaiseLastError();
+    // Without a backup name ReplaceFileW can fail half-way: with ERROR_UNABLE_TO_REMOVE_REPLACED both files
+    // are as they were; with ERROR_UNABLE_TO_MOVE_REPLACEMENT the target is already gone and the new file
+    // still has its own name; with ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 the target went to a name of its own.
+    // In each case the move below puts the new file in the target's place. Only where it fails too after
+    // ERROR_UNABLE_TO_MOVE_REPLACEMENT is the target not as it was: gone, its new text in `replacement`.
+    // File systems without the call (some network shares) fail it with other errors and take the move too.
     if (Retried([&] {
             return ::ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                                   nullptr);

@@ -35,8 +35,8 @@ struct StringSource : platform::ByteSource {
 // Paths are compared as written, except that a listing of one name finds it in any ASCII case and takes
 // Windows' wildcards (* and < for any characters, ?, > and " for any one), as Windows does. Listings take
 // "folder\", "folder\*.*" or one name; a whole folder's listing begins with "." and "..", as Windows
-// lists a folder that is not a drive's root. It writes whole files as the editor does, over the same tree;
-// a file's stamp is its size and a hash of its bytes.
+// lists a folder that is not a drive's root. It writes whole files over the same tree; a stamp is the
+// file's size and a hash of its bytes.
 class FakeFileSystem : public platform::FileSystem, public platform::FileWriter {
 public:
     // Called with the operation's name and path before each WriteWhole, Replace (the target), MoveNew (the
@@ -94,7 +94,7 @@ public:
         entries_.erase(entries_.find(path));
     }
     std::unique_ptr<platform::ByteSource> OpenForInput(std::string_view path) override {
-        Before("OpenForInput", path);
+        if (before) before("OpenForInput", path);
         return std::make_unique<StringSource>(At(path).first);
     }
     std::unique_ptr<platform::RecordFile> OpenRecords(std::string_view path, std::size_t length,
@@ -118,22 +118,22 @@ public:
         return std::make_unique<Records>(At(path).first, length);
     }
     void WriteWhole(std::string_view path, std::string_view bytes) override {
-        Before("WriteWhole", path);
+        if (before) before("WriteWhole", path);
         AddFile(std::string(path), std::string(bytes));
     }
     void Replace(std::string_view target, std::string_view replacement) override {
-        Before("Replace", target);
+        if (before) before("Replace", target);
         At(target).first = At(replacement).first;
         entries_.erase(entries_.find(replacement));
     }
     void MoveNew(std::string_view from, std::string_view to) override {
-        Before("MoveNew", to);
+        if (before) before("MoveNew", to);
         if (Exists(std::string(to))) Raise(kErrFileExists);
         entries_[std::string(to)] = At(from);
         entries_.erase(entries_.find(from));
     }
     platform::FileStamp Stamp(std::string_view path) override {
-        Before("Stamp", path);
+        if (before) before("Stamp", path);
         return {At(path).first.size(), std::hash<std::string>{}(At(path).first)};
     }
     std::string Content(const std::string& path) const { return entries_.at(path).first; }
@@ -153,9 +153,6 @@ private:
     static std::string_view Folder(std::string_view path) {
         const auto slash = path.find_last_of('\\');
         return slash == path.npos ? std::string_view() : path.substr(0, slash);
-    }
-    void Before(std::string_view operation, std::string_view path) {
-        if (before) before(operation, path);
     }
     void Check(std::string_view path) const {
         if (const auto failure = failures_.find(path); failure != failures_.end()) Raise(failure->second);
