@@ -10,9 +10,9 @@
   - packed again by make_zip.py from the zip's own files, under another umask, from files of another
     mode, in another folder and with the entries in another order, it is the same bytes, with the same
     .sha256; a NAME given twice is refused;
-  - neither executable holds a link time or a path of the checkout or of the build folder.
+  - no executable holds a link time or a path of the checkout or of the build folder.
 
-    check_package.py ZIP LAUNCHER CHECKER OBJDUMP SOURCE_DIR BINARY_DIR
+    check_package.py ZIP LAUNCHER CHECKER EDITOR OBJDUMP SOURCE_DIR BINARY_DIR
 """
 
 import hashlib
@@ -33,15 +33,16 @@ README.txt
 VLManual/
 VLManual/index.html
 VexarCheck.exe
+VexarEdit.exe
 VexarLauncher.exe""".split()
 
-zip_path, launcher, checker, objdump, source_dir, binary_dir = sys.argv[1:]
+zip_path, launcher, checker, editor, objdump, source_dir, binary_dir = sys.argv[1:]
 problems = []
 with zipfile.ZipFile(zip_path) as archive:
     names = archive.namelist()
     if names != LISTING:
         problems.append(f"the zip holds {names}\n  expected {LISTING}")
-    for name, built in (("VexarLauncher.exe", launcher), ("VexarCheck.exe", checker)):
+    for name, built in (("VexarLauncher.exe", launcher), ("VexarCheck.exe", checker), ("VexarEdit.exe", editor)):
         with open(built, "rb") as file:
             if name in names and archive.read(name) != file.read():
                 problems.append(f"{name} in the zip is not {built}")
@@ -96,7 +97,7 @@ with tempfile.TemporaryDirectory() as scratch, zipfile.ZipFile(zip_path) as arch
     if refused.returncode == 0 or "given twice" not in refused.stderr or os.path.exists(twice):
         problems.append(f"make_zip.py given one NAME twice: status {refused.returncode}, {refused.stderr!r}")
 
-for exe in (launcher, checker):
+for exe in (launcher, checker, editor):
     with open(exe, "rb") as file:
         content = file.read()
     header = int.from_bytes(content[0x3C:0x40], "little")  # where the PE header starts

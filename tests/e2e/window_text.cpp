@@ -1,12 +1,14 @@
 // Prints, in UTF-8, the text of the control with the id ID of the top-level window titled TITLE, a window
 // of another process too (WM_GETTEXT is carried across processes):  window_text TITLE ID
+// TITLE may also name the window's class, for a window whose caption changes.
 // Status 1 when there is no such window or control, or it does not answer within 5 s.
 #include <windows.h>
 
 #include <string>
 
 int wmain(int argc, wchar_t** argv) {
-    const HWND window = argc == 3 ? ::FindWindowW(nullptr, argv[1]) : nullptr;
+    HWND window = argc == 3 ? ::FindWindowW(nullptr, argv[1]) : nullptr;
+    if (window == nullptr && argc == 3) window = ::FindWindowW(argv[1], nullptr);
     const HWND control = window ? ::GetDlgItem(window, ::_wtoi(argv[2])) : nullptr;
     wchar_t text[4096];
     DWORD_PTR length = 0;
