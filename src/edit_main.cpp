@@ -40,18 +40,6 @@ std::optional<std::wstring> Argument(bool& too_many) {
     return argument;
 }
 
-// The current folder, absolute: only the argument is taken in it.
-std::string CurrentFolder() {
-    std::wstring folder(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = ::GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data())) >=
-           folder.size()) {
-        folder.resize(length);
-    }
-    folder.resize(length);
-    return vexar::win32::Utf8(folder);
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -69,8 +57,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         win32::Win32FileWriter writer;
         win32::Win32ShellFolders folders;
         win32::Win32Shell shell;
-        const editor::EditorStart start =
-            editor::DecideStart(argument ? win32::Utf8(*argument) : std::string(), CurrentFolder(), files);
+        const editor::EditorStart start = editor::DecideStart(
+            argument ? win32::Utf8(*argument) : std::string(), win32::Utf8(win32::CurrentDirectory()), files);
 
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
         win32::late::InitCommonControlsEx(&controls);

@@ -257,4 +257,10 @@ std::optional<std::string> FileNameRefusal(std::string_view name) {
     return std::nullopt;
 }
 
+std::pair<std::string_view, std::string_view> FolderAndName(std::string_view path) {
+    const std::size_t slash = path.find_last_of('\\');
+    if (slash == std::string_view::npos) return {std::string_view(), path};
+    return {path.substr(0, slash), path.substr(slash + 1)};
+}
+
 }  // namespace vexar::editor

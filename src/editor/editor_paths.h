@@ -27,6 +27,9 @@ std::string AbsolutePath(std::string_view path, std::string_view base);
 // as Windows compares names.
 bool SamePath(std::string_view a, std::string_view b);
 
+// Returns the folder part of `path` (before its last backslash; "" when it has none) and its last part.
+std::pair<std::string_view, std::string_view> FolderAndName(std::string_view path);
+
 // A value proposed for a path field, and what the author should know about it ("" when nothing).
 struct ProposedPath {
     std::string value;

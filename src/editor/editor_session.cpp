@@ -65,12 +65,6 @@ std::string Sentence(std::string text) {
     return text;
 }
 
-// The folder part and the last part of an absolute path.
-std::pair<std::string, std::string> FolderAndName(const std::string& path) {
-    const std::size_t slash = path.find_last_of('\\');
-    return {path.substr(0, slash), path.substr(slash + 1)};
-}
-
 }  // namespace
 
 EditorStart DecideStart(std::string_view argument, std::string_view current, platform::FileSystem& files) {
@@ -91,7 +85,7 @@ EditorStart DecideStart(std::string_view argument, std::string_view current, pla
     }
     const auto [folder, name] = FolderAndName(path);
     if (utf::AsciiLower(FolderAndName(folder).second) == "configs") {
-        return {AbsolutePath("..", folder), name, "", ""};
+        return {AbsolutePath("..", folder), std::string(name), "", ""};
     }
     return {AbsolutePath(folder, folder), "", "",
             path +

@@ -29,21 +29,6 @@ constexpr std::array<std::string_view, kFieldCount> kFieldNames = {"the title",
                                                                    "the CD preparation program",
                                                                    "the CD parameters"};
 
-// A file's bytes held in memory, read front to back.
-class MemorySource final : public platform::ByteSource {
-public:
-    explicit MemorySource(std::string_view bytes) : rest_(bytes) {}
-    std::size_t ReadSome(std::span<char> out) override {
-        const std::size_t n = std::min(out.size(), rest_.size());
-        std::memcpy(out.data(), rest_.data(), n);
-        rest_.remove_prefix(n);
-        return n;
-    }
-
-private:
-    std::string_view rest_;
-};
-
 bool IsUtf16(Encoding encoding) {
     return encoding == Encoding::kUtf16Le || encoding == Encoding::kUtf16Be;
 }
@@ -127,6 +112,13 @@ std::string Label(std::string_view line) {
 }
 
 }  // namespace
+
+std::size_t MemorySource::ReadSome(std::span<char> out) {
+    const std::size_t n = std::min(out.size(), rest_.size());
+    std::memcpy(out.data(), rest_.data(), n);
+    rest_.remove_prefix(n);
+    return n;
+}
 
 GameDocument GameDocument::New() {
     GameDocument document;

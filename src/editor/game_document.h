@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,17 @@
 #include "platform/text_file.h"
 
 namespace vexar::editor {
+
+// Bytes held in memory, read front to back as a file's (the bytes outlive the source).
+class MemorySource final : public platform::ByteSource {
+public:
+    explicit MemorySource(std::string_view bytes) : rest_(bytes) {}
+    // Copies the next bytes into `out`; returns how many, 0 at the end.
+    std::size_t ReadSome(std::span<char> out) override;
+
+private:
+    std::string_view rest_;
+};
 
 // The values the editor edits, in the order of the lines that hold them (line 2 to line 9).
 enum class Field {

@@ -14,18 +14,6 @@ namespace {
 
 using platform::Encoding;
 
-// `characters` with a blank between each two.
-std::string Spaced(std::string_view characters) {
-    std::string spaced;
-    while (!characters.empty()) {
-        if (!spaced.empty()) spaced += ' ';
-        const std::size_t length = utf::OffsetOfCharacter(characters, 1);
-        spaced += characters.substr(0, length);
-        characters.remove_prefix(length);
-    }
-    return spaced;
-}
-
 // All the bytes of the file `path`.
 std::string ReadAll(platform::FileSystem& files, std::string_view path) {
     const std::unique_ptr<platform::ByteSource> source = files.OpenForInput(path);
@@ -98,7 +86,7 @@ SaveResult Save(GameDocument& document, SaveTarget& target, Overwrite overwrite,
         return {SaveOutcome::kLacking, name +
                                            " is written in this computer's ANSI code page, which lacks these "
                                            "characters: " +
-                                           Spaced(encoded.lacking)};
+                                           utf::Spaced(encoded.lacking)};
     }
     const std::string path = target.folder + name;
     const std::string temporary_name = name + std::string(kTemporarySuffix);

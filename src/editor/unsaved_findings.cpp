@@ -1,7 +1,6 @@
 #include "editor/unsaved_findings.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include "editor/editor_paths.h"
@@ -15,28 +14,6 @@ namespace {
 
 // How the check's finding of a file that stops the game list begins.
 constexpr std::string_view kStopsTheList = "stops the game list";
-
-// The unsaved bytes, read front to back.
-class BytesSource final : public platform::ByteSource {
-public:
-    explicit BytesSource(std::string_view bytes) : rest_(bytes) {}
-    std::size_t ReadSome(std::span<char> out) override {
-        const std::size_t count = std::min(out.size(), rest_.size());
-        std::memcpy(out.data(), rest_.data(), count);
-        rest_.remove_prefix(count);
-        return count;
-    }
-
-private:
-    std::string_view rest_;
-};
-
-// The folder part of an absolute path, and its last part.
-std::pair<std::string_view, std::string_view> FolderAndName(std::string_view path) {
-    const std::size_t slash = path.find_last_of('\\');
-    if (slash == std::string_view::npos) return {std::string_view(), path};
-    return {path.substr(0, slash), path.substr(slash + 1)};
-}
 
 // True when the listing pattern `pattern` (a name with Windows' wildcards * and ?) takes `name`, in any
 // ASCII case.
@@ -105,7 +82,7 @@ std::uint32_t UnsavedFileSystem::ReadAttributes(std::string_view path) {
 
 std::unique_ptr<platform::ByteSource> UnsavedFileSystem::OpenForInput(std::string_view path) {
     const std::string resolved = Resolved(path);
-    if (SamePath(resolved, config_)) return std::make_unique<BytesSource>(bytes_);
+    if (SamePath(resolved, config_)) return std::make_unique<MemorySource>(bytes_);
     return files_.OpenForInput(resolved);
 }
 

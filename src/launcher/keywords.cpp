@@ -21,18 +21,6 @@ constexpr std::string_view kCodePageLacks =
     "The title cannot be saved: Title.cfg is written in this computer's ANSI code page, which lacks these "
     "characters: ";
 
-// `characters` with a blank between each two.
-std::string Spaced(std::string_view characters) {
-    std::string spaced;
-    while (!characters.empty()) {
-        if (!spaced.empty()) spaced += ' ';
-        const std::size_t length = utf::OffsetOfCharacter(characters, 1);
-        spaced += characters.substr(0, length);
-        characters.remove_prefix(length);
-    }
-    return spaced;
-}
-
 }  // namespace
 
 void frmVexarLaunch::txtCommand_LostFocus() {
@@ -48,7 +36,7 @@ void frmVexarLaunch::txtCommand_LostFocus() {
         const platform::AnsiText saved = services_.codec.FromUtf8(title);
         if (!saved.lacking.empty()) {
             // Saved anyway, the title would come back mangled at the next start.
-            MsgBox(services_.boxes, std::string(kCodePageLacks) + Spaced(saved.lacking),
+            MsgBox(services_.boxes, std::string(kCodePageLacks) + utf::Spaced(saved.lacking),
                    platform::Icon::kWarning, platform::Buttons::kOk, "Title Not Set");
             return;
         }

@@ -175,4 +175,15 @@ int CompareUtf16(std::string_view a, std::string_view b) {
     return (i < a.size()) - (j < b.size());
 }
 
+std::string Spaced(std::string_view characters) {
+    std::string spaced;
+    while (!characters.empty()) {
+        if (!spaced.empty()) spaced += ' ';
+        const std::size_t length = OffsetOfCharacter(characters, 1);
+        spaced += characters.substr(0, length);
+        characters.remove_prefix(length);
+    }
+    return spaced;
+}
+
 }  // namespace vexar::utf

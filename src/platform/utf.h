@@ -66,6 +66,9 @@ std::size_t LengthWithoutCutEnd(std::string_view bytes);
 // text.size() when `text` has `count` characters, npos when it has fewer.
 std::size_t OffsetOfCharacter(std::string_view text, std::size_t count);
 
+// Returns the characters of `characters` with a blank between each two.
+std::string Spaced(std::string_view characters);
+
 // `text` with the ASCII capitals A to Z made small; every other byte as it is.
 std::string AsciiLower(std::string_view text);
 

@@ -25,14 +25,8 @@ LauncherProgram::LauncherProgram(HINSTANCE instance, platform::MessageBoxes& box
 
 int LauncherProgram::RunCommand(const CommandLine& command) {
     // A box about an unknown game names the folder it looked in in full.
-    std::wstring folder(MAX_PATH, L'\0');
-    DWORD length = 0;
-    // The folder may change between the two calls: ask until it fits (0: none, the box names Configs\).
-    while ((length = ::GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data())) >=
-           folder.size()) {
-        folder.resize(length);
-    }
-    folder.resize(length);
+    // (Without a current directory the box names Configs\.)
+    std::wstring folder = CurrentDirectory();
     if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
     const LauncherPaths paths;
     return RunCommandLine(command, {files_, shell_, boxes_, codec_}, paths,

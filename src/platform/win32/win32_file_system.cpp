@@ -121,6 +121,17 @@ bool IsFileNotFolder(const std::string& folder) {
 
 }  // namespace
 
+std::wstring CurrentDirectory() {
+    std::wstring folder(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = ::GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data())) >=
+           folder.size()) {
+        folder.resize(length);
+    }
+    folder.resize(length);
+    return folder;
+}
+
 std::wstring SystemPath(std::string_view path) {
     std::wstring wide = Wide(path);
     if (wide.starts_with(LR"(\\?\)") || wide.starts_with(LR"(\\.\)")) return wide;

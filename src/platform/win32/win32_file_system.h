@@ -17,6 +17,10 @@ namespace vexar::win32 {
 // "\\?\" and its full path, which names the file itself; every other path goes as it is.
 std::wstring SystemPath(std::string_view path);
 
+// Returns the current directory, in full (asked until it fits: it may change between two calls); "" when
+// Windows gives none.
+std::wstring CurrentDirectory();
+
 // Listings through FindFirstFileW/FindNextFileW (one at a time, filtered by the attribute mask),
 // attributes, deletion, byte input and record files on real files; every failure is raised as the
 // run-time error that error_map gives for the Win32 code.
