@@ -16,7 +16,7 @@ using editor::Field;
 using editor::GameDocument;
 
 const Cp1252Codec kCodec;
-const std::string kNew = "-new \xC3\xA9";  // the hard-drive parameters a change writes: "-new é"
+const std::string kNew = "-new \xC3\xA9";  // the CD parameters a change writes: "-new é"
 const std::string kNine = ConfigText({"Game Title:    Caf\xC3\xA9", "Notes:         Old notes",
                                       "Start Location:G", "Launch File:   x.exe", "Default Params:-a",
                                       "HD-Parameter:  -hd", "CD Prelaunch:  ", "CD Params:     -cd"});
@@ -38,7 +38,7 @@ struct RoundTrip {
 };
 
 TEST(GameDocument, GivesBackEveryByteAndRewritesOnlyTheChangedLine) {
-    const std::string changed = With(kNine, "-hd", kNew),
+    const std::string changed = With(kNine, "-cd", kNew),
                       mixed = With(With(kNine, "\r\n", "\n"), "\r\n", "\r");
     // clang-format off
     std::vector<RoundTrip> rows = {  // the example set below holds every encoding, a file of each
@@ -47,8 +47,8 @@ TEST(GameDocument, GivesBackEveryByteAndRewritesOnlyTheChangedLine) {
          Saved(With(kNine, "]", "] by hand") + "Tenth\r\n\xE3\x82\xB2", Form::kUtf16Le)},
         {"UTF-16 ending in half a character", "\xFF\xFE" "a"},
         {"short lines", With(kNine, "CD Prelaunch:  ", "CD Prelaunch:"), changed},
-        {"eight lines", kNine.substr(0, kNine.find("CD Params")), With(changed, "-cd", "")},
-        {"no line", "", Ansi(With(kManual, "HD Params:     ", "HD Params:     " + kNew))}};
+        {"eight lines", kNine.substr(0, kNine.find("CD Params")), changed},
+        {"no line", "", Ansi(With(kManual, "CD Params:     ", "CD Params:     " + kNew))}};
     // clang-format on
     for (const char* folder : {VEXAR_SOURCE_DIR "/examples/Configs", VEXAR_TEST_DATA "/launcher/Configs"}) {
         for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -59,11 +59,11 @@ TEST(GameDocument, GivesBackEveryByteAndRewritesOnlyTheChangedLine) {
         SCOPED_TRACE(row.label);
         GameDocument document = GameDocument::FromBytes(row.bytes, kCodec);
         EXPECT_EQ(document.Encode(kCodec).bytes, row.bytes);
-        const std::string old_value = document.Value(Field::kHDParams);
-        document.SetValue(Field::kHDParams, kNew);
+        const std::string old_value = document.Value(Field::kCDParams);
+        document.SetValue(Field::kCDParams, kNew);
         const std::string bytes = document.Encode(kCodec).bytes;
         GameDocument back = GameDocument::FromBytes(bytes, kCodec);
-        EXPECT_EQ(back.Value(Field::kHDParams), kNew);
+        EXPECT_EQ(back.Value(Field::kCDParams), kNew);
         EXPECT_EQ(bytes, row.changed.empty() ? bytes : row.changed);
         GameConfig game;
         platform::TextFile lines(std::make_unique<StringSource>(row.bytes), kCodec);
@@ -74,8 +74,8 @@ TEST(GameDocument, GivesBackEveryByteAndRewritesOnlyTheChangedLine) {
         } catch (const RuntimeError&) {
             continue;
         }
-        // Only line 7 differs: its old value written back into the new bytes gives the file's own.
-        back.SetValue(Field::kHDParams, old_value);
+        // Only line 9, the last, differs: its old value written back into the new bytes gives the file's own.
+        back.SetValue(Field::kCDParams, old_value);
         EXPECT_EQ(back.Encode(kCodec).bytes, row.bytes);
     }
 }

@@ -172,13 +172,13 @@ TEST(EditorSession, TurnsWhatStandsInTheWayOfASaveIntoQuestionsAndBoxes) {
     };
     // clang-format off
     for (const Row& row : std::vector<Row>{
-             {"saved", [](Editing& e) { e.Type(Field::kNotes, "m"); return e.session.Save(); }, {}, "", ConfigText(ConfigValues{kRaiders.title, "m", "Games\\Raiders", "raiders.exe", "-window", "-data data", "setupcd.exe", kRaiders.cd_params})},
+             {"saved", [](Editing& e) { e.Type(Field::kNotes, "m"); const bool saved = e.session.Save(); EXPECT_TRUE(e.view.status.ends_with("saved with 1 error")) << e.view.status; return saved; }, {}, "", ConfigText(ConfigValues{kRaiders.title, "m", "Games\\Raiders", "raiders.exe", "-window", "-data data", "setupcd.exe", kRaiders.cd_params})},
              {"read-only", [&](Editing& e) { e.files.AddFile(raiders, ConfigText(kRaiders), platform::kAttrReadOnly); e.Type(Field::kNotes, "m"); return e.session.Save(); }, {}, "raiders.cfg is read-only: it is not saved", ConfigText(kRaiders)},
              {"changed elsewhere, kept", [&](Editing& e) { e.files.AddFile(raiders, other); e.Type(Field::kNotes, "m"); return e.session.Save(); }, {Answer::kNo}, "raiders.cfg was changed by another program", other},
              {"refused", [](Editing& e) { e.Type(Field::kTitle, ""); return e.session.Save(); }, {}, "Configs\\raiders.cfg is not saved.\r\n\r\nThe title is empty", ConfigText(kRaiders)},
              {"lacking", [](Editing& e) { e.files.AddFile("E:\\Disc\\Configs\\ansi.cfg", ConfigText({"Value:         Caf\xE9"})); e.session.Open("ansi.cfg"); e.Type(Field::kTitle, "\xCE\xA9"); return e.session.Save(); }, {Answer::kYes}, "ansi.cfg is written in this computer's ANSI code page, which lacks these characters: \xCE\xA9.", "ansi.cfg"},
              {"name taken", [](Editing& e) { e.files.AddFile("E:\\Disc\\Configs\\a.cfg"); return e.session.SaveAs("a.cfg"); }, {Answer::kNo}, "a.cfg exists already.\r\n\r\nReplace it?", ConfigText(kRaiders)},
-             {"new game", [](Editing& e) { e.session.NewFromProgram("E:\\Disc\\Games\\Doom\\bin\\x64\\doom.exe"); return e.session.Save(); }, {}, "", "Doom.cfg"},
+             {"new game", [](Editing& e) { e.session.NewFromProgram("E:\\Disc\\Games\\Doom\\bin\\x64\\doom.exe"); EXPECT_EQ(e.view.fields[1], "") << "the notes of the game open before"; return e.session.Save(); }, {}, "", "Doom.cfg"},
          }) {
         // clang-format on
         Editing e;
