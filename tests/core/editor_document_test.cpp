@@ -43,6 +43,7 @@ TEST(GameDocument, GivesBackEveryByteAndRewritesOnlyTheChangedLine) {
     // clang-format off
     std::vector<RoundTrip> rows = {  // the example set below holds every encoding, a file of each
         {"CR, LF, CR LF and no final line end", mixed.substr(0, mixed.size() - 2)},
+        {"CR, LF, CR LF and a final CR", mixed.substr(0, mixed.size() - 1)},
         {"UTF-16, text after the marker, lines after the ninth",
          Saved(With(kNine, "]", "] by hand") + "Tenth\r\n\xE3\x82\xB2", Form::kUtf16Le)},
         {"UTF-16 ending in half a character", "\xFF\xFE" "a"},
