@@ -33,6 +33,17 @@ std::optional<platform::FileStamp> StampOf(platform::FileWriter& writer, std::st
     }
 }
 
+// True when something is at `path`.
+bool Exists(platform::FileSystem& files, std::string_view path) {
+    try {
+        files.ReadAttributes(path);
+        return true;
+    } catch (const RuntimeError& error) {
+        if (error.number() != kErrFileNotFound && error.number() != kErrPathNotFound) throw;
+        return false;
+    }
+}
+
 // The title and the seven values as the launcher reads them, and the encoding it reads them in.
 struct Reading {
     std::array<std::string, kFieldCount> values;
@@ -114,6 +125,11 @@ SaveResult Save(GameDocument& document, SaveTarget& target, Overwrite overwrite,
         if (now) {
             step = "reading the file as it is";
             original = ReadAll(files, path);
+        } else if (const std::string folder = target.folder.substr(0, target.folder.size() - 1);
+                   !Exists(files, folder)) {
+            // The first game of a new launcher folder makes its configuration folder.
+            step = "making the folder " + folder;
+            writer.MakeFolder(folder);
         }
         step = writing;
         writer.WriteWhole(temporary, encoded.bytes);

@@ -147,6 +147,8 @@ public:
     virtual void MoveNew(std::string_view from, std::string_view to) = 0;
     // Returns the size and last write time of the file `path`; raises 53 when it does not exist.
     virtual FileStamp Stamp(std::string_view path) = 0;
+    // Makes the folder `path` in its existing parent; raises 58 when something of that name exists.
+    virtual void MakeFolder(std::string_view path) = 0;
 };
 
 enum class ShowCommand : int {

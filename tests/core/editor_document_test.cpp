@@ -164,6 +164,7 @@ TEST(SavePlan, SavesOrLeavesTheFileAsItWasAndNoTemporary) {
         EXPECT_NE(result.message.find(row.message), std::string::npos) << result.message;
         EXPECT_EQ(files.Exists(kPath) ? files.Content(kPath) : "", row.outcome == kSaved ? bytes : before);
         EXPECT_FALSE(files.Exists("Configs\\" + target.name + ".~vexedit"));
+        EXPECT_TRUE(row.outcome != kSaved || row.existing || files.Exists("Configs")) << "the folder made";
         EXPECT_TRUE(row.outcome == kSaved ? target.stamp == files.Stamp(kPath) : document.Changed());
         if (row.outcome != kLacking && row.outcome != kChangedOnDisk) continue;
         if (row.outcome == kLacking) document.UseUtf8();  // as the user may choose: then it saves

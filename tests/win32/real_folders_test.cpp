@@ -141,6 +141,12 @@ TEST(Win32FileWriter, ReplacesKeepingAttributesAndNeverOverwritesWhatItMustNot) 
                   row.attributes == ~DWORD{} ? 0 : row.attributes);
         EXPECT_EQ(Exists(replacement), row.error != 0);
     }
+    // The first game of a new launcher folder: its configuration folder is made, once.
+    TempFolder temp;
+    writer.MakeFolder(temp.Path("Configs"));
+    EXPECT_EQ(::GetFileAttributesA(temp.Path("Configs").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+              DWORD{FILE_ATTRIBUTE_DIRECTORY});
+    EXPECT_THROW(writer.MakeFolder(temp.Path("Configs")), RuntimeError);
 }
 
 // The tree removal both ways the file system takes: through one handle a file, and by path as on Windows XP.

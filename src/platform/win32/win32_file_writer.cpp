@@ -95,4 +95,8 @@ platform::FileStamp Win32FileWriter::Stamp(std::string_view path) {
             std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime};
 }
 
+void Win32FileWriter::MakeFolder(std::string_view path) {
+    if (!::CreateDirectoryW(SystemPath(path).c_str(), nullptr)) RaiseLastError();
+}
+
 }  // namespace vexar::win32

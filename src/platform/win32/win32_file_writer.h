@@ -21,6 +21,8 @@ public:
     void MoveNew(std::string_view from, std::string_view to) override;
     // GetFileAttributesExW: the size and the last write time (100 ns units).
     platform::FileStamp Stamp(std::string_view path) override;
+    // CreateDirectoryW.
+    void MakeFolder(std::string_view path) override;
 };
 
 }  // namespace vexar::win32

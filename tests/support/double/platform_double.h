@@ -136,6 +136,11 @@ public:
         if (before) before("Stamp", path);
         return {At(path).first.size(), std::hash<std::string>{}(At(path).first)};
     }
+    void MakeFolder(std::string_view path) override {
+        if (before) before("MakeFolder", path);
+        if (Exists(std::string(path))) Raise(kErrFileExists);
+        AddFolder(std::string(path));
+    }
     std::string Content(const std::string& path) const { return entries_.at(path).first; }
 
 private:
