@@ -4,7 +4,7 @@
 
 namespace vexar::win32 {
 
-FARPROC SystemFunction(const wchar_t* dll, const char* name, DllSource source) {
+HMODULE LoadSystemLibrary(const wchar_t* dll, DllSource source) {
     std::wstring path = dll;
     // By its full path: LOAD_LIBRARY_SEARCH_SYSTEM32 needs an update on Windows 7 and is unknown to XP.
     if (source == DllSource::kSystemFolder) {
@@ -13,8 +13,12 @@ FARPROC SystemFunction(const wchar_t* dll, const char* name, DllSource source) {
         if (length == 0 || length >= MAX_PATH) return nullptr;
         path = std::wstring(folder, length) + L"\\" + path;
     }
+    return ::LoadLibraryW(path.c_str());
+}
+
+FARPROC SystemFunction(const wchar_t* dll, const char* name, DllSource source) {
     // Loaded once for the process: each later call finds it loaded and only counts a reference.
-    const HMODULE module = ::LoadLibraryW(path.c_str());
+    const HMODULE module = LoadSystemLibrary(dll, source);
     return module == nullptr ? nullptr : ::GetProcAddress(module, name);
 }
 

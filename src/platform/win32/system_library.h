@@ -12,6 +12,9 @@ enum class DllSource {
     kManifest,      // the version the program's manifest names (common controls 6)
 };
 
+// Loads `dll` (one more load of it when it is loaded already); null when it cannot be loaded.
+HMODULE LoadSystemLibrary(const wchar_t* dll, DllSource source = DllSource::kSystemFolder);
+
 // Returns function `name` of `dll` (loading the DLL on the first call for it); null when either cannot be
 // found.
 FARPROC SystemFunction(const wchar_t* dll, const char* name, DllSource source = DllSource::kSystemFolder);

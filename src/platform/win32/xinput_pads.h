@@ -9,8 +9,12 @@
 
 #include <optional>
 
+#include "platform/win32/handles.h"
+
 namespace vexar::win32 {
 
+// The XInput loaded is let go again with the object (FreeLibrary): Wine's XInput ends the thread it reads
+// the pads on only then, while one still running as the process ends can make the process fail at its end.
 class XInputPads {
 public:
     // XInput's number of pad slots.
@@ -28,6 +32,7 @@ public:
 
 private:
     bool loaded_ = false;
+    UniqueLibrary module_;
     const wchar_t* library_ = nullptr;
     decltype(&::XInputGetState) get_state_ = nullptr;
 };
