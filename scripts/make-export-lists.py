@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the names one Windows exports by name from each DLL, one file a DLL (kernel32.txt: one name a
-line, sorted), from Wine-style export definition files (NAME.spec) such as ReactOS's.
+line, sorted), from Wine-style export definition files (each named after its DLL) such as ReactOS's.
 
 Usage: make-export-lists.py --version 0x0501 --arch i386|x86_64 --out FOLDER [--adjust FILE] DEFINITIONS...
 
