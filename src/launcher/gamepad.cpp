@@ -40,14 +40,13 @@ std::vector<PadAction> GamepadInput::Read(const PadReading& reading, std::uint32
         awaiting_release_ = true;
         return actions;
     }
-    const PadReading& state = reading;
-    const Direction direction = DirectionOf(state);
+    const Direction direction = DirectionOf(reading);
     if (awaiting_release_) {
-        if (state.buttons != 0 || std::abs(state.left_y) > kPadStickDeadZone) return actions;
+        if (reading.buttons != 0 || std::abs(reading.left_y) > kPadStickDeadZone) return actions;
         awaiting_release_ = false;
     }
-    const std::uint16_t pressed = state.buttons & ~buttons_;
-    buttons_ = state.buttons;
+    const std::uint16_t pressed = reading.buttons & ~buttons_;
+    buttons_ = reading.buttons;
 
     const bool repeat_due = static_cast<std::int32_t>(now_ms - next_repeat_ms_) >= 0;
     if (direction != Direction::kNone && (direction != held_ || repeat_due)) {

@@ -14,6 +14,7 @@
 #include "checker/win32/console_output.h"
 #include "checker/win32/win32_shell_folders.h"
 #include "platform/win32/error_map.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_codec.h"
 #include "platform/win32/win32_file_system.h"
@@ -71,9 +72,7 @@ int Run() {
     vexar::win32::XInputPads pads;
     vexar::GamepadSupport gamepad;
     if (const wchar_t* library = pads.Library()) {
-        wchar_t system_folder[MAX_PATH] = {};
-        const UINT length = ::GetSystemDirectoryW(system_folder, MAX_PATH);
-        gamepad.library = vexar::win32::Utf8(std::wstring(system_folder, length) + L"\\" + library);
+        gamepad.library = vexar::win32::Utf8(vexar::win32::SystemFolderPath(library));
         if (const std::optional<DWORD> slot = pads.FirstConnected())
             gamepad.pad_slot = static_cast<int>(*slot);
     }

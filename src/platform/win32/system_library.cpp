@@ -4,16 +4,17 @@
 
 namespace vexar::win32 {
 
+std::wstring SystemFolderPath(const wchar_t* dll) {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    return std::wstring(folder, length) + L"\\" + dll;
+}
+
 HMODULE LoadSystemLibrary(const wchar_t* dll, DllSource source) {
-    std::wstring path = dll;
     // By its full path: LOAD_LIBRARY_SEARCH_SYSTEM32 needs an update on Windows 7 and is unknown to XP.
-    if (source == DllSource::kSystemFolder) {
-        wchar_t folder[MAX_PATH] = {};
-        const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) return nullptr;
-        path = std::wstring(folder, length) + L"\\" + path;
-    }
-    return ::LoadLibraryW(path.c_str());
+    const std::wstring path = source == DllSource::kSystemFolder ? SystemFolderPath(dll) : dll;
+    return path.empty() ? nullptr : ::LoadLibraryW(path.c_str());
 }
 
 FARPROC SystemFunction(const wchar_t* dll, const char* name, DllSource source) {

@@ -5,12 +5,17 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace vexar::win32 {
 
 enum class DllSource {
     kSystemFolder,  // the DLL in the system folder, never one beside the program
     kManifest,      // the version the program's manifest names (common controls 6)
 };
+
+// Returns the full path of `dll` in the system folder; "" when Windows gives no system folder.
+std::wstring SystemFolderPath(const wchar_t* dll);
 
 // Loads `dll` (one more load of it when it is loaded already); null when it cannot be loaded.
 HMODULE LoadSystemLibrary(const wchar_t* dll, DllSource source = DllSource::kSystemFolder);
