@@ -410,16 +410,12 @@ CheckReport CheckLauncherFolder(platform::FileSystem& files, const platform::Tex
     return FolderCheck(files, codec, shell, paths).Run();
 }
 
-Finding GamepadNote(const GamepadSupport& support) {
-    if (support.library.empty()) {
+Finding GamepadNote(const std::string& xinput_library) {
+    if (xinput_library.empty()) {
         return {"xinput1_4.dll", 0, Severity::kNote,
                 "no XInput (1.4 or 9.1.0) in the system folder: the launcher is played without a gamepad"};
     }
-    return {support.library, 0, Severity::kNote,
-            "XInput is there: a gamepad chooses and starts games (" +
-                (support.pad_slot ? "pad " + std::to_string(*support.pad_slot + 1) + " is connected"
-                                  : std::string("no pad is connected now")) +
-                ")"};
+    return {xinput_library, 0, Severity::kNote, "XInput is there: a gamepad chooses and starts games"};
 }
 
 std::string FormatFinding(const Finding& finding) {

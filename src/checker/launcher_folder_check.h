@@ -6,7 +6,6 @@
 // shell would find each game's start folder and programs.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,14 +55,9 @@ struct CheckReport {
 CheckReport CheckLauncherFolder(platform::FileSystem& files, const platform::TextCodec& codec,
                                 const ShellFolders& shell, const LauncherPaths& paths = {});
 
-// What this computer offers the launcher's gamepad support: the XInput it would load from the system folder
-// (the file's full path; "" when there is none) and the first slot with a pad connected now, from 0.
-struct GamepadSupport {
-    std::string library;
-    std::optional<int> pad_slot;
-};
-// The note on the gamepad support: whether XInput is there, and whether a pad is connected.
-Finding GamepadNote(const GamepadSupport& support);
+// The note on what this computer offers the launcher's gamepad support: the XInput it would load from the
+// system folder (`xinput_library`, the file's full path), or "" when there is none.
+Finding GamepadNote(const std::string& xinput_library);
 
 // "file:line: severity: text" as compilers write it, without ":line" when the line is 0.
 std::string FormatFinding(const Finding& finding);

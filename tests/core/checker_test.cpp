@@ -38,8 +38,8 @@ TEST(CheckLauncherFolder, ReportsEveryFindingInTheLaunchersWords) {
                                 "C:\\windows\\system32\\hostname.exe"})
         fakes.files.AddFile(program);
     CheckReport report = CheckLauncherFolder(fakes.files, fakes.codec, Folders{});
-    // The computer's gamepad support comes last, as Wine's prefix has it: XInput 1.4, no pad.
-    report.findings.push_back(GamepadNote({"C:\\windows\\system32\\xinput1_4.dll", std::nullopt}));
+    // The computer's gamepad support comes last, as Wine's prefix has it: XInput 1.4.
+    report.findings.push_back(GamepadNote("C:\\windows\\system32\\xinput1_4.dll"));
     std::string shown;
     for (const Finding& finding : report.findings) shown += FormatFinding(finding) + "\r\n";
     EXPECT_EQ(shown + FormatSummary(report) + "\r\n", ReadBytes(data / "check_findings.txt"));

@@ -68,15 +68,12 @@ int Run() {
     const vexar::win32::Win32Codec codec;
     const vexar::win32::Win32ShellFolders shell;
     vexar::CheckReport report = vexar::CheckLauncherFolder(files, codec, shell);
-    // Last, what this computer offers the gamepad: the XInput the launcher would load, and a pad.
+    // Last, what this computer offers the gamepad: the XInput the launcher would load. It is loaded but never
+    // asked for a pad: asking starts XInput's own threads, which the check would only end with the process.
     vexar::win32::XInputPads pads;
-    vexar::GamepadSupport gamepad;
-    if (const wchar_t* library = pads.Library()) {
-        gamepad.library = vexar::win32::Utf8(vexar::win32::SystemFolderPath(library));
-        if (const std::optional<DWORD> slot = pads.FirstConnected())
-            gamepad.pad_slot = static_cast<int>(*slot);
-    }
-    report.findings.push_back(vexar::GamepadNote(gamepad));
+    const wchar_t* library = pads.Library();
+    report.findings.push_back(
+        vexar::GamepadNote(library ? vexar::win32::Utf8(vexar::win32::SystemFolderPath(library)) : ""));
     for (const vexar::Finding& finding : report.findings) out.WriteLine(vexar::FormatFinding(finding));
     out.WriteLine(vexar::FormatSummary(report));
     return report.ExitStatus();

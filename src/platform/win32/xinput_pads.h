@@ -13,8 +13,8 @@
 
 namespace vexar::win32 {
 
-// The XInput loaded is let go again with the object (FreeLibrary): Wine's XInput ends the thread it reads
-// the pads on only then, while one still running as the process ends can make the process fail at its end.
+// The XInput loaded is let go again with the object. Loading it starts nothing; the first State may start
+// threads of XInput's own that run until the process ends.
 class XInputPads {
 public:
     // XInput's number of pad slots.
