@@ -17,6 +17,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_file_writer.h"
 #include "platform/win32/win32_later_calls.h"
+#include "platform/win32/xinput_pads.h"
 #include "real_folders.h"
 #include "resource_ids.h"
 
@@ -272,6 +273,19 @@ TEST(LaterCalls, WindowsSevenHasThemAndTheCountWithoutGetTickCount64FollowsGetTi
     const DWORD after = ::GetTickCount();
     EXPECT_LE(first, second);
     EXPECT_LE(static_cast<DWORD>(second) - before, after - before) << before << " " << second << " " << after;
+}
+
+// Wine's XInput reads the pads on a thread of its own from the first look for a pad on; unloading the DLL
+// with the launcher's window pulled the code from under that thread, which crashed the process.
+TEST(XInputPads, StaysLoadedAfterThePadsAreLookedForAndTheObjectIsGone) {
+    const wchar_t* library = nullptr;
+    {
+        win32::XInputPads pads;
+        library = pads.Library();
+        ASSERT_NE(library, nullptr) << "the test prefix has XInput";
+        pads.FirstConnected();
+    }
+    EXPECT_NE(::GetModuleHandleW(library), nullptr);
 }
 
 // The built launcher's icon and version record, as Windows reads them from the executable.

@@ -70,9 +70,6 @@ inline void DeleteDcHandle(HDC h) noexcept {
 inline void FreeGlobal(HGLOBAL h) noexcept {
     ::GlobalFree(h);
 }
-inline void FreeLibraryHandle(HMODULE h) noexcept {
-    ::FreeLibrary(h);
-}
 template <typename Interface>
 inline void ReleaseCom(Interface* p) noexcept {
     p->Release();
@@ -91,8 +88,6 @@ using UniqueIcon = UniqueAny<HICON, detail::DestroyIconHandle, 0>;
 using UniqueDc = UniqueAny<HDC, detail::DeleteDcHandle, 0>;
 // A global memory block from GlobalAlloc.
 using UniqueGlobal = UniqueAny<HGLOBAL, detail::FreeGlobal, 0>;
-// A DLL from LoadLibrary: one load, undone on reset.
-using UniqueLibrary = UniqueAny<HMODULE, detail::FreeLibraryHandle, 0>;
 // A COM interface pointer: one reference, released on reset.
 template <typename Interface>
 using UniqueCom = UniqueAny<Interface*, detail::ReleaseCom<Interface>, 0>;

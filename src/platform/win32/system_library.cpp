@@ -11,15 +11,12 @@ std::wstring SystemFolderPath(const wchar_t* dll) {
     return std::wstring(folder, length) + L"\\" + dll;
 }
 
-HMODULE LoadSystemLibrary(const wchar_t* dll, DllSource source) {
+FARPROC SystemFunction(const wchar_t* dll, const char* name, DllSource source) {
     // By its full path: LOAD_LIBRARY_SEARCH_SYSTEM32 needs an update on Windows 7 and is unknown to XP.
     const std::wstring path = source == DllSource::kSystemFolder ? SystemFolderPath(dll) : dll;
-    return path.empty() ? nullptr : ::LoadLibraryW(path.c_str());
-}
-
-FARPROC SystemFunction(const wchar_t* dll, const char* name, DllSource source) {
-    // Loaded once for the process: each later call finds it loaded and only counts a reference.
-    const HMODULE module = LoadSystemLibrary(dll, source);
+    // Loaded once for the process and never let go: each later call finds it loaded and only counts a
+    // reference.
+    const HMODULE module = path.empty() ? nullptr : ::LoadLibraryW(path.c_str());
     return module == nullptr ? nullptr : ::GetProcAddress(module, name);
 }
 

@@ -17,11 +17,8 @@ enum class DllSource {
 // Returns the full path of `dll` in the system folder; "" when Windows gives no system folder.
 std::wstring SystemFolderPath(const wchar_t* dll);
 
-// Loads `dll` (one more load of it when it is loaded already); null when it cannot be loaded.
-HMODULE LoadSystemLibrary(const wchar_t* dll, DllSource source = DllSource::kSystemFolder);
-
-// Returns function `name` of `dll` (loading the DLL on the first call for it); null when either cannot be
-// found.
+// Returns function `name` of `dll` (loading the DLL on the first call for it, for the rest of the process);
+// null when either cannot be found.
 FARPROC SystemFunction(const wchar_t* dll, const char* name, DllSource source = DllSource::kSystemFolder);
 
 // SystemFunction as a pointer to `Function` (a function's type, as decltype gives it).

@@ -8,13 +8,8 @@ const wchar_t* XInputPads::Library() {
     if (loaded_) return library_;
     loaded_ = true;
     for (const wchar_t* dll : {L"xinput1_4.dll", L"xinput9_1_0.dll"}) {
-        UniqueLibrary module(LoadSystemLibrary(dll));
-        if (!module) continue;
-        get_state_ = reinterpret_cast<decltype(&::XInputGetState)>(
-            reinterpret_cast<void*>(::GetProcAddress(module.get(), "XInputGetState")));
-        if (get_state_ == nullptr) continue;
-        module_ = std::move(module);
-        return library_ = dll;
+        get_state_ = SystemFunctionOf<decltype(::XInputGetState)>(dll, "XInputGetState");
+        if (get_state_ != nullptr) return library_ = dll;
     }
     return nullptr;
 }

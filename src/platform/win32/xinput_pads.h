@@ -9,12 +9,10 @@
 
 #include <optional>
 
-#include "platform/win32/handles.h"
-
 namespace vexar::win32 {
 
-// The XInput loaded is let go again with the object. Loading it starts nothing; the first State may start
-// threads of XInput's own that run until the process ends.
+// The XInput loaded stays loaded until the process ends: the first State may start threads of XInput's
+// own (Wine's does) that run on in its code after the object is gone. Loading it starts nothing.
 class XInputPads {
 public:
     // XInput's number of pad slots.
@@ -32,7 +30,6 @@ public:
 
 private:
     bool loaded_ = false;
-    UniqueLibrary module_;
     const wchar_t* library_ = nullptr;
     decltype(&::XInputGetState) get_state_ = nullptr;
 };
