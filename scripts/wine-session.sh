@@ -31,11 +31,12 @@ xvfb_start() {
 }
 
 # What a prefix is made with: Wine's version and the architectures its libraries are installed for
-# (Debian's libwine:amd64 with wine64, libwine:i386 with wine32). A prefix made before the 32-bit Wine
-# was installed cannot run 32-bit programs (not even winepath: "could not load kernel32.dll"), and one
-# made by another Wine may lack what this one expects: the ready marker records this, and a prefix whose
-# record differs is made again.
+# (Debian's libwine:amd64 with wine64, libwine:i386 with wine32), and the version of the settings below. A
+# prefix made before the 32-bit Wine was installed cannot run 32-bit programs (not even winepath: "could
+# not load kernel32.dll"), and one made by another Wine may lack what this one expects: the ready marker
+# records this, and a prefix whose record differs is made again.
 wine_installation() {
+    echo "prefix settings 2"  # one more whenever wine_prefix_prepare's settings change
     wine --version 2>&1
     dpkg-query -W -f='${binary:Package} ${Version} ${db:Status-Abbrev}\n' 'libwine:*' 2>/dev/null |
         awk '$3 ~ /^ii/ { print $1, $2 }'
@@ -58,8 +59,11 @@ wine_prefix_prepare() {
         rm -rf "$WINEPREFIX"
     fi
     mkdir -p "$WINEPREFIX"
-    # No window manager on a virtual display: do not wait for one; 96 dpi; dot files are plain files.
+    # No window manager on a virtual display: do not wait for one; 96 dpi; dot files are plain files; a
+    # program that crashes gets no "Program Error" box, which would stay on the display and stand in the
+    # way of the next tests, but its backtrace on its standard error, in the log of its test.
     if wine wineboot -i </dev/null >>"$log" 2>&1 && wineserver -w &&
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >>"$log" 2>&1 &&
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$log" 2>&1 &&
         wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f </dev/null >>"$log" 2>&1 &&
         wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f </dev/null >>"$log" 2>&1 &&
